@@ -1,0 +1,15 @@
+#pragma once
+// A failure that has already been reported to the user ends the operation by
+// throwing a plain int; only start-up and the command router catch it.
+
+namespace afx {
+
+constexpr int kAbortBankSelection = -1;
+constexpr int kAbortSQLite = -3;
+
+[[noreturn]] inline void ThrowAbortSignal(int code)
+{
+    throw code;
+}
+
+} // namespace afx

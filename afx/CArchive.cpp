@@ -1,0 +1,125 @@
+#include "CArchive.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace {
+constexpr uint32_t kByteEscape = 0xFF;
+constexpr uint32_t kWordEscape = 0xFFFF;
+// Later archives use this word to mark wide text; this format never writes
+// it, so a reader meeting it is not reading one of our files.
+constexpr uint32_t kWideTextMark = 0xFFFE;
+// Strings are read in pieces so that a corrupt length cannot make us
+// allocate gigabytes before the short read is noticed.
+constexpr size_t kReadChunk = 64 * 1024;
+} // namespace
+
+void CArchive::WriteBytes(const void* bytes, size_t size)
+{
+    if (!m_out)
+        throw CArchiveException(CArchiveException::generic);
+    m_out->write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+    if (!*m_out)
+        throw CArchiveException(CArchiveException::writeFault);
+}
+
+void CArchive::ReadBytes(void* bytes, size_t size)
+{
+    if (!m_in)
+        throw CArchiveException(CArchiveException::generic);
+    m_in->read(static_cast<char*>(bytes), static_cast<std::streamsize>(size));
+    if (static_cast<size_t>(m_in->gcount()) != size)
+        throw CArchiveException(CArchiveException::endOfFile);
+}
+
+void CArchive::WriteUInt(uint32_t value, int size)
+{
+    unsigned char bytes[4];
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+    WriteBytes(bytes, static_cast<size_t>(size));
+}
+
+uint32_t CArchive::ReadUInt(int size)
+{
+    unsigned char bytes[4] = {};
+    ReadBytes(bytes, static_cast<size_t>(size));
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
+    return value;
+}
+
+CArchive& CArchive::operator<<(int32_t value)
+{
+    WriteUInt(static_cast<uint32_t>(value), 4);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(int32_t& value)
+{
+    value = static_cast<int32_t>(ReadUInt(4));
+    return *this;
+}
+
+CArchive& CArchive::operator<<(const CString& text)
+{
+    const auto length = static_cast<uint32_t>(text.GetLength());
+    if (length < kByteEscape) {
+        WriteUInt(length, 1);
+    } else if (length < kWideTextMark) {
+        WriteUInt(kByteEscape, 1);
+        WriteUInt(length, 2);
+    } else {
+        WriteUInt(kByteEscape, 1);
+        WriteUInt(kWordEscape, 2);
+        WriteUInt(length, 4);
+    }
+    WriteBytes(text.Bytes().data(), length);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(CString& text)
+{
+    uint32_t length = ReadUInt(1);
+    if (length == kByteEscape) {
+        length = ReadUInt(2);
+        if (length == kWideTextMark)
+            throw CArchiveException(CArchiveException::badIndex);
+        if (length == kWordEscape)
+            length = ReadUInt(4);
+    }
+    std::string bytes;
+    while (bytes.size() < length) {
+        const size_t piece = std::min<size_t>(kReadChunk, length - bytes.size());
+        const size_t start = bytes.size();
+        bytes.resize(start + piece);
+        ReadBytes(&bytes[start], piece);
+    }
+    text = CString(bytes);
+    return *this;
+}
+
+void CArchive::WriteCount(uint32_t count)
+{
+    if (count < kWordEscape) {
+        WriteUInt(count, 2);
+    } else {
+        WriteUInt(kWordEscape, 2);
+        WriteUInt(count, 4);
+    }
+}
+
+uint32_t CArchive::ReadCount()
+{
+    const uint32_t count = ReadUInt(2);
+    return count == kWordEscape ? ReadUInt(4) : count;
+}
+
+void CArchive::Flush()
+{
+    if (m_out && !m_out->flush())
+        throw CArchiveException(CArchiveException::writeFault);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The framework archive over a file stream, with its exact little-endian
+// encodings of 4-byte integers, strings and collection counts.
+
+#include "CArchiveException.h"
+#include "CString.h"
+
+#include <cstdint>
+#include <iosfwd>
+
+class CArchive {
+public:
+    explicit CArchive(std::istream& in) : m_in(&in) {}
+    explicit CArchive(std::ostream& out) : m_out(&out) {}
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    bool IsStoring() const { return m_out != nullptr; }
+    bool IsLoading() const { return m_in != nullptr; }
+
+    CArchive& operator<<(int32_t value);
+    CArchive& operator>>(int32_t& value);
+    CArchive& operator<<(const CString& text);
+    CArchive& operator>>(CString& text);
+
+    void WriteCount(uint32_t count);
+    uint32_t ReadCount();
+
+    // Pushes buffered bytes out; a stream that refuses them is a write fault.
+    void Flush();
+
+private:
+    void WriteBytes(const void* bytes, size_t size);
+    void ReadBytes(void* bytes, size_t size);
+    void WriteUInt(uint32_t value, int size);
+    uint32_t ReadUInt(int size);
+
+    std::istream* m_in = nullptr;
+    std::ostream* m_out = nullptr;
+};

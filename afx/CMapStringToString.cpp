@@ -1,0 +1,28 @@
+#include "CMapStringToString.h"
+
+#include "CArchive.h"
+
+bool CMapStringToString::Lookup(const CString& key, CString& value) const
+{
+    const auto found = m_entries.find(key);
+    if (found == m_entries.end())
+        return false;
+    value = found->second;
+    return true;
+}
+
+void CMapStringToString::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring()) {
+        archive.WriteCount(static_cast<uint32_t>(m_entries.size()));
+        for (const auto& [key, value] : m_entries)
+            archive << key << value;
+        return;
+    }
+    for (uint32_t remaining = archive.ReadCount(); remaining > 0; --remaining) {
+        CString key;
+        CString value;
+        archive >> key >> value;
+        SetAt(key, value);
+    }
+}

@@ -1,0 +1,39 @@
+# Shared by run.sh and test.sh: install what is missing, configure, build.
+# Sourced with the project folder as the working folder.
+
+set -euo pipefail
+
+QUILLO_PACKAGES=(
+  cmake g++ make pkg-config
+  libsqlite3-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev fonts-liberation
+)
+BUILD_DIR=${BUILD_DIR:-build}
+
+missing_packages() {
+  local pkg
+  for pkg in "${QUILLO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
+  done
+}
+
+install_missing() {
+  local missing
+  missing=$(missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "Installing: $missing"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  # shellcheck disable=SC2086
+  $sudo apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+configure_and_build() {
+  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${QUILLO_CMAKE_ARGS:-}
+  cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+install_missing
+configure_and_build

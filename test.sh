@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole suite.
+# QUILLO_CMAKE_ARGS=-DQUILLO_SANITIZE=ON BUILD_DIR=build-asan ./test.sh
+# runs it under AddressSanitizer and UBSan.
+cd "$(dirname "$0")"
+source scripts/setup.sh
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,112 @@
+#include "SqliteCallLog.h"
+
+#include <sqlite3.h>
+
+namespace sqlite_log {
+
+std::vector<std::string> calls;
+int failNextPrepareWith = 0;
+
+void Clear()
+{
+    calls.clear();
+    failNextPrepareWith = 0;
+}
+
+std::vector<std::string> WithoutColumnReads()
+{
+    std::vector<std::string> kept;
+    for (const std::string& call : calls)
+        if (call.rfind("sqlite3_column_", 0) != 0)
+            kept.push_back(call);
+    return kept;
+}
+
+} // namespace sqlite_log
+
+extern "C" {
+
+int __real_sqlite3_open(const char*, sqlite3**);
+int __real_sqlite3_prepare_v2(sqlite3*, const char*, int, sqlite3_stmt**, const char**);
+int __real_sqlite3_step(sqlite3_stmt*);
+int __real_sqlite3_reset(sqlite3_stmt*);
+int __real_sqlite3_finalize(sqlite3_stmt*);
+int __real_sqlite3_column_type(sqlite3_stmt*, int);
+int __real_sqlite3_column_int(sqlite3_stmt*, int);
+const unsigned char* __real_sqlite3_column_text(sqlite3_stmt*, int);
+const char* __real_sqlite3_errmsg(sqlite3*);
+void __real_sqlite3_interrupt(sqlite3*);
+int __real_sqlite3_close(sqlite3*);
+
+int __wrap_sqlite3_open(const char* path, sqlite3** db)
+{
+    sqlite_log::calls.push_back("sqlite3_open");
+    return __real_sqlite3_open(path, db);
+}
+
+int __wrap_sqlite3_prepare_v2(sqlite3* db, const char* sql, int length, sqlite3_stmt** stmt, const char** tail)
+{
+    sqlite_log::calls.push_back("sqlite3_prepare_v2");
+    if (const int code = sqlite_log::failNextPrepareWith) {
+        sqlite_log::failNextPrepareWith = 0;
+        *stmt = nullptr;
+        return code;
+    }
+    return __real_sqlite3_prepare_v2(db, sql, length, stmt, tail);
+}
+
+int __wrap_sqlite3_step(sqlite3_stmt* stmt)
+{
+    sqlite_log::calls.push_back("sqlite3_step");
+    return __real_sqlite3_step(stmt);
+}
+
+int __wrap_sqlite3_reset(sqlite3_stmt* stmt)
+{
+    sqlite_log::calls.push_back("sqlite3_reset");
+    return __real_sqlite3_reset(stmt);
+}
+
+int __wrap_sqlite3_finalize(sqlite3_stmt* stmt)
+{
+    sqlite_log::calls.push_back("sqlite3_finalize");
+    return __real_sqlite3_finalize(stmt);
+}
+
+int __wrap_sqlite3_column_type(sqlite3_stmt* stmt, int column)
+{
+    sqlite_log::calls.push_back("sqlite3_column_type");
+    return __real_sqlite3_column_type(stmt, column);
+}
+
+int __wrap_sqlite3_column_int(sqlite3_stmt* stmt, int column)
+{
+    sqlite_log::calls.push_back("sqlite3_column_int");
+    return __real_sqlite3_column_int(stmt, column);
+}
+
+const unsigned char* __wrap_sqlite3_column_text(sqlite3_stmt* stmt, int column)
+{
+    sqlite_log::calls.push_back("sqlite3_column_text");
+    return __real_sqlite3_column_text(stmt, column);
+}
+
+const char* __wrap_sqlite3_errmsg(sqlite3* db)
+{
+    sqlite_log::calls.push_back("sqlite3_errmsg");
+    return __real_sqlite3_errmsg(db);
+}
+
+void __wrap_sqlite3_interrupt(sqlite3* db)
+{
+    sqlite_log::calls.push_back("sqlite3_interrupt");
+    __real_sqlite3_interrupt(db);
+}
+
+int __wrap_sqlite3_close(sqlite3* db)
+{
+    sqlite_log::calls.push_back("sqlite3_close");
+    return __real_sqlite3_close(db);
+}
+
+} // extern "C"
