@@ -1,0 +1,165 @@
+#include "COptions.h"
+
+#include "afx/CArchive.h"
+
+namespace {
+void Add(CMapStringToString& set, const CString& key)
+{
+    set.SetAt(key, CString());
+}
+void Merge(CMapStringToString& into, const CMapStringToString& from)
+{
+    for (const auto& [key, value] : from)
+        into.SetAt(key, value);
+}
+} // namespace
+
+COptions::COptions()
+{
+    Reset();
+}
+
+COptions::~COptions() = default;
+
+void COptions::Reset()
+{
+    ClearOutcomes();
+    m_strCount = CString(static_cast<char>(0xFF), 1);
+    m_strTable.Empty();
+    m_strFilter.Empty();
+    m_nMode = 1;
+    m_bNew = 1;
+    m_bMissed = 1;
+    m_bCorrect = 1;
+    m_bTagged1 = 1;
+    m_bTagged2 = 1;
+    m_bUntagged = 1;
+    m_nScoring = 0;
+}
+
+void COptions::ClearOutcomes()
+{
+    m_missed.RemoveAll();
+    m_correct.RemoveAll();
+    m_tagged1.RemoveAll();
+    m_tagged2.RemoveAll();
+    m_answered.RemoveAll();
+}
+
+CString COptions::MakeKey(const CString& number) const
+{
+    return m_strTable + "." + number;
+}
+
+void COptions::AddMissed(const CString& number) { Add(m_missed, MakeKey(number)); }
+void COptions::AddCorrect(const CString& number) { Add(m_correct, MakeKey(number)); }
+void COptions::AddTagged1(const CString& number) { Add(m_tagged1, MakeKey(number)); }
+void COptions::AddTagged2(const CString& number) { Add(m_tagged2, MakeKey(number)); }
+void COptions::AddAnswered(const CString& number) { Add(m_answered, MakeKey(number)); }
+void COptions::RemoveTagged1(const CString& number) { m_tagged1.RemoveKey(MakeKey(number)); }
+void COptions::RemoveTagged2(const CString& number) { m_tagged2.RemoveKey(MakeKey(number)); }
+
+bool COptions::IsMissed(const CString& number) const { return m_missed.Contains(MakeKey(number)); }
+bool COptions::IsCorrect(const CString& number) const { return m_correct.Contains(MakeKey(number)); }
+bool COptions::IsTagged1(const CString& number) const { return m_tagged1.Contains(MakeKey(number)); }
+bool COptions::IsTagged2(const CString& number) const { return m_tagged2.Contains(MakeKey(number)); }
+bool COptions::IsAnswered(const CString& number) const { return m_answered.Contains(MakeKey(number)); }
+
+// Any flag other than 0 counts as checked.
+bool COptions::Matches(const CString& number) const
+{
+    const CString key = MakeKey(number);
+    const bool answered = m_answered.Contains(key);
+    const bool missed = m_missed.Contains(key);
+    const bool correct = m_correct.Contains(key);
+    const bool tagged1 = m_tagged1.Contains(key);
+    const bool tagged2 = m_tagged2.Contains(key);
+
+    if (m_bNew == 0 && !answered)
+        return false;
+    if (m_bMissed == 0 && missed)
+        return false;
+    if (m_bCorrect == 0 && correct)
+        return false;
+    if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && answered && !missed && !correct)
+        return false;
+    if (m_bUntagged == 0 && !tagged1 && !tagged2)
+        return false;
+    if (m_bTagged1 == 0 && tagged1)
+        return false;
+    if (m_bTagged2 == 0 && tagged2)
+        return false;
+    return true;
+}
+
+CString COptions::BuildSelectAll() const
+{
+    CString statement;
+    statement.Format("SELECT * FROM '%s'", static_cast<const char*>(m_strTable));
+    return statement;
+}
+
+CString COptions::BuildSelectWhere() const
+{
+    CString condition;
+    condition.Format("Question LIKE \"%%%s%%\"", static_cast<const char*>(m_strFilter));
+    CString statement;
+    statement.Format("SELECT * FROM '%s' WHERE %s", static_cast<const char*>(m_strTable),
+                     static_cast<const char*>(condition));
+    return statement;
+}
+
+void COptions::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring()) {
+        Store(archive);
+        return;
+    }
+    COptions loaded;
+    loaded.Load(archive);
+    MergeFrom(loaded);
+}
+
+void COptions::Store(CArchive& archive)
+{
+    archive << m_strTable << m_strTitle << m_strFilter;
+    archive << m_nMode << m_bNew << m_bMissed << m_bCorrect << m_bTagged1 << m_bTagged2;
+    archive << m_strCount << m_nScoring;
+    m_answered.Serialize(archive);
+    m_missed.Serialize(archive);
+    m_correct.Serialize(archive);
+    m_tagged1.Serialize(archive);
+    m_tagged2.Serialize(archive);
+}
+
+void COptions::Load(CArchive& archive)
+{
+    archive >> m_strTable >> m_strTitle >> m_strFilter;
+    archive >> m_nMode >> m_bNew >> m_bMissed >> m_bCorrect >> m_bTagged1 >> m_bTagged2;
+    archive >> m_strCount >> m_nScoring;
+    m_answered.Serialize(archive);
+    m_missed.Serialize(archive);
+    m_correct.Serialize(archive);
+    m_tagged1.Serialize(archive);
+    m_tagged2.Serialize(archive);
+}
+
+void COptions::MergeFrom(const COptions& loaded)
+{
+    m_strTable = loaded.m_strTable;
+    m_strTitle = loaded.m_strTitle;
+    m_strFilter = loaded.m_strFilter;
+    m_nMode = loaded.m_nMode;
+    m_bNew = loaded.m_bNew;
+    m_bMissed = loaded.m_bMissed;
+    m_bCorrect = loaded.m_bCorrect;
+    m_bTagged1 = loaded.m_bTagged1;
+    m_bTagged2 = loaded.m_bTagged2;
+    m_strCount = loaded.m_strCount;
+    m_nScoring = loaded.m_nScoring;
+    Merge(m_answered, loaded.m_answered);
+    Merge(m_missed, loaded.m_missed);
+    Merge(m_correct, loaded.m_correct);
+    Merge(m_tagged1, loaded.m_tagged1);
+    Merge(m_tagged2, loaded.m_tagged2);
+}

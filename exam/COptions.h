@@ -1,0 +1,65 @@
+#pragma once
+// The test record: the settings of the Setup dialog and the five outcome
+// sets, keyed "TABLE.NUMBER" so that the outcomes of every book live side by
+// side. It is the whole content of a .nve file.
+
+#include "afx/CMapStringToString.h"
+#include "afx/CObject.h"
+#include "afx/CString.h"
+
+class COptions : public CObject {
+public:
+    COptions();
+    ~COptions() override;
+
+    CString m_strCount;
+    CString m_strTable;
+    CString m_strTitle;
+    CString m_strFilter;
+    int m_nMode = 0;
+    int m_bNew = 0;
+    int m_bMissed = 0;
+    int m_bCorrect = 0;
+    int m_bTagged1 = 0;
+    int m_bTagged2 = 0;
+    int m_bUntagged = 0;
+    int m_nScoring = 0;
+    CMapStringToString m_missed{10};
+    CMapStringToString m_correct{10};
+    CMapStringToString m_tagged1{10};
+    CMapStringToString m_tagged2{10};
+    CMapStringToString m_answered{10};
+
+    void Reset();
+    void ClearOutcomes();
+    CString MakeKey(const CString& number) const;
+
+    void AddMissed(const CString& number);
+    void AddCorrect(const CString& number);
+    void AddTagged1(const CString& number);
+    void AddTagged2(const CString& number);
+    void AddAnswered(const CString& number);
+    void RemoveTagged1(const CString& number);
+    void RemoveTagged2(const CString& number);
+
+    bool IsMissed(const CString& number) const;
+    bool IsCorrect(const CString& number) const;
+    bool IsTagged1(const CString& number) const;
+    bool IsTagged2(const CString& number) const;
+    bool IsAnswered(const CString& number) const;
+
+    // The "Questions to Display" class filter.
+    bool Matches(const CString& number) const;
+
+    CString BuildSelectAll() const;
+    CString BuildSelectWhere() const;
+
+    // Loading reads the whole file into a scratch record first: a damaged
+    // file throws CArchiveException and leaves this record as it was.
+    void Serialize(CArchive& archive) override;
+
+private:
+    void Store(CArchive& archive);
+    void Load(CArchive& archive);
+    void MergeFrom(const COptions& loaded);
+};
