@@ -1,0 +1,16 @@
+#pragma once
+// A test record as JSON, for people and scripts: settings under their member
+// names, each outcome set a sorted array of keys, texts in UTF-8.
+
+#include <string>
+
+class COptions;
+
+// Adds per-book counts of each set under "books"; a key's book is the text
+// before its first '.'.
+std::string RecordToJson(const COptions& record);
+
+// Fills a reset record from JSON. Settings left out keep their reset value;
+// "books" and unknown names are ignored. Returns an empty text on success,
+// otherwise what is wrong.
+std::string RecordFromJson(const std::string& json, COptions& record);

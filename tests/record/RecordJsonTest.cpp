@@ -1,0 +1,67 @@
+#include "record/RecordJson.h"
+
+#include "exam/COptions.h"
+
+#include <gtest/gtest.h>
+
+TEST(RecordJson, ShowsSettingsSetsAndBookCountsInUtf8)
+{
+    COptions record;
+    record.m_strTable = "BOOK2";
+    record.m_strTitle = "Caf\xE9 \"quotes\"";
+    record.m_strFilter = "\xB1 5";
+    record.AddAnswered("1");
+    record.AddMissed("1");
+    record.m_strTable = "BOOK1";
+    record.AddAnswered("7");
+    record.AddCorrect("7");
+    record.AddTagged1("7");
+
+    const std::string json = RecordToJson(record);
+    EXPECT_NE(json.find("\"m_strTitle\": \"Caf\xC3\xA9 \\\"quotes\\\"\""), std::string::npos);
+    EXPECT_NE(json.find("\"m_strFilter\": \"\xC2\xB1 5\""), std::string::npos);
+    EXPECT_NE(json.find("\"m_strCount\": \"\xC3\xBF\""), std::string::npos);  // the reset byte 0xFF
+    EXPECT_NE(json.find("\"m_answered\": [\"BOOK1.7\", \"BOOK2.1\"]"), std::string::npos);
+    EXPECT_NE(json.find("\"BOOK1\": {\"answered\": 1, \"missed\": 0, \"correct\": 1, \"tagged1\": 1, \"tagged2\": 0}"),
+              std::string::npos);
+    EXPECT_NE(json.find("\"BOOK2\": {\"answered\": 1, \"missed\": 1,"), std::string::npos);
+    EXPECT_EQ(json.find("m_bUntagged"), std::string::npos);
+}
+
+TEST(RecordJson, BuildsBackTheSameRecord)
+{
+    COptions record;
+    record.m_strTable = "BOOK1";
+    record.m_strTitle = "Caf\xE9";
+    record.m_strCount = "25";
+    record.m_nMode = 0;
+    record.m_nScoring = 1;
+    record.AddTagged2("3");
+
+    COptions built;
+    ASSERT_EQ(RecordFromJson(RecordToJson(record), built), "");
+    EXPECT_EQ(RecordToJson(built), RecordToJson(record));
+}
+
+TEST(RecordJson, LeftOutSettingsKeepTheirResetValues)
+{
+    COptions built;
+    ASSERT_EQ(RecordFromJson(R"({"m_strTable": "BOOK3", "m_missed": ["BOOK3.4"], "books": {}})", built), "");
+    EXPECT_EQ(built.m_strTable, "BOOK3");
+    EXPECT_EQ(built.m_nMode, 1);
+    EXPECT_EQ(built.m_strCount.Bytes(), "\xFF");
+    EXPECT_TRUE(built.IsMissed("4"));
+}
+
+TEST(RecordJson, SaysWhatIsWrong)
+{
+    COptions built;
+    EXPECT_NE(RecordFromJson("{", built).find("not JSON"), std::string::npos);
+    EXPECT_EQ(RecordFromJson("[1]", built), "the record must be a JSON object");
+    EXPECT_EQ(RecordFromJson(R"({"m_nMode": "1"})", built), "m_nMode must be a 32-bit integer");
+    EXPECT_EQ(RecordFromJson(R"({"m_nMode": 1.5})", built), "m_nMode must be a 32-bit integer");
+    EXPECT_EQ(RecordFromJson(R"({"m_nMode": 4294967296})", built), "m_nMode must be a 32-bit integer");
+    EXPECT_EQ(RecordFromJson(R"({"m_strTable": 5})", built), "m_strTable must be a string");
+    EXPECT_EQ(RecordFromJson(R"({"m_tagged1": "x"})", built), "m_tagged1 must be an array of keys");
+    EXPECT_EQ(RecordFromJson(R"({"m_tagged1": [1]})", built), "m_tagged1 must hold only strings");
+}

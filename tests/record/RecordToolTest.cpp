@@ -1,0 +1,63 @@
+// Runs the quillo-record program itself, as a user's shell would.
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Result {
+    int status;
+    std::string output;
+};
+
+Result RunTool(const std::string& arguments)
+{
+    const std::string command = std::string(QUILLO_RECORD) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, got);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+} // namespace
+
+TEST(QuilloRecordTool, BuildThenShow)
+{
+    TempFolder folder;
+    folder.Write("in.json", R"({"m_strTable": "BOOK1", "m_strTitle": "Book 1", "m_strCount": "25",)"
+                            R"( "m_answered": ["BOOK1.7"], "m_correct": ["BOOK1.7"]})");
+    const Result built = RunTool("build " + folder.File("in.json") + " " + folder.File("out.nve"));
+    EXPECT_EQ(built.status, 0) << built.output;
+    EXPECT_EQ(folder.Read("out.nve").size(), 73u);
+
+    const Result shown = RunTool("show " + folder.File("out.nve"));
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_NE(shown.output.find("\"m_correct\": [\"BOOK1.7\"]"), std::string::npos);
+}
+
+TEST(QuilloRecordTool, DamagedInputGivesOneLineAndStatusOne)
+{
+    TempFolder folder;
+    folder.Write("cut.nve", std::string("\x05" "BOOK1\x06" "Bo", 9));
+    const Result shown = RunTool("show " + folder.File("cut.nve"));
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(shown.output, "quillo-record: " + folder.File("cut.nve") + ": Unexpected file format.\n");
+
+    folder.Write("bad.json", "{\"m_bNew\": true}");
+    folder.Write("keep.nve", "previous");
+    const Result built = RunTool("build " + folder.File("bad.json") + " " + folder.File("keep.nve"));
+    EXPECT_EQ(built.status, 1);
+    EXPECT_EQ(built.output, "quillo-record: " + folder.File("bad.json") + ": m_bNew must be a 32-bit integer\n");
+    EXPECT_EQ(folder.Read("keep.nve"), "previous");
+
+    EXPECT_EQ(RunTool("show").status, 2);
+}
