@@ -3,6 +3,8 @@
 #include <glob.h>
 #include <sys/stat.h>
 
+namespace afx {
+
 bool CFileFind::FindFile(const char* pattern)
 {
     Close();
@@ -45,3 +47,5 @@ CString CFileFind::GetFileName() const
     const CString path = GetFilePath();
     return path.Mid(path.ReverseFind('/') + 1);
 }
+
+} // namespace afx

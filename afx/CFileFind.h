@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace afx {
+
 class CFileFind {
 public:
     // Pattern in the form "folder/*.db" or "*.db"; only ordinary files match.
@@ -22,3 +24,5 @@ private:
     int m_next = 0;
     int m_current = -1;
 };
+
+} // namespace afx

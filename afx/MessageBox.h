@@ -8,7 +8,11 @@
 namespace afx {
 
 constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 constexpr unsigned MB_OK = 0;
+constexpr unsigned MB_YESNOCANCEL = 3;
 
 class MessageSink {
 public:

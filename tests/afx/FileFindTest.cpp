@@ -15,7 +15,7 @@ TEST(CFileFind, ListsOrdinaryMatchingFilesWithTheFrameworkCallPattern)
     folder.Write("notes.txt", "");
     std::filesystem::create_directory(folder.File("dir.db"));
 
-    CFileFind finder;
+    afx::CFileFind finder;
     ASSERT_TRUE(finder.FindFile((folder.Path() + "/*.db").c_str()));
     std::vector<std::string> names;
     bool more = true;

@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
-TestBank::TestBank(const std::string& sql)
+void BuildBankFile(const std::string& path, const std::string& sql)
 {
     sqlite3* db = nullptr;
-    sqlite3_open(Path().c_str(), &db);
+    sqlite3_open(path.c_str(), &db);
     char* error = nullptr;
     const int result = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
     const std::string message = error ? error : "";
@@ -15,6 +15,31 @@ TestBank::TestBank(const std::string& sql)
     sqlite3_close(db);
     if (result != SQLITE_OK)
         throw std::runtime_error("test bank SQL failed: " + message);
+}
+
+std::string QuestionBankSql(int books, int questionsPerBook)
+{
+    std::string sql = "BEGIN; CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
+                      "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
+                      "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'5'), (2,'10'), (3,'100');";
+    for (int b = 1; b <= books; ++b) {
+        const std::string table = "BOOK" + std::to_string(b);
+        sql += "INSERT INTO BOOKNAMES VALUES(" + std::to_string(b) + ",'" + table + "','Book " + std::to_string(b) + "');";
+        sql += "CREATE TABLE " + table + "(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+               " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);";
+        for (int q = 1; q <= questionsPerBook; ++q) {
+            const std::string n = std::to_string(q);
+            sql += "INSERT INTO " + table + " VALUES(" + n + ",'','" + n + "','" + (q % 2 ? "A" : "C") +
+                   "','Question " + n + " of " + table + "','first " + n + "','second " + n + "','third " + n +
+                   "','fourth " + n + "','','','','');";
+        }
+    }
+    return sql + "COMMIT;";
+}
+
+TestBank::TestBank(const std::string& sql)
+{
+    BuildBankFile(Path(), sql);
     OpenDatabase();
 }
 

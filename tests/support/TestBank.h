@@ -8,6 +8,13 @@
 #include <memory>
 #include <string>
 
+// Writes a database file at path from SQL text; throws when the SQL fails.
+void BuildBankFile(const std::string& path, const std::string& sql);
+
+// SQL for a bank of books BOOK1.. with the given number of questions each,
+// numbered 1.. per book, correct answer A for odd numbers and C for even.
+std::string QuestionBankSql(int books, int questionsPerBook);
+
 // A question bank built in the test from SQL text, opened the way the
 // document opens one.
 class TestBank {

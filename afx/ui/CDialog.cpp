@@ -1,0 +1,47 @@
+#include "CDialog.h"
+
+#include "CWinApp.h"
+#include "CommandIds.h"
+#include "QtText.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+namespace afx {
+
+CDialog::CDialog(const DialogTemplate& dialog, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(ToQt(dialog.caption));
+    CreateControls(dialog, this);
+    setFixedSize(size());
+    if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(IDOK)))
+        connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    if (auto* cancel = qobject_cast<QAbstractButton*>(GetDlgItem(IDCANCEL)))
+        connect(cancel, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+}
+
+int CDialog::DoModal()
+{
+    if (!OnInitDialog())
+        return -1;
+    return AfxGetApp()->GetDialogRunner().Run(*this);
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+} // namespace afx

@@ -1,0 +1,52 @@
+#pragma once
+// The framework's document: a modified flag, a path, a title, and the
+// ask-to-save, open and save paths. Saving writes a temporary file and
+// renames it over the old one, so a failed save never destroys a file.
+
+#include "CCmdTarget.h"
+
+#include "afx/CObject.h"
+#include "afx/CString.h"
+
+namespace afx {
+
+class CSingleDocTemplate;
+
+class CDocument : public CObject, public CCmdTarget {
+public:
+    virtual bool OnNewDocument();
+    // Reads the file through Serialize. On any failure the user has been
+    // told, and what Serialize left in memory is for the caller to judge.
+    virtual bool OnOpenDocument(const CString& path);
+    virtual bool OnSaveDocument(const CString& path);
+    virtual void DeleteContents() {}
+
+    // Asks "Save changes to ...?" when modified; false means cancel.
+    virtual bool SaveModified();
+    bool DoFileSave();
+    bool DoSave(const CString& path, bool replace);
+
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsModified() const { return m_bModified; }
+    const CString& GetPathName() const { return m_strPathName; }
+    void SetPathName(const CString& path, bool addToRecent = true);
+    const CString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const CString& title);
+
+    void SetDocTemplate(CSingleDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
+    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+
+    bool OnCmdMsg(int id, CCmdUI* ui) override;
+
+private:
+    static const CommandEntry<CDocument> kMessageMap[2];
+    void OnFileSave() { DoFileSave(); }
+    void OnFileSaveAs() { DoSave(CString(), true); }
+
+    CString m_strPathName;
+    CString m_strTitle;
+    bool m_bModified = false;
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
+};
+
+} // namespace afx

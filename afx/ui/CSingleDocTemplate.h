@@ -1,0 +1,51 @@
+#pragma once
+// Binds the one document, its frame and its view, and runs the framework's
+// new and open paths on them.
+
+#include "afx/CString.h"
+
+#include <functional>
+
+namespace afx {
+
+class CDocument;
+class CFrameWnd;
+class CFormView;
+
+class CSingleDocTemplate {
+public:
+    struct Classes {
+        std::function<CDocument*()> document;
+        std::function<CFrameWnd*()> frame;
+        std::function<CFormView*()> view;
+    };
+
+    // templateText: the seven newline-separated fields of the template string.
+    CSingleDocTemplate(int resourceId, const CString& templateText, Classes classes);
+    ~CSingleDocTemplate();
+
+    // A null path makes a new document. Returns null when it failed; the
+    // user has been told.
+    CDocument* OpenDocumentFile(const char* path);
+
+    CString GetDocString(int field) const;
+    CDocument* Document() const { return m_pDocument; }
+    CFrameWnd* Frame() const { return m_pFrame; }
+    void UpdateFrameTitle();
+    // The frame is going: forget it and the document with it.
+    void FrameDestroyed();
+
+    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
+
+private:
+    bool CreateDocumentAndFrame();
+    void SetDefaultTitle();
+
+    int m_nResourceId;
+    CString m_strDocStrings;
+    Classes m_classes;
+    CDocument* m_pDocument = nullptr;
+    CFrameWnd* m_pFrame = nullptr;
+};
+
+} // namespace afx

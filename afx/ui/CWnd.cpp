@@ -1,0 +1,29 @@
+#include "CWnd.h"
+
+#include "DataExchange.h"
+
+#include <QWidget>
+
+namespace afx {
+
+void CWnd::EnableWindow(int id, bool enable)
+{
+    if (QWidget* control = GetDlgItem(id))
+        control->setEnabled(enable);
+}
+
+bool CWnd::UpdateData(bool save)
+{
+    CDataExchange dx(this, save);
+    DoDataExchange(dx);
+    return true;
+}
+
+void CWnd::DoDataExchange(CDataExchange&) {}
+
+void CWnd::CreateControls(const DialogTemplate& dialog, QWidget* host)
+{
+    m_controls = BuildDialog(dialog, host);
+}
+
+} // namespace afx

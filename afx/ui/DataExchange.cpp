@@ -1,0 +1,130 @@
+#include "DataExchange.h"
+
+#include "CWnd.h"
+#include "QtText.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <cstdlib>
+
+namespace afx {
+namespace {
+
+QString ReadText(QWidget* control)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        return line->text();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+        return text->toPlainText().replace('\n', "\r\n");
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    return QString();
+}
+
+void WriteText(QWidget* control, const QString& value)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(value);
+        line->setCursorPosition(0);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+        QString plain = value;
+        text->setPlainText(plain.replace("\r\n", "\n"));
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(value);
+    }
+}
+
+// Labels show text as typed: no rich text, no mnemonics eaten.
+void PlainLabels(QWidget* control)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setTextFormat(Qt::PlainText);
+}
+
+} // namespace
+
+void DDX_Text(CDataExchange& dx, int id, CString& value)
+{
+    QWidget* control = dx.m_pDlgWnd->GetDlgItem(id);
+    if (control == nullptr)
+        return;
+    PlainLabels(control);
+    if (dx.m_bSaveAndValidate)
+        value = FromQt(ReadText(control));
+    else
+        WriteText(control, ToQt(value));
+}
+
+void DDX_Text(CDataExchange& dx, int id, int& value)
+{
+    CString text;
+    if (!dx.m_bSaveAndValidate)
+        text.Format("%d", value);
+    DDX_Text(dx, id, text);
+    if (dx.m_bSaveAndValidate)
+        value = std::atoi(text);
+}
+
+void DDX_Check(CDataExchange& dx, int id, int& value)
+{
+    auto* box = qobject_cast<QAbstractButton*>(dx.m_pDlgWnd->GetDlgItem(id));
+    if (box == nullptr)
+        return;
+    if (dx.m_bSaveAndValidate)
+        value = box->isChecked() ? 1 : 0;
+    else
+        box->setChecked(value != 0);
+}
+
+void DDX_Radio(CDataExchange& dx, int id, int& value)
+{
+    const std::vector<int> group = dx.m_pDlgWnd->Controls().RadioGroup(id);
+    if (dx.m_bSaveAndValidate) {
+        value = -1;
+        for (size_t i = 0; i < group.size(); ++i)
+            if (static_cast<QAbstractButton*>(dx.m_pDlgWnd->GetDlgItem(group[i]))->isChecked())
+                value = static_cast<int>(i);
+        return;
+    }
+    for (size_t i = 0; i < group.size(); ++i) {
+        auto* button = static_cast<QAbstractButton*>(dx.m_pDlgWnd->GetDlgItem(group[i]));
+        // An exclusive group refuses to lose its last checked button.
+        QButtonGroup* exclusive = button->group();
+        if (exclusive)
+            exclusive->setExclusive(false);
+        button->setChecked(static_cast<int>(i) == value);
+        if (exclusive)
+            exclusive->setExclusive(true);
+    }
+}
+
+void DDX_LBString(CDataExchange& dx, int id, CString& value)
+{
+    auto* list = qobject_cast<QListWidget*>(dx.m_pDlgWnd->GetDlgItem(id));
+    if (list == nullptr)
+        return;
+    if (dx.m_bSaveAndValidate) {
+        QListWidgetItem* item = list->currentItem();
+        value = (item && item->isSelected()) ? FromQt(item->text()) : CString();
+        return;
+    }
+    const QString prefix = ToQt(value);
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text().startsWith(prefix, Qt::CaseInsensitive)) {
+            list->setCurrentRow(row);
+            return;
+        }
+    }
+    list->setCurrentRow(-1);
+}
+
+} // namespace afx

@@ -1,0 +1,109 @@
+#include "CPersistentFrame.h"
+
+#include "afx/ui/CWinApp.h"
+#include "afx/ui/QtText.h"
+
+#include <QSettings>
+#include <QStatusBar>
+
+#include <cstdlib>
+
+namespace {
+const char* const kSection = "Window size";
+
+QString BarSection()
+{
+    return QString(afx::AfxGetApp()->m_pszAppName) + "-BarState";
+}
+} // namespace
+
+const QRect CPersistentFrame::kDefaultRect(QPoint(10, 10), QPoint(750 - 1, 600 - 1));
+
+CPersistentFrame::CPersistentFrame() = default;
+
+CString CPersistentFrame::FormatRect(const QRect& rect)
+{
+    CString text;
+    text.Format("%04d %04d %04d %04d", rect.left(), rect.top(), rect.left() + rect.width(),
+                rect.top() + rect.height());
+    return text;
+}
+
+QRect CPersistentFrame::ParseRect(const CString& text)
+{
+    constexpr int kFieldOffsets[4] = {0, 5, 10, 15};
+    if (text.GetLength() < 19)
+        return kDefaultRect;
+    int values[4];
+    for (int i = 0; i < 4; ++i)
+        values[i] = std::atoi(static_cast<const char*>(text) + kFieldOffsets[i]);
+    const int width = values[2] - values[0];
+    const int height = values[3] - values[1];
+    if (width <= 0 || height <= 0)
+        return kDefaultRect;
+    return QRect(values[0], values[1], width, height);
+}
+
+void CPersistentFrame::ActivateFrame(int showCommand)
+{
+    if (!m_bFirstTime) {
+        CFrameWnd::ActivateFrame(showCommand);
+        return;
+    }
+    m_bFirstTime = false;
+    afx::CWinApp* app = afx::AfxGetApp();
+    const CString stored = app->GetProfileString(kSection, "Rect", "");
+    const QRect normal = stored.IsEmpty() ? kDefaultRect : ParseRect(stored);
+    const bool icon = app->GetProfileInt(kSection, "icon", 0) != 0;
+    const bool max = app->GetProfileInt(kSection, "max", 0) != 0;
+
+    LoadBarState();
+    setGeometry(normal);
+    if (icon) {
+        setWindowState(max ? (Qt::WindowMinimized | Qt::WindowMaximized) : Qt::WindowMinimized);
+        show();
+    } else {
+        CFrameWnd::ActivateFrame(max ? afx::SW_SHOWMAXIMIZED : afx::SW_SHOWNORMAL);
+    }
+}
+
+void CPersistentFrame::OnDestroy()
+{
+    // A frame that was never shown has no placement of its own to keep.
+    if (!m_bFirstTime) {
+        SavePlacement();
+        SaveBarState();
+    }
+    CFrameWnd::OnDestroy();
+}
+
+void CPersistentFrame::SavePlacement()
+{
+    const Qt::WindowStates state = windowState();
+    const bool icon = state & Qt::WindowMinimized;
+    const bool max = (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+    const QRect normal = (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+                             ? normalGeometry()
+                             : geometry();
+    afx::CWinApp* app = afx::AfxGetApp();
+    app->WriteProfileString(kSection, "Rect", FormatRect(normal.isValid() ? normal : geometry()));
+    app->WriteProfileInt(kSection, "icon", icon ? 1 : 0);
+    app->WriteProfileInt(kSection, "max", max ? 1 : 0);
+}
+
+void CPersistentFrame::SaveBarState()
+{
+    QSettings& profile = afx::AfxGetApp()->Profile();
+    profile.setValue(BarSection() + "/Layout", saveState());
+    profile.setValue(BarSection() + "/StatusBar", statusBar()->isVisibleTo(this) ? 1 : 0);
+    profile.sync();
+}
+
+void CPersistentFrame::LoadBarState()
+{
+    QSettings& profile = afx::AfxGetApp()->Profile();
+    const QVariant layout = profile.value(BarSection() + "/Layout");
+    if (layout.isValid())
+        restoreState(layout.toByteArray());
+    statusBar()->setVisible(profile.value(BarSection() + "/StatusBar", 1).toInt() != 0);
+}

@@ -1,0 +1,108 @@
+#include "MainMenu.h"
+
+#include "Resources.h"
+
+#include "form/FormIds.h"
+
+#include "afx/ui/CFrameWnd.h"
+#include "afx/ui/CWinApp.h"
+#include "afx/ui/CommandIds.h"
+#include "afx/ui/QtText.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace app {
+namespace {
+
+using namespace afx;
+using namespace form;
+
+struct Item {
+    int id;  // 0: separator
+    const char* caption;
+    const char* shortcut;
+};
+
+QAction* AddCommand(CFrameWnd& frame, QMenu* menu, const Item& item)
+{
+    QString caption = item.caption;
+    QAction* action = frame.CommandAction(item.id, caption);
+    action->setStatusTip(ToQt(PromptText(item.id)));
+    if (item.shortcut)
+        action->setShortcut(QKeySequence(item.shortcut));
+    if (item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR)
+        action->setCheckable(true);
+    menu->addAction(action);
+    return action;
+}
+
+void AddMenu(CFrameWnd& frame, const char* title, std::initializer_list<Item> items)
+{
+    QMenu* menu = frame.menuBar()->addMenu(title);
+    for (const Item& item : items) {
+        if (item.id == 0)
+            menu->addSeparator();
+        else
+            AddCommand(frame, menu, item);
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, &frame, [&frame] { frame.UpdateCommandUI(); });
+}
+
+// The recent files sit between the two separators after Save As.
+void RefreshRecentFiles(CFrameWnd& frame, QMenu* fileMenu, QAction* placeholder, std::vector<QAction*>& shown)
+{
+    for (QAction* action : shown)
+        fileMenu->removeAction(action);
+    shown.clear();
+    const std::vector<CString>& files = AfxGetApp()->RecentFiles();
+    placeholder->setVisible(files.empty());
+    for (size_t i = 0; i < files.size(); ++i) {
+        const int id = ID_FILE_MRU_FILE1 + static_cast<int>(i);
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(ToQt(files[i])), fileMenu);
+        action->setStatusTip(ToQt(PromptText(id)));
+        QObject::connect(action, &QAction::triggered, &frame, [&frame, id] { frame.RouteCommand(id); });
+        fileMenu->insertAction(placeholder, action);
+        shown.push_back(action);
+    }
+}
+
+} // namespace
+
+void BuildMainMenu(CFrameWnd& frame)
+{
+    QMenu* file = frame.menuBar()->addMenu("&File");
+    AddCommand(frame, file, {ID_FILE_NEW, "&New", "Ctrl+N"});
+    AddCommand(frame, file, {ID_FILE_OPEN, "&Open...", "Ctrl+O"});
+    AddCommand(frame, file, {ID_FILE_SAVE, "&Save", "Ctrl+S"});
+    AddCommand(frame, file, {ID_FILE_SAVE_AS, "Save &As...", nullptr});
+    file->addSeparator();
+    QAction* placeholder = file->addAction("Recent File");
+    placeholder->setEnabled(false);
+    file->addSeparator();
+    AddCommand(frame, file, {ID_APP_EXIT, "E&xit", nullptr});
+    auto* shown = new std::vector<QAction*>;
+    QObject::connect(file, &QMenu::destroyed, [shown] { delete shown; });
+    QObject::connect(file, &QMenu::aboutToShow, &frame, [&frame, file, placeholder, shown] {
+        RefreshRecentFiles(frame, file, placeholder, *shown);
+        frame.UpdateCommandUI();
+    });
+
+    QAction* setup = frame.CommandAction(ID_SETUP, "&Setup");
+    setup->setStatusTip(ToQt(PromptText(ID_SETUP)));
+    frame.menuBar()->addAction(setup);
+
+    AddMenu(frame, "&Questions",
+            {{ID_FIRST_QUESTION, "&First Question", nullptr},
+             {ID_PREVIOUS_QUESTION, "&Previous Question", nullptr},
+             {ID_NEXT_QUESTION, "&Next Question", nullptr},
+             {ID_LAST_QUESTION, "&Last Question", nullptr}});
+    AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar", nullptr}, {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr}});
+    AddMenu(frame, "&Help",
+            {{ID_HELP_CONTENTS, "Help...", nullptr},
+             {ID_TECH_SUPPORT, "Tech Support on the Web...", nullptr},
+             {ID_APP_ABOUT, "&About quillo...", nullptr}});
+}
+
+} // namespace app

@@ -1,0 +1,116 @@
+#include "ToolbarImages.h"
+
+#include "form/FormIds.h"
+
+#include "afx/ui/CommandIds.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace app {
+namespace {
+
+const QColor kInk(40, 40, 40);
+const QColor kPaper(250, 250, 250);
+const QColor kAccent(30, 90, 170);
+
+void Page(QPainter& p)
+{
+    p.setBrush(kPaper);
+    p.drawPolygon(QPolygon({{3, 1}, {10, 1}, {13, 4}, {13, 14}, {3, 14}}));
+    p.drawLine(10, 1, 10, 4);
+    p.drawLine(10, 4, 13, 4);
+}
+
+void Folder(QPainter& p)
+{
+    p.setBrush(QColor(230, 190, 80));
+    p.drawPolygon(QPolygon({{1, 4}, {6, 4}, {7, 5}, {14, 5}, {14, 13}, {1, 13}}));
+}
+
+void Disk(QPainter& p)
+{
+    p.setBrush(kAccent);
+    p.drawRect(2, 2, 12, 12);
+    p.setBrush(kPaper);
+    p.drawRect(4, 2, 8, 5);
+    p.drawRect(5, 10, 6, 4);
+}
+
+void Sliders(QPainter& p)
+{
+    for (int y : {4, 8, 12})
+        p.drawLine(2, y, 14, y);
+    p.setBrush(kAccent);
+    p.drawRect(4, 2, 3, 4);
+    p.drawRect(9, 6, 3, 4);
+    p.drawRect(6, 10, 3, 4);
+}
+
+void Arrow(QPainter& p, bool right, bool bar)
+{
+    p.setBrush(kAccent);
+    const QPolygon shape = right ? QPolygon({{5, 3}, {11, 8}, {5, 13}}) : QPolygon({{11, 3}, {5, 8}, {11, 13}});
+    p.drawPolygon(shape);
+    if (bar) {
+        const int x = right ? 12 : 3;
+        p.drawRect(x, 3, 1, 10);
+    }
+}
+
+void Question(QPainter& p)
+{
+    p.setBrush(kAccent);
+    p.drawEllipse(1, 1, 14, 14);
+    p.setPen(QPen(kPaper, 2));
+    QFont font = p.font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, "?");
+}
+
+QIcon Drawn(int commandId)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(kInk);
+    switch (commandId) {
+    case afx::ID_FILE_NEW: Page(p); break;
+    case afx::ID_FILE_OPEN: Folder(p); break;
+    case afx::ID_FILE_SAVE: Disk(p); break;
+    case form::ID_SETUP: Sliders(p); break;
+    case form::ID_FIRST_QUESTION: Arrow(p, false, true); break;
+    case form::ID_PREVIOUS_QUESTION: Arrow(p, false, false); break;
+    case form::ID_NEXT_QUESTION: Arrow(p, true, false); break;
+    case form::ID_LAST_QUESTION: Arrow(p, true, true); break;
+    default: Question(p); break;
+    }
+    return QIcon(pixmap);
+}
+
+const char* ThemeName(int commandId)
+{
+    switch (commandId) {
+    case afx::ID_FILE_NEW: return "document-new";
+    case afx::ID_FILE_OPEN: return "document-open";
+    case afx::ID_FILE_SAVE: return "document-save";
+    case form::ID_SETUP: return "preferences-system";
+    case form::ID_FIRST_QUESTION: return "go-first";
+    case form::ID_PREVIOUS_QUESTION: return "go-previous";
+    case form::ID_NEXT_QUESTION: return "go-next";
+    case form::ID_LAST_QUESTION: return "go-last";
+    default: return "help-contents";
+    }
+}
+
+} // namespace
+
+QIcon ToolbarImage(int commandId)
+{
+    return QIcon::fromTheme(ThemeName(commandId), Drawn(commandId));
+}
+
+} // namespace app

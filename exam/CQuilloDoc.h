@@ -1,0 +1,34 @@
+#pragma once
+// The document: the one question bank for the program's life, its three
+// readers, and the test record that File Save and File Open move.
+
+#include "COptions.h"
+
+#include "bank/CBookNamesSet.h"
+#include "bank/CQuestionCountSet.h"
+#include "bank/CQuestionSet.h"
+#include "bank/SQLiteDatabase.h"
+
+#include "afx/ui/CDocument.h"
+
+class CQuilloDoc : public afx::CDocument {
+public:
+    CQuilloDoc();
+    ~CQuilloDoc() override;
+
+    CQuestionSet* m_pQuestions = nullptr;
+    CBookNamesSet* m_pBooks = nullptr;
+    CQuestionCountSet* m_pCounts = nullptr;
+    litex::SQLiteDatabase m_db;
+    COptions m_test;
+
+    void Serialize(CArchive& archive) override;
+    bool OnNewDocument() override;
+    // A record opened before any new document (a file named at start-up)
+    // first opens the bank as a new document would, then loads the file.
+    bool OnOpenDocument(const CString& path) override;
+
+private:
+    void OpenBank();
+    void StartRecordFromBank();
+};

@@ -1,0 +1,126 @@
+// Answering, moving through the test, and browsing the pool.
+
+#include "CQuilloView.h"
+
+#include "FormIds.h"
+
+#include "exam/COptions.h"
+#include "exam/CQuilloDoc.h"
+
+#include "bank/CQuestionSet.h"
+
+#include "afx/MessageBox.h"
+
+using namespace form;
+
+// A test with no questions has no entry to answer or move to.
+void CQuilloView::OnAnswer()
+{
+    EnableWindow(IDC_COMMIT, HasTestQuestion() && !m_testList.GetAt(m_nCurrent - 1).m_bAnswered);
+}
+
+void CQuilloView::OnCommit()
+{
+    StopViewer();
+    UpdateData(true);
+    if (!HasTestQuestion())
+        return;
+    const int chosen = m_nAnswer;
+    ShowQuestion(false);
+    m_nAnswer = chosen;
+    UpdateData(false);
+
+    const CString& correctAnswer = m_pQuestions->m_strCorrect;
+    const int letter = correctAnswer.IsEmpty() ? 0 : static_cast<signed char>(correctAnswer.GetAt(0));
+    const int correct = (m_nAnswer == letter - 'A') ? 1 : 0;
+    m_testList.RecordAnswer(m_nCurrent - 1, m_nAnswer, correct, correctAnswer);
+
+    const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
+    m_pTest->RemoveTagged1(entry.m_strNumber);
+    m_pTest->RemoveTagged2(entry.m_strNumber);
+    if (m_bTagIt != 0) {
+        if (m_nTagChoice == 0)
+            m_pTest->AddTagged1(entry.m_strNumber);
+        else
+            m_pTest->AddTagged2(entry.m_strNumber);
+    }
+    m_pTest->AddAnswered(entry.m_strNumber);
+    if (entry.m_bCorrect)
+        m_pTest->AddCorrect(entry.m_strNumber);
+    else
+        m_pTest->AddMissed(entry.m_strNumber);
+    ShowQuestion(true);
+    GetDocument()->SetModifiedFlag();
+}
+
+void CQuilloView::OnNext()
+{
+    StopViewer();
+    UpdateData(true);
+    if (!HasTestQuestion())
+        return;
+    if (m_nCurrent < m_nTestSize) {
+        ++m_nCurrent;
+        ShowQuestion(true);
+    } else {
+        AfxMessageBox("Test has completed. Bang on \"Setup\" or \"Go\" for a new test.");
+    }
+}
+
+void CQuilloView::OnPrevious()
+{
+    StopViewer();
+    UpdateData(true);
+    if (!HasTestQuestion())
+        return;
+    if (m_nCurrent > 1)
+        --m_nCurrent;
+    ShowQuestion(true);
+}
+
+void CQuilloView::OnGo()
+{
+    UpdateData(true);
+    const CString number = m_pQuestions->m_strNumber;
+    FindQuestion(number);
+    UpdateData(false);
+    StartTest();
+}
+
+void CQuilloView::OnFirstQuestion()
+{
+    ClearAnswer();
+    m_pQuestions->MoveFirst();
+    UpdateData(false);
+}
+
+void CQuilloView::OnLastQuestion()
+{
+    ClearAnswer();
+    m_pQuestions->MoveLast();
+    UpdateData(false);
+}
+
+void CQuilloView::OnNextQuestion()
+{
+    ClearAnswer();
+    m_pQuestions->MoveNext();
+    UpdateData(false);
+}
+
+void CQuilloView::OnPreviousQuestion()
+{
+    ClearAnswer();
+    m_pQuestions->MovePrev();
+    UpdateData(false);
+}
+
+void CQuilloView::OnUpdateFirstQuestion(afx::CCmdUI* ui)
+{
+    ui->Enable(m_pQuestions != nullptr && m_pQuestions->IsOpen() && !m_pQuestions->IsFirst());
+}
+
+void CQuilloView::OnUpdateNextQuestion(afx::CCmdUI* ui)
+{
+    ui->Enable(m_pQuestions != nullptr && m_pQuestions->IsOpen() && !m_pQuestions->IsEOF());
+}

@@ -1,0 +1,113 @@
+#include "AppFixture.h"
+
+#include "afx/ui/CommandIds.h"
+#include "afx/ui/DialogTemplate.h"
+#include "form/QuilloFormTemplate.h"
+
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+class FrameTest : public AppTest {
+protected:
+    FrameTest() { AddBank("only.db"); }
+
+    CString Stored(const char* entry) { return app->GetProfileString("Window size", entry, "<none>"); }
+    void StoreRect(const char* rect)
+    {
+        app->WriteProfileString("Window size", "Rect", rect);
+    }
+};
+
+TEST_F(FrameTest, FirstRunOpensAtTheDefaultRectangleAndStoresItOnClose)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame()->geometry(), QRect(10, 10, 740, 590));
+    EXPECT_FALSE(Frame()->isMaximized());
+    Close();
+    EXPECT_EQ(Frame(), nullptr);
+    EXPECT_EQ(Stored("Rect"), "0010 0010 0750 0600");
+    EXPECT_EQ(Stored("icon"), "0");
+    EXPECT_EQ(Stored("max"), "0");
+}
+
+TEST_F(FrameTest, MaximizedComesBackWithItsNormalRectangle)
+{
+    ASSERT_TRUE(Start());
+    Frame()->setGeometry(40, 50, 600, 400);
+    Frame()->showMaximized();
+    Close();
+    EXPECT_EQ(Stored("max"), "1");
+    EXPECT_EQ(Stored("Rect"), "0040 0050 0640 0450");
+
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame()->isMaximized());
+    EXPECT_EQ(Frame()->normalGeometry(), QRect(40, 50, 600, 400));
+}
+
+TEST_F(FrameTest, MinimizedComesBackMinimized)
+{
+    ASSERT_TRUE(Start());
+    Frame()->showMinimized();
+    Close();
+    EXPECT_EQ(Stored("icon"), "1");
+    EXPECT_EQ(Stored("max"), "0");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame()->isMinimized());
+}
+
+TEST_F(FrameTest, NegativeCoordinatesKeepTheirWidth)
+{
+    ASSERT_TRUE(Start());
+    Frame()->setGeometry(-8, -20, 500, 300);
+    Close();
+    EXPECT_EQ(Stored("Rect"), "-008 -020 0492 0280");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame()->geometry(), QRect(-8, -20, 500, 300));
+}
+
+TEST_F(FrameTest, ShortOrOddRectanglesFallBackToTheDefault)
+{
+    EXPECT_EQ(CPersistentFrame::ParseRect("0010 0010"), CPersistentFrame::kDefaultRect);
+    EXPECT_EQ(CPersistentFrame::ParseRect("0500 0500 0100 0100"), CPersistentFrame::kDefaultRect);
+    EXPECT_EQ(CPersistentFrame::ParseRect("xxxxxxxxxxxxxxxxxxxxxx"), CPersistentFrame::kDefaultRect);
+    EXPECT_EQ(CPersistentFrame::ParseRect(" 100  200  700  900"), QRect(100, 200, 600, 700));
+}
+
+TEST_F(FrameTest, HiddenBarsStayHidden)
+{
+    ASSERT_TRUE(Start());
+    Frame()->RouteCommand(afx::ID_VIEW_TOOLBAR);
+    Frame()->RouteCommand(afx::ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(Frame()->QueryCommand(afx::ID_VIEW_TOOLBAR).m_nCheck);
+    Close();
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Frame()->findChild<QToolBar*>()->isVisible());
+    EXPECT_FALSE(Frame()->statusBar()->isVisible());
+    EXPECT_EQ(Frame()->QueryCommand(afx::ID_VIEW_STATUS_BAR).m_nCheck, 0);
+}
+
+TEST_F(FrameTest, ToolbarHoldsTheButtonsInOrder)
+{
+    ASSERT_TRUE(Start());
+    std::vector<int> ids;
+    for (QAction* action : Frame()->findChild<QToolBar*>()->actions())
+        ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
+    EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 32771, 0, 59648, 59651, 59650, 59649, 0, 32772}));
+}
+
+TEST_F(FrameTest, FormControlsSitAtTheirTemplateRectangles)
+{
+    ASSERT_TRUE(Start());
+    const afx::DialogTemplate& form = form::QuilloFormTemplate();
+    const afx::BaseUnits units = afx::DialogBaseUnits(afx::TemplateFont(form));
+    EXPECT_EQ(units.width, 8);
+    EXPECT_EQ(units.height, 15);
+    for (const afx::ControlTemplate& control : form.controls) {
+        if (control.id == afx::IDC_STATIC)
+            continue;
+        const QRect expected(units.X(control.x), units.Y(control.y), units.X(control.cx), units.Y(control.cy));
+        EXPECT_EQ(View()->GetDlgItem(control.id)->geometry(), expected) << control.id;
+        EXPECT_FALSE(View()->GetDlgItem(control.id)->accessibleName().isEmpty()) << control.id;
+    }
+}
