@@ -3,12 +3,7 @@
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-SAMPLE_DIR="$BUILD_DIR/sample"
-if [ ! -x "$BUILD_DIR/app/quillo" ]; then
-  echo "Built the libraries and the sample bank ($SAMPLE_DIR/sample.db);"
-  echo "the quillo window is not part of this build yet."
-  exit 0
-fi
-export PATH="$PWD/$BUILD_DIR/diagview:$PATH"
-cd "$SAMPLE_DIR"
-exec "../app/quillo" "$@"
+build="$(cd "$BUILD_DIR" && pwd)"
+export PATH="$build/diagview:$PATH"
+cd "$build/examiner"
+exec "$build/app/quillo" "$@"

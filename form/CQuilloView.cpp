@@ -17,6 +17,9 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {IDC_NEXT, &CQuilloView::OnNext, nullptr},
     {IDC_PREVIOUS, &CQuilloView::OnPrevious, nullptr},
     {IDC_GO, &CQuilloView::OnGo, nullptr},
+    {IDC_SETUP, &CQuilloView::OnSetup, nullptr},
+    {ID_SETUP, &CQuilloView::OnSetup, nullptr},
+    {IDC_DISPLAY, &CQuilloView::OnDisplay, nullptr},
     {IDC_RADIO_A, &CQuilloView::OnAnswer, nullptr},
     {IDC_RADIO_B, &CQuilloView::OnAnswer, nullptr},
     {IDC_RADIO_C, &CQuilloView::OnAnswer, nullptr},
@@ -37,6 +40,11 @@ CQuilloView::~CQuilloView()
 bool CQuilloView::OnCmdMsg(int id, afx::CCmdUI* ui)
 {
     return afx::DispatchCommand(this, kMessageMap, id, ui);
+}
+
+bool CQuilloView::PoolIsOpen() const
+{
+    return m_pQuestions != nullptr && m_pQuestions->IsOpen();
 }
 
 void CQuilloView::DoDataExchange(afx::CDataExchange& dx)
@@ -71,7 +79,7 @@ void CQuilloView::OnInitialUpdate()
     m_pCounts = document->m_pCounts;
     m_pTest = &document->m_test;
     CFormView::OnInitialUpdate();
-    RunPoolQuery(m_pTest->BuildSelectWhere());
+    RunFilteredPool();
     StartTest();
 }
 

@@ -50,6 +50,7 @@ public:
     void RunPoolQuery(const CString& statement);
     void StartTest();
     int SelectQuestions();
+    void OnSetup();
 
     bool OnCmdMsg(int id, afx::CCmdUI* ui) override;
 
@@ -59,8 +60,15 @@ protected:
 private:
     static const afx::CommandEntry<CQuilloView> kMessageMap[];
 
-    bool HasTestQuestion() const { return m_nCurrent >= 1 && m_nCurrent <= m_testList.GetSize(); }
+    // A pool whose query failed (a book whose table is missing) is closed;
+    // until a new test starts, commands leave it alone.
+    bool PoolIsOpen() const;
+    bool HasTestQuestion() const
+    {
+        return PoolIsOpen() && m_nCurrent >= 1 && m_nCurrent <= m_testList.GetSize();
+    }
     void OpenPool(const CString& statement);
+    void RunFilteredPool();
     int CountPoolWithWaitCursor();
 
     void OnAnswer();
@@ -68,6 +76,7 @@ private:
     void OnNext();
     void OnPrevious();
     void OnGo();
+    void OnDisplay();
     void OnFirstQuestion();
     void OnLastQuestion();
     void OnNextQuestion();

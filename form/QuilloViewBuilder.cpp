@@ -3,12 +3,17 @@
 
 #include "CQuilloView.h"
 
+#include "CSetupDlg.h"
+
 #include "exam/COptions.h"
 #include "exam/TestSelection.h"
 
+#include "bank/CBookNamesSet.h"
+#include "bank/CQuestionCountSet.h"
 #include "bank/CQuestionSet.h"
 
 #include "afx/MessageBox.h"
+#include "afx/ui/CDocument.h"
 
 void CQuilloView::OpenPool(const CString& statement)
 {
@@ -74,4 +79,66 @@ int CQuilloView::SelectQuestions()
     TestSelection selection(*m_pQuestions, *m_pTest, m_testList, m_random);
     m_nTestSize = selection.SelectQuestions(m_nTestSize, m_nPoolSize);
     return m_nTestSize;
+}
+
+// A filter that makes the statement invalid has been reported by the access
+// layer; the pool falls back to the whole book so the form keeps working,
+// and the filter stays in the record for the user to mend.
+void CQuilloView::RunFilteredPool()
+{
+    try {
+        RunPoolQuery(m_pTest->BuildSelectWhere());
+    } catch (int) {
+        if (m_pTest->m_strFilter.IsEmpty())
+            throw;
+        RunPoolQuery(m_pTest->BuildSelectAll());
+    }
+}
+
+void CQuilloView::OnSetup()
+{
+    StopViewer();
+    UpdateData(true);
+
+    CMapStringToString bookMap(10);
+    for (m_pBooks->MoveFirst(); !m_pBooks->IsEOF(); m_pBooks->MoveNext())
+        bookMap.SetAt(m_pBooks->m_strTitle, m_pBooks->m_strTable);
+    CStringArray countList;
+    for (m_pCounts->MoveFirst(); !m_pCounts->IsEOF(); m_pCounts->MoveNext())
+        countList.Add(m_pCounts->m_strCount);
+
+    CSetupDlg dialog(this, &bookMap, &countList);
+    dialog.m_strTitle = m_pTest->m_strTitle;
+    dialog.m_strTable = m_pTest->m_strTable;
+    dialog.m_strFilter = m_pTest->m_strFilter;
+    dialog.m_bCorrect = m_pTest->m_bCorrect;
+    dialog.m_bMissed = m_pTest->m_bMissed;
+    dialog.m_bNew = m_pTest->m_bNew;
+    dialog.m_bTagged1 = m_pTest->m_bTagged1;
+    dialog.m_bTagged2 = m_pTest->m_bTagged2;
+    dialog.m_bUntagged = m_pTest->m_bUntagged;
+    dialog.m_nMode = m_pTest->m_nMode;
+    dialog.m_strCount = m_pTest->m_strCount;
+    dialog.m_nScoring = m_pTest->m_nScoring;
+    if (dialog.DoModal() != afx::IDOK)
+        return;
+
+    m_pTest->m_strTitle = dialog.m_strTitle;
+    m_pTest->m_strTable = dialog.m_strTable;
+    m_pTest->m_strFilter = dialog.m_strFilter;
+    m_pTest->m_bCorrect = dialog.m_bCorrect;
+    m_pTest->m_bMissed = dialog.m_bMissed;
+    m_pTest->m_bNew = dialog.m_bNew;
+    m_pTest->m_bTagged1 = dialog.m_bTagged1;
+    m_pTest->m_bTagged2 = dialog.m_bTagged2;
+    m_pTest->m_bUntagged = dialog.m_bUntagged;
+    m_pTest->m_nMode = dialog.m_nMode;
+    m_pTest->m_strCount = dialog.m_strCount;
+    m_pTest->m_nScoring = dialog.m_nScoring;
+    GetDocument()->SetModifiedFlag();
+
+    if (dialog.m_bPoolOnly == 0)
+        RunPoolQuery(m_pTest->BuildSelectAll());
+    RunFilteredPool();
+    StartTest();
 }

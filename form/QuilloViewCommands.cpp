@@ -10,6 +10,9 @@
 #include "bank/CQuestionSet.h"
 
 #include "afx/MessageBox.h"
+#include "afx/ui/QtText.h"
+
+#include <cstring>
 
 using namespace form;
 
@@ -80,6 +83,8 @@ void CQuilloView::OnPrevious()
 
 void CQuilloView::OnGo()
 {
+    if (!PoolIsOpen())
+        return;
     UpdateData(true);
     const CString number = m_pQuestions->m_strNumber;
     FindQuestion(number);
@@ -89,6 +94,8 @@ void CQuilloView::OnGo()
 
 void CQuilloView::OnFirstQuestion()
 {
+    if (!PoolIsOpen())
+        return;
     ClearAnswer();
     m_pQuestions->MoveFirst();
     UpdateData(false);
@@ -96,6 +103,8 @@ void CQuilloView::OnFirstQuestion()
 
 void CQuilloView::OnLastQuestion()
 {
+    if (!PoolIsOpen())
+        return;
     ClearAnswer();
     m_pQuestions->MoveLast();
     UpdateData(false);
@@ -103,6 +112,8 @@ void CQuilloView::OnLastQuestion()
 
 void CQuilloView::OnNextQuestion()
 {
+    if (!PoolIsOpen())
+        return;
     ClearAnswer();
     m_pQuestions->MoveNext();
     UpdateData(false);
@@ -110,6 +121,8 @@ void CQuilloView::OnNextQuestion()
 
 void CQuilloView::OnPreviousQuestion()
 {
+    if (!PoolIsOpen())
+        return;
     ClearAnswer();
     m_pQuestions->MovePrev();
     UpdateData(false);
@@ -117,10 +130,29 @@ void CQuilloView::OnPreviousQuestion()
 
 void CQuilloView::OnUpdateFirstQuestion(afx::CCmdUI* ui)
 {
-    ui->Enable(m_pQuestions != nullptr && m_pQuestions->IsOpen() && !m_pQuestions->IsFirst());
+    ui->Enable(PoolIsOpen() && !m_pQuestions->IsFirst());
 }
 
 void CQuilloView::OnUpdateNextQuestion(afx::CCmdUI* ui)
 {
-    ui->Enable(m_pQuestions != nullptr && m_pQuestions->IsOpen() && !m_pQuestions->IsEOF());
+    ui->Enable(PoolIsOpen() && !m_pQuestions->IsEOF());
+}
+
+// The viewer gets the bitmap path as one argument, with no shell between;
+// the folder's backslashes are read as separators.
+void CQuilloView::OnDisplay()
+{
+    StopViewer();
+    UpdateData(true);
+    if (!PoolIsOpen())
+        return;
+    if (std::strcmp(m_pQuestions->m_strDiagram, "") == 0) {
+        AfxMessageBox("No diagram for this question");
+        return;
+    }
+    QString path = afx::ToQt(m_pQuestions->m_strDiagramFolder + "\\");
+    path.replace('\\', '/');
+    path += afx::ToQt(m_pQuestions->m_strDiagram + ".bmp");
+    if (!m_hViewer.Start("diagview", path))
+        AfxMessageBox("Installation Error. Image viewer not found.");
 }

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -112,6 +113,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         list->setSortingEnabled(control.style & kSorted);
         return list;
     }
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
     case ControlKind::Icon:
         return new QLabel(parent);
     }

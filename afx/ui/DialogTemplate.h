@@ -2,6 +2,8 @@
 // A dialog template as data, as the resource compiler would hold it, and the
 // one builder that turns it into Qt widgets placed by dialog units.
 
+#include "CommandIds.h"
+
 #include "afx/CString.h"
 
 #include <map>
@@ -13,7 +15,7 @@ class QWidget;
 
 namespace afx {
 
-enum class ControlKind { PushButton, RadioButton, CheckBox, Label, Static, Edit, GroupBox, ListBox, Icon };
+enum class ControlKind { PushButton, RadioButton, CheckBox, Label, Static, Edit, GroupBox, ListBox, ComboBox, Icon };
 
 // Style bits that change what the builder makes.
 enum ControlStyle : unsigned {

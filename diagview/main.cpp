@@ -1,0 +1,60 @@
+// diagview: shows one bitmap, the file named by its one argument, in a
+// scrollable, resizable window titled with the file name. Escape closes it.
+
+#include <QApplication>
+#include <cstdio>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QScrollArea>
+#include <QShortcut>
+
+namespace {
+
+QString Problem(const QString& path, const QImageReader& reader)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QString("The diagram file %1 was not found.").arg(path);
+    if (!file.isReadable())
+        return QString("The diagram file %1 cannot be read.").arg(path);
+    return QString("The diagram file %1 is not a picture this viewer can show (%2).").arg(path, reader.errorString());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: diagview FILE.bmp\n");
+        return 2;
+    }
+    const QString path = arguments.at(1);
+
+    auto* picture = new QLabel;
+    picture->setAlignment(Qt::AlignCenter);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        picture->setText(Problem(path, reader));
+        picture->setWordWrap(true);
+        picture->setMargin(24);
+    } else {
+        picture->setPixmap(QPixmap::fromImage(image));
+    }
+
+    QScrollArea window;
+    window.setWidget(picture);
+    window.setWidgetResizable(image.isNull());
+    window.setAlignment(Qt::AlignCenter);
+    window.setWindowTitle(QFileInfo(path).fileName());
+    window.setAccessibleName(image.isNull() ? picture->text() : "Diagram " + QFileInfo(path).fileName());
+    const QSize size = image.isNull() ? QSize(420, 160) : image.size() + QSize(4, 4);
+    window.resize(size.boundedTo(QSize(1200, 900)));
+    QShortcut close(QKeySequence(Qt::Key_Escape), &window);
+    QObject::connect(&close, &QShortcut::activated, &window, &QWidget::close);
+    window.show();
+    return QApplication::exec();
+}
