@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppIcon.h"
 #include "MainMenu.h"
 #include "Resources.h"
 #include "ToolbarImages.h"
@@ -19,6 +20,7 @@ int CMainFrame::OnCreate()
     if (CPersistentFrame::OnCreate() == -1)
         return -1;
     app::BuildMainMenu(*this);
+    setWindowIcon(app::ApplicationIcon());
     CreateToolbar();
     CreateStatusBar();
     return 0;

@@ -1,5 +1,6 @@
 #include "CQuilloApp.h"
 
+#include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "Resources.h"
 
@@ -7,6 +8,16 @@
 #include "exam/CQuilloDoc.h"
 
 #include "afx/ui/CSingleDocTemplate.h"
+#include "afx/ui/CommandIds.h"
+#include "form/FormIds.h"
+
+#include "nvkit.h"
+
+const afx::CommandEntry<CQuilloApp> CQuilloApp::kMessageMap[] = {
+    {afx::ID_APP_ABOUT, &CQuilloApp::OnAppAbout, nullptr},
+    {form::ID_HELP_CONTENTS, &CQuilloApp::OnHelp, nullptr},
+    {form::ID_TECH_SUPPORT, &CQuilloApp::OnTechSupport, nullptr},
+};
 
 CQuilloApp::CQuilloApp(QStringList arguments) : CWinApp("quillo"), m_arguments(std::move(arguments)) {}
 
@@ -28,4 +39,25 @@ bool CQuilloApp::InitInstance()
         return false;
     }
     return true;
+}
+
+bool CQuilloApp::OnCmdMsg(int id, afx::CCmdUI* ui)
+{
+    return afx::DispatchCommand(this, kMessageMap, id, ui) || CWinApp::OnCmdMsg(id, ui);
+}
+
+void CQuilloApp::OnAppAbout()
+{
+    CAboutDlg about(GetMainWnd());
+    about.DoModal();
+}
+
+void CQuilloApp::OnHelp()
+{
+    NVHtmlHelp("quillo.chm");
+}
+
+void CQuilloApp::OnTechSupport()
+{
+    TechSupportOnTheWeb();
 }

@@ -11,7 +11,13 @@ public:
 
     // False when start-up failed; the program then ends.
     bool InitInstance() override;
+    bool OnCmdMsg(int id, afx::CCmdUI* ui) override;
 
 private:
+    static const afx::CommandEntry<CQuilloApp> kMessageMap[];
+    void OnAppAbout();
+    void OnHelp();
+    void OnTechSupport();
+
     QStringList m_arguments;
 };

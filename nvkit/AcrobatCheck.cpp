@@ -1,0 +1,28 @@
+#include "AcrobatCheck.h"
+
+#include "ReaderMissingDialog.h"
+#include "Registry.h"
+#include "UserInterface.h"
+
+namespace nvkit {
+
+namespace {
+const char* const kReaderKeys[] = {
+    "Software\\Adobe\\Adobe Acrobat\\5.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\5.0\\InstallPath",
+    "Software\\Adobe\\Adobe Acrobat\\7.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\7.0\\InstallPath",
+    "Software\\Adobe\\Adobe Acrobat\\6.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\6.0\\InstallPath",
+};
+} // namespace
+
+bool ReaderInstalled()
+{
+    for (const char* key : kReaderKeys)
+        if (RegistryKeyExists("HKEY_LOCAL_MACHINE", key))
+            return true;
+    EnsureApplication();
+    ReaderMissingDialog dialog;
+    Ui().RunDialog(dialog);
+    return false;
+}
+
+} // namespace nvkit

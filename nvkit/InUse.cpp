@@ -1,0 +1,62 @@
+#include "InUse.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace nvkit {
+namespace {
+
+struct Claim {
+    int fd = -1;
+    bool held = false;
+};
+
+Claim g_claim;
+
+std::string LockPath(const char* name)
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string folder = (runtime && *runtime) ? runtime : "/tmp";
+    std::string safe = name ? name : "";
+    for (char& ch : safe)
+        if (ch == '/')
+            ch = '_';
+    return folder + "/nvkit-" + safe + ".lock";
+}
+
+// Waits at most 10 milliseconds for the lock, as the probe's wait does.
+bool TryClaim(int fd)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(10);
+    while (true) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+} // namespace
+
+// A lock file that cannot be made tells nothing about other processes, so
+// the name is reported free rather than blocking the caller for good.
+bool NameInUse(const char* name)
+{
+    if (g_claim.fd < 0) {
+        g_claim.fd = open(LockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (g_claim.fd < 0)
+            return false;
+    }
+    if (!g_claim.held)
+        g_claim.held = TryClaim(g_claim.fd);
+    return !g_claim.held;
+}
+
+} // namespace nvkit

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/ui/CDialog.h"
+
+namespace nvkit {
+
+// Dialog 2003: no Acrobat Reader found; its one button ends the dialog.
+class ReaderMissingDialog : public afx::CDialog {
+public:
+    ReaderMissingDialog();
+};
+
+} // namespace nvkit

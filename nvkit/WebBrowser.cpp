@@ -1,0 +1,36 @@
+#include "WebBrowser.h"
+
+#include "Launcher.h"
+#include "UserInterface.h"
+
+#include <cstdlib>
+
+namespace nvkit {
+
+const char* const kSupportUrl = "https://www.norvane.com/support/support_title.htm";
+
+CString DefaultBrowser()
+{
+    const char* browsers = std::getenv("BROWSER");
+    if (browsers != nullptr && *browsers != '\0') {
+        const CString all = browsers;
+        const int colon = all.Find(':');
+        const CString first = colon < 0 ? all : all.Left(colon);
+        if (!first.IsEmpty())
+            return first;
+    }
+    return "xdg-open";
+}
+
+// A "URL" that starts with '-' would reach the browser as an option; it is
+// no address, so nothing is started.
+void OpenInBrowser(const char* url)
+{
+    const CString browser = DefaultBrowser();
+    const CString name = browser.Mid(browser.ReverseFind('/') + 1);
+    const bool safe = url != nullptr && url[0] != '-';
+    if (!safe || !StartDetached(browser, name, url))
+        Ui().ShowMessage("Unable to find Internet Browser");
+}
+
+} // namespace nvkit
