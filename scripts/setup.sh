@@ -8,6 +8,8 @@ QUILLO_PACKAGES=(
   libsqlite3-dev libgtest-dev libbenchmark-dev
   qt6-base-dev fonts-liberation
 )
+# run.sh adds what only a user at the program needs (a help viewer).
+QUILLO_PACKAGES+=(${QUILLO_RUN_PACKAGES:-})
 BUILD_DIR=${BUILD_DIR:-build}
 
 missing_packages() {
