@@ -16,7 +16,6 @@ public:
     CArchive& operator=(const CArchive&) = delete;
 
     bool IsStoring() const { return m_out != nullptr; }
-    bool IsLoading() const { return m_in != nullptr; }
 
     CArchive& operator<<(int32_t value);
     CArchive& operator>>(int32_t& value);

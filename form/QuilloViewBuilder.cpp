@@ -95,6 +95,29 @@ void CQuilloView::RunFilteredPool()
     }
 }
 
+namespace {
+
+// The twelve settings the Setup dialog edits; the record and the dialog
+// name them alike.
+template <class From, class To>
+void CopySettings(const From& from, To& to)
+{
+    to.m_strTitle = from.m_strTitle;
+    to.m_strTable = from.m_strTable;
+    to.m_strFilter = from.m_strFilter;
+    to.m_bCorrect = from.m_bCorrect;
+    to.m_bMissed = from.m_bMissed;
+    to.m_bNew = from.m_bNew;
+    to.m_bTagged1 = from.m_bTagged1;
+    to.m_bTagged2 = from.m_bTagged2;
+    to.m_bUntagged = from.m_bUntagged;
+    to.m_nMode = from.m_nMode;
+    to.m_strCount = from.m_strCount;
+    to.m_nScoring = from.m_nScoring;
+}
+
+} // namespace
+
 void CQuilloView::OnSetup()
 {
     StopViewer();
@@ -108,33 +131,11 @@ void CQuilloView::OnSetup()
         countList.Add(m_pCounts->m_strCount);
 
     CSetupDlg dialog(this, &bookMap, &countList);
-    dialog.m_strTitle = m_pTest->m_strTitle;
-    dialog.m_strTable = m_pTest->m_strTable;
-    dialog.m_strFilter = m_pTest->m_strFilter;
-    dialog.m_bCorrect = m_pTest->m_bCorrect;
-    dialog.m_bMissed = m_pTest->m_bMissed;
-    dialog.m_bNew = m_pTest->m_bNew;
-    dialog.m_bTagged1 = m_pTest->m_bTagged1;
-    dialog.m_bTagged2 = m_pTest->m_bTagged2;
-    dialog.m_bUntagged = m_pTest->m_bUntagged;
-    dialog.m_nMode = m_pTest->m_nMode;
-    dialog.m_strCount = m_pTest->m_strCount;
-    dialog.m_nScoring = m_pTest->m_nScoring;
+    CopySettings(*m_pTest, dialog);
     if (dialog.DoModal() != afx::IDOK)
         return;
 
-    m_pTest->m_strTitle = dialog.m_strTitle;
-    m_pTest->m_strTable = dialog.m_strTable;
-    m_pTest->m_strFilter = dialog.m_strFilter;
-    m_pTest->m_bCorrect = dialog.m_bCorrect;
-    m_pTest->m_bMissed = dialog.m_bMissed;
-    m_pTest->m_bNew = dialog.m_bNew;
-    m_pTest->m_bTagged1 = dialog.m_bTagged1;
-    m_pTest->m_bTagged2 = dialog.m_bTagged2;
-    m_pTest->m_bUntagged = dialog.m_bUntagged;
-    m_pTest->m_nMode = dialog.m_nMode;
-    m_pTest->m_strCount = dialog.m_strCount;
-    m_pTest->m_nScoring = dialog.m_nScoring;
+    CopySettings(dialog, *m_pTest);
     GetDocument()->SetModifiedFlag();
 
     if (dialog.m_bPoolOnly == 0)

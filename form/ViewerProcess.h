@@ -21,7 +21,6 @@ public:
     // false when the program could not be started.
     bool Start(const QString& program, const QString& argument);
     void Stop();
-    bool IsRecorded() const { return m_process != nullptr; }
 
 private:
     std::unique_ptr<QProcess> m_process;

@@ -57,10 +57,10 @@ bool CFrameWnd::Route(int id, CCmdUI* ui)
     return AfxGetApp()->OnCmdMsg(id, ui);
 }
 
-void CFrameWnd::RouteCommand(int id)
+void CFrameWnd::RunGuarded(const std::function<void()>& work)
 {
     try {
-        Route(id, nullptr);
+        work();
     } catch (int) {
         // An abort signal: the failure has been reported already.
     } catch (const std::exception& e) {
@@ -70,6 +70,11 @@ void CFrameWnd::RouteCommand(int id)
     }
     if (!m_bDestroyed)
         UpdateCommandUI();
+}
+
+void CFrameWnd::RouteCommand(int id)
+{
+    RunGuarded([this, id] { Route(id, nullptr); });
 }
 
 CCmdUI CFrameWnd::QueryCommand(int id)
@@ -217,14 +222,7 @@ void CFrameWnd::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     const CString path = FromQt(urls.first().toLocalFile());
-    try {
-        AfxGetApp()->OpenDocumentFile(path);
-    } catch (int) {
-    } catch (const std::exception& e) {
-        AfxMessageBox(e.what());
-    }
-    if (!m_bDestroyed)
-        UpdateCommandUI();
+    RunGuarded([&path] { AfxGetApp()->OpenDocumentFile(path); });
 }
 
 } // namespace afx

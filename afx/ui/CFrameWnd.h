@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -56,6 +57,8 @@ protected:
 
 private:
     bool Route(int id, CCmdUI* ui);
+    // Runs work so that nothing it throws reaches Qt, then refreshes the UI.
+    void RunGuarded(const std::function<void()>& work);
     void OnViewToolbar();
     void OnViewStatusBar();
     void OnUpdateViewToolbar(CCmdUI* ui);

@@ -29,7 +29,6 @@ public:
     CDocument* OpenDocumentFile(const char* path);
 
     CString GetDocString(int field) const;
-    CDocument* Document() const { return m_pDocument; }
     CFrameWnd* Frame() const { return m_pFrame; }
     void UpdateFrameTitle();
     // The frame is going: forget it and the document with it.
