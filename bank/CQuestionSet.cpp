@@ -16,7 +16,7 @@ void CQuestionSet::DoFieldExchange()
         return;
     m_nKey = GetInt(0);
     m_strColumn1 = GetString(1);
-    m_strNumber = GetString(2);
+    m_strNumber = GetString(kNumberColumn);
     m_strCorrect = GetString(3);
     m_strQuestion = GetString(4);
     m_strAnswerA = GetString(5);
@@ -27,4 +27,14 @@ void CQuestionSet::DoFieldExchange()
     m_strDiagramFolder = GetString(10);
     m_strColumn11 = GetString(11);
     m_strColumn12 = GetString(12);
+}
+
+int CQuestionSet::MoveToNumber(const CString& number)
+{
+    return MoveToFirstMatch(kNumberColumn, number);
+}
+
+CString CQuestionSet::NumberAt(int row) const
+{
+    return GetStringAt(row, kNumberColumn);
 }

@@ -23,10 +23,18 @@ public:
     int m_nKey = 0;
     CString m_strDiagramFolder;
 
+    static constexpr int kNumberColumn = 2;
+
     // Choosing the bank file needs the user, which this layer cannot reach;
     // the document supplies the chooser.
     using BankChooser = std::function<CString()>;
     void SetBankChooser(BankChooser chooser) { m_chooseBank = std::move(chooser); }
+
+    // Moves to the first row of the query whose number is number and returns
+    // has-row; when no row has it the reader ends past the last row.
+    int MoveToNumber(const CString& number);
+    // The number of a row that RowReachedBy has named.
+    CString NumberAt(int row) const;
 
     CString GetDefaultConnect() override;
     CString GetDefaultSQL() override;

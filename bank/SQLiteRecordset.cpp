@@ -10,6 +10,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace litex {
 
 SQLiteRecordset::SQLiteRecordset(SQLiteDatabase* database)
@@ -46,6 +49,7 @@ int SQLiteRecordset::Open(const CString& sql)
         afx::ThrowAbortSignal(afx::kAbortSQLite);
     }
     m_pStatement = statement;
+    RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
     return MoveFirst();
 }
 
@@ -68,6 +72,9 @@ void SQLiteRecordset::Close()
 {
     if (m_pStatement == nullptr)
         return;
+    m_rows.Clear();
+    m_bQueryDone = false;
+    m_bStepFailed = false;
     const int result = sqlite3_finalize(m_pStatement->m_handle);
     m_pStatement->m_handle = nullptr;
     delete m_pStatement;
@@ -82,42 +89,30 @@ bool SQLiteRecordset::IsOpen() const
 
 int SQLiteRecordset::MoveFirst()
 {
-    RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
-    m_nRowIndex = -1;
-    m_bHasRow = 0;
-    return Step();
+    const bool hasRow = FetchRow(0);
+    Exchange(hasRow ? 0 : -1, hasRow ? 1 : 0);
+    return m_bHasRow;
 }
 
-// Once the query has run to its end there is nothing further to read:
-// stepping again would make SQLite start the query over, so the cursor
-// stays where it is.
+// Past the last row there is nothing further to read, so the cursor stays
+// where it is.
 int SQLiteRecordset::MoveNext()
 {
     if (m_bHasRow == 0)
         return 0;
-    return Step();
-}
-
-int SQLiteRecordset::Step()
-{
-    const int result = sqlite3_step(m_pStatement->m_handle);
-    if (result == SQLITE_ROW) {
-        m_bHasRow = 1;
-        ++m_nRowIndex;
-    } else if (result == SQLITE_DONE || result == SQLITE_OK) {
-        m_bHasRow = 0;
-    } else {
-        throw SQLiteException(m_pDatabase->m_handle, result);
-    }
-    DoFieldExchange();
+    if (FetchRow(m_nRowIndex + 1))
+        Exchange(m_nRowIndex + 1, 1);
+    else
+        Exchange(m_nRowIndex, 0);
     return m_bHasRow;
 }
 
 void SQLiteRecordset::Move(int n)
 {
-    MoveFirst();
-    for (int i = 0; i < n; ++i)
-        MoveNext();
+    if (n <= 0)
+        MoveFirst();
+    else
+        Land(n);
 }
 
 void SQLiteRecordset::MovePrev()
@@ -127,23 +122,118 @@ void SQLiteRecordset::MovePrev()
 
 void SQLiteRecordset::MoveLast()
 {
-    while (m_bHasRow == 1)
-        MoveNext();
+    if (m_bHasRow == 1)
+        Land(std::numeric_limits<int>::max());
+}
+
+int SQLiteRecordset::MoveToFirstMatch(int column, const CString& text)
+{
+    // Compared as C strings, as the readers' callers compare numbers.
+    const std::string key(static_cast<const char*>(text));
+    int row = m_rows.FindFirst(column, key);
+    while (row < 0 && FetchRow(m_rows.RowCount()))
+        row = m_rows.FindFirst(column, key);
+    if (row < 0) {
+        MoveFirst();
+        MoveLast();
+        return 0;
+    }
+    Land(row);
+    return 1;
+}
+
+int SQLiteRecordset::CountRows()
+{
+    FetchRow(std::numeric_limits<int>::max());
+    return m_rows.RowCount();
+}
+
+int SQLiteRecordset::RowReachedBy(int n)
+{
+    const int target = std::max(n, 0);
+    return FetchRow(target) ? target : m_rows.RowCount() - 1;
+}
+
+CString SQLiteRecordset::GetStringAt(int row, int column) const
+{
+    return CString(m_rows.GetAnsiText(row, column));
+}
+
+void SQLiteRecordset::Land(int n)
+{
+    if (FetchRow(n)) {
+        Exchange(n, 1);
+        return;
+    }
+    const int last = m_rows.RowCount() - 1;
+    if (last < 0) {
+        Exchange(-1, 0);
+        return;
+    }
+    // Stepping past the end leaves the fields holding the last row.
+    Exchange(last, 1);
+    Exchange(last, 0);
+}
+
+void SQLiteRecordset::Exchange(int rowIndex, int hasRow)
+{
+    m_nRowIndex = rowIndex;
+    m_bHasRow = hasRow;
+    DoFieldExchange();
+}
+
+bool SQLiteRecordset::FetchRow(int index)
+{
+    while (m_pStatement != nullptr && !m_bQueryDone && m_rows.RowCount() <= index) {
+        if (m_bStepFailed)
+            RestartQuery();
+        if (m_bQueryDone)
+            break;
+        if (StepQuery())
+            m_rows.Capture(m_pStatement->m_handle);
+        else
+            m_bQueryDone = true;
+    }
+    return index < m_rows.RowCount();
+}
+
+bool SQLiteRecordset::StepQuery()
+{
+    const int result = sqlite3_step(m_pStatement->m_handle);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result == SQLITE_DONE || result == SQLITE_OK)
+        return false;
+    m_bStepFailed = true;
+    throw SQLiteException(m_pDatabase->m_handle, result);
+}
+
+// SQLite runs a statement whose step failed from its start again; the rows
+// already held are passed over. The reset only repeats the failure that
+// was already reported.
+void SQLiteRecordset::RestartQuery()
+{
+    sqlite3_reset(m_pStatement->m_handle);
+    m_bStepFailed = false;
+    for (int row = 0; row < m_rows.RowCount(); ++row)
+        if (!StepQuery()) {
+            m_bQueryDone = true;
+            return;
+        }
 }
 
 int SQLiteRecordset::GetInt(int column) const
 {
-    if (sqlite3_column_type(m_pStatement->m_handle, column) == SQLITE_NULL)
+    if (m_bHasRow == 0 || m_rows.IsNull(m_nRowIndex, column))
         return 0;
-    return sqlite3_column_int(m_pStatement->m_handle, column);
+    return m_rows.GetInt(m_nRowIndex, column);
 }
 
 CString SQLiteRecordset::GetString(int column) const
 {
-    if (sqlite3_column_type(m_pStatement->m_handle, column) == SQLITE_NULL)
+    if (m_bHasRow == 0)
         return CString();
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement->m_handle, column));
-    return CString(Utf8ToAnsi(text));
+    return GetStringAt(m_nRowIndex, column);
 }
 
 } // namespace litex

@@ -1,10 +1,13 @@
 #pragma once
-// A forward cursor over one SQL query, modelled on a framework recordset.
-// Readers derive from it and copy the current row in DoFieldExchange.
-// Reaching an earlier row re-runs the query from the start.
+// A cursor over one SQL query, modelled on a framework recordset. Readers
+// derive from it and copy the current row in DoFieldExchange. The query is
+// stepped forward only once: every row it yields is remembered until Close
+// or the next Open, so reaching an earlier row is a look-up.
 
 #include "afx/CObject.h"
 #include "afx/CString.h"
+
+#include "RowCache.h"
 
 namespace litex {
 
@@ -35,6 +38,19 @@ public:
     void Move(int n);
     void MovePrev();
     void MoveLast();
+    // Moves to the first row whose column reads as text, as MoveFirst and
+    // then MoveNext until it matches would; returns has-row, which is 0 when
+    // no row matches and the cursor ended past the last row.
+    int MoveToFirstMatch(int column, const CString& text);
+
+    // Reads the query to its end and returns how many rows it has; the
+    // cursor stays where it is.
+    int CountRows();
+    // The row whose values Move(n) would leave in the fields, or -1 when
+    // the query has no rows; the cursor stays where it is.
+    int RowReachedBy(int n);
+    // A column of a row that RowReachedBy has named, read as GetString would.
+    CString GetStringAt(int row, int column) const;
 
     bool IsBOF() const { return m_nRowIndex == -1; }
     bool IsEOF() const { return m_bHasRow == 0; }
@@ -46,13 +62,23 @@ public:
     CString GetString(int column) const;
 
 private:
-    int Step();
+    // Makes row index available if the query has it; false past its end.
+    bool FetchRow(int index);
+    bool StepQuery();
+    void RestartQuery();
+    // The state Move(n) leaves for n of 1 or more.
+    void Land(int n);
+    void Exchange(int rowIndex, int hasRow);
 
     SQLiteDatabase* const m_pDatabase;
     SQLiteStatement* m_pStatement;
     int m_nRowIndex;
     int m_bHasRow;
     CString m_strSQL;
+    RowCache m_rows;
+    bool m_bQueryDone = false;
+    // A failed step leaves the statement to start over on the next one.
+    bool m_bStepFailed = false;
 };
 
 } // namespace litex

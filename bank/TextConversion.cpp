@@ -22,6 +22,13 @@ std::string AnsiToUtf8(const char* text)
 
 std::string Utf8ToAnsi(const char* text)
 {
+    // Plain ASCII reads the same in both code pages; most bank text is.
+    const char* end = text;
+    while (*end != 0 && static_cast<unsigned char>(*end) < 0x80)
+        ++end;
+    if (*end == 0)
+        return std::string(text, end);
+
     const std::u16string wide = MultiByteToWideString(text, -1, afx::CP_UTF8);
     return WideStringToMultiByte(wide.c_str(), static_cast<int>(wide.size()), afx::CP_ACP);
 }

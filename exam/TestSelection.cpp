@@ -12,13 +12,7 @@
 int CountPool(litex::SQLiteRecordset& reader)
 {
     const int remembered = reader.GetRowIndex();
-    int count = 0;
-    reader.MoveFirst();
-    while (reader.HasRow()) {
-        reader.MoveNext();
-        ++count;
-    }
-    reader.MoveFirst();
+    const int count = reader.CountRows();
     reader.Move(remembered);
     return count;
 }
@@ -59,22 +53,46 @@ void TestSelection::SelectSequential(int n)
 }
 
 // Draws land on row r * P / 32767, so only the largest draw steps past the
-// last row; the product is 64-bit so that huge pools stay defined.
+// last row; the product is 64-bit so that huge pools stay defined. A draw
+// only names the row the reader would move to: the reader moves once, to
+// the last draw, and the class filter is asked once a row, since the record
+// does not change while a test is drawn.
 void TestSelection::SelectRandom(int n, int poolSize)
 {
     m_random.Seed(static_cast<unsigned>(m_clock()));
     if (n <= 0)
         return;
+    std::vector<Verdict> verdicts(static_cast<size_t>(poolSize), Verdict::Unknown);
     const int64_t lastDraw = int64_t(10) * poolSize;
+    int row = kCurrentFields;
+    int target = 0;
     for (int64_t i = 0;; ++i) {
-        const CString candidate = m_pool.m_strNumber;
-        if (!m_list.Contains(candidate) && m_test.Matches(candidate)) {
-            m_list.Add(candidate);
-            --n;
-        }
+        Consider(row, verdicts, n);
         const int64_t r = m_random.Next();
-        m_pool.Move(static_cast<int>(r * poolSize / afx::RAND_MAX_CRT));
+        target = static_cast<int>(r * poolSize / afx::RAND_MAX_CRT);
+        row = m_pool.RowReachedBy(target);
         if (i == lastDraw || n == 0)
+            break;
+    }
+    m_pool.Move(target);
+}
+
+void TestSelection::Consider(int row, std::vector<Verdict>& verdicts, int& n)
+{
+    Verdict* verdict = row >= 0 && row < static_cast<int>(verdicts.size()) ? &verdicts[static_cast<size_t>(row)]
+                                                                             : nullptr;
+    if (verdict != nullptr && *verdict == Verdict::Fails)
+        return;
+    const CString candidate = row == kCurrentFields ? m_pool.m_strNumber : m_pool.NumberAt(row);
+    if (verdict == nullptr || *verdict == Verdict::Unknown) {
+        const bool passes = m_test.Matches(candidate);
+        if (verdict != nullptr)
+            *verdict = passes ? Verdict::Passes : Verdict::Fails;
+        if (!passes)
             return;
+    }
+    if (!m_list.Contains(candidate)) {
+        m_list.Add(candidate);
+        --n;
     }
 }

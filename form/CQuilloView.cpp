@@ -104,10 +104,7 @@ void CQuilloView::ShowQuestion(bool bRefreshTags)
 void CQuilloView::FindQuestion(const CString& number)
 {
     StopViewer();
-    m_pQuestions->MoveFirst();
-    while (!m_pQuestions->IsEOF() && std::strcmp(m_pQuestions->m_strNumber, number) != 0)
-        m_pQuestions->MoveNext();
-    if (m_pQuestions->IsEOF()) {
+    if (m_pQuestions->MoveToNumber(number) == 0) {
         AfxMessageBox("Question not found");
         m_pQuestions->MoveFirst();
     }

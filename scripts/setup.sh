@@ -5,7 +5,7 @@ set -euo pipefail
 
 QUILLO_PACKAGES=(
   cmake g++ make pkg-config
-  libsqlite3-dev libgtest-dev libbenchmark-dev
+  libsqlite3-dev libgtest-dev
   qt6-base-dev fonts-liberation
 )
 # run.sh adds what only a user at the program needs (a help viewer).

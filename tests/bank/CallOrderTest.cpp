@@ -15,22 +15,29 @@ TEST(SqliteCallOrder, OpenStepCloseAndDestroy)
     auto reader = std::make_unique<PairReader>(bank->Database());
     sqlite_log::Clear();
 
+    // A row is copied whole as it is stepped: type first, then the integer
+    // and the text of every column that is not NULL.
     reader->Open("SELECT * FROM T");
     EXPECT_EQ(sqlite_log::calls, (Calls{"sqlite3_prepare_v2", "sqlite3_reset", "sqlite3_step",
-                                        "sqlite3_column_type", "sqlite3_column_int",
-                                        "sqlite3_column_type", "sqlite3_column_text"}));
+                                        "sqlite3_column_type", "sqlite3_column_int", "sqlite3_column_text",
+                                        "sqlite3_column_type", "sqlite3_column_int", "sqlite3_column_text"}));
     sqlite_log::Clear();
-    reader->MoveNext();  // the NULL text is never fetched
+    reader->MoveNext();  // the NULL column is never fetched
     EXPECT_EQ(sqlite_log::calls, (Calls{"sqlite3_step", "sqlite3_column_type", "sqlite3_column_int",
-                                        "sqlite3_column_type"}));
+                                        "sqlite3_column_text", "sqlite3_column_type"}));
     sqlite_log::Clear();
     reader->MoveNext();  // end of rows: nothing is read
     reader->MoveNext();  // and nothing more is stepped
     EXPECT_EQ(sqlite_log::calls, (Calls{"sqlite3_step"}));
 
+    // Rows already read are not read again.
     sqlite_log::Clear();
     reader->MovePrev();
-    EXPECT_EQ(sqlite_log::WithoutColumnReads(), (Calls{"sqlite3_reset", "sqlite3_step"}));
+    reader->MoveFirst();
+    reader->Move(1);
+    reader->MoveLast();
+    EXPECT_TRUE(sqlite_log::calls.empty());
+    EXPECT_EQ(reader->m_nFirst, 2);
 
     sqlite_log::Clear();
     reader->Open("SELECT * FROM T");

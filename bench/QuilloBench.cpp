@@ -1,0 +1,258 @@
+// quillo-bench: how long the question reader, the test builder and the test
+// record take on a big bank, each as a ratio to one plain sqlite3 pass over
+// the same pool measured in the same run.
+//
+//   quillo-bench BANK.db            the first book of an existing bank
+//   quillo-bench --generate N       a bank of N generated questions
+//   options: --reps R (default 5), --cases name,name  (default all)
+
+#include "GeneratedBank.h"
+#include "Harness.h"
+
+#include "bank/CQuestionSet.h"
+#include "bank/SQLiteDatabase.h"
+#include "exam/COptions.h"
+#include "exam/CTestQuestionList.h"
+#include "exam/TestSelection.h"
+
+#include "afx/CArchive.h"
+#include "afx/CrtRandom.h"
+
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Arguments {
+    std::string bank;
+    int generate = 0;
+    int repetitions = 5;
+    std::set<std::string> cases;
+};
+
+Arguments Parse(int argc, char** argv)
+{
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (word == "--generate" && hasValue) {
+            arguments.generate = std::atoi(argv[++i]);
+        } else if (word == "--reps" && hasValue) {
+            arguments.repetitions = std::max(1, std::atoi(argv[++i]));
+        } else if (word == "--cases" && hasValue) {
+            std::stringstream list(argv[++i]);
+            for (std::string name; std::getline(list, name, ',');)
+                arguments.cases.insert(name);
+        } else {
+            arguments.bank = word;
+        }
+    }
+    return arguments;
+}
+
+// Generating fills SQLite's caches; a child process does it so that the
+// peak memory reported afterwards belongs to the cases alone.
+void GenerateInChild(const std::string& path, int questions)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        try {
+            GenerateBank(path, questions);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "quillo-bench: %s\n", e.what());
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::exit(1);
+}
+
+class Bench {
+public:
+    Bench(const Arguments& arguments, sqlite3* db) : m_arguments(arguments), m_db(db)
+    {
+        m_database.m_handle = db;
+        m_record.m_strTable = "BOOK1";
+    }
+    ~Bench() { m_database.m_handle = nullptr; }
+
+    void Run()
+    {
+        m_baselineMs = MedianMs(m_arguments.repetitions, 1, [this] { PlainPass(); });
+        CQuestionSet pool(&m_database);
+        m_poolSize = CountPool(Open(pool));
+        std::printf("baseline P=%d ms=%.4f\n", m_poolSize, m_baselineMs);
+        RunQuestionCases(pool);
+        pool.Close();
+        RunRecordCases();
+    }
+
+private:
+    bool Wanted(const std::string& name) const
+    {
+        return m_arguments.cases.empty() || m_arguments.cases.count(name) != 0;
+    }
+    void Case(const std::string& name, int calls, const std::function<void()>& body)
+    {
+        if (Wanted(name))
+            PrintSummary(name, m_poolSize, MedianMs(m_arguments.repetitions, calls, body), m_baselineMs);
+    }
+
+    // The baseline: every row of the pool, all thirteen columns read as text.
+    void PlainPass()
+    {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(m_db, "SELECT * FROM 'BOOK1'", -1, &statement, nullptr);
+        size_t bytes = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            for (int column = 0; column < 13; ++column) {
+                const unsigned char* text = sqlite3_column_text(statement, column);
+                bytes += text != nullptr ? text[0] : 0;
+            }
+        sqlite3_finalize(statement);
+        m_sink += bytes;
+    }
+
+    CQuestionSet& Open(CQuestionSet& pool) const
+    {
+        pool.Open(m_record.BuildSelectAll());
+        return pool;
+    }
+
+    // From opening the pool to the finished test, as starting a test does.
+    void BuildTest(int size)
+    {
+        CQuestionSet pool(&m_database);
+        const int poolSize = CountPool(Open(pool));
+        CTestQuestionList list;
+        afx::CrtRandom random;
+        TestSelection selection(pool, m_record, list, random, [] { return std::time_t(1); });
+        m_sink += selection.SelectQuestions(size, poolSize);
+    }
+
+    void RunQuestionCases(CQuestionSet& pool)
+    {
+        Case("count_pool", 1, [this] {
+            CQuestionSet fresh(&m_database);
+            m_sink += CountPool(Open(fresh));
+        });
+        const CString last = std::to_string(m_poolSize).c_str();
+        const CString middle = std::to_string(m_poolSize / 2).c_str();
+        Case("find_last", 20, [&] {
+            pool.MoveFirst();
+            m_sink += pool.MoveToNumber(last);
+        });
+        Case("show_question", 20, [&] { m_sink += pool.MoveToNumber(middle); });
+
+        m_record.m_nMode = 0;
+        Case("random_all", 1, [this] { BuildTest(50); });
+        OnlyMissed();
+        Case("random_missed", 1, [this] { BuildTest(50); });
+        m_record.Reset();
+        m_record.m_strTable = "BOOK1";
+        m_record.m_nMode = 1;
+        Case("sequential_all", 1, [this] { BuildTest(100); });
+    }
+
+    // Ten answered and missed questions, and only they may be shown.
+    void OnlyMissed()
+    {
+        for (int i = 1; i <= 10; ++i) {
+            const CString number = std::to_string(i * m_poolSize / 11 + 1).c_str();
+            m_record.AddAnswered(number);
+            m_record.AddMissed(number);
+        }
+        m_record.m_bNew = 0;
+        m_record.m_bCorrect = 0;
+        m_record.m_bTagged1 = 0;
+        m_record.m_bTagged2 = 0;
+    }
+
+    void RunRecordCases()
+    {
+        if (!Wanted("record_load") && !Wanted("record_save"))
+            return;
+        COptions record;
+        record.m_strTable = "BOOK1";
+        for (int i = 1; i <= 100000; ++i) {
+            const CString number = std::to_string(i).c_str();
+            record.AddAnswered(number);
+            if (i % 5 == 0)
+                record.AddMissed(number);
+            else if (i % 5 == 1)
+                record.AddCorrect(number);
+            else if (i % 5 == 2)
+                record.AddTagged1(number);
+            else if (i % 5 == 3)
+                record.AddTagged2(number);
+        }
+        const std::string file = (std::filesystem::temp_directory_path() /
+                                  ("quillo-bench-" + std::to_string(getpid()) + ".nve")).string();
+        Case("record_save", 1, [&] {
+            std::ofstream out(file, std::ios::binary | std::ios::trunc);
+            CArchive archive(out);
+            record.Serialize(archive);
+            archive.Flush();
+        });
+        Case("record_load", 1, [&] {
+            std::ifstream in(file, std::ios::binary);
+            CArchive archive(in);
+            COptions loaded;
+            loaded.Serialize(archive);
+            m_sink += loaded.m_answered.GetCount();
+        });
+        std::filesystem::remove(file);
+    }
+
+    const Arguments& m_arguments;
+    sqlite3* const m_db;
+    litex::SQLiteDatabase m_database;
+    COptions m_record;
+    double m_baselineMs = 0;
+    int m_poolSize = 0;
+    size_t m_sink = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Arguments arguments = Parse(argc, argv);
+    std::string generated;
+    if (arguments.generate > 0) {
+        generated = (std::filesystem::temp_directory_path() /
+                     ("quillo-bench-" + std::to_string(getpid()) + ".db")).string();
+        GenerateInChild(generated, arguments.generate);
+        arguments.bank = generated;
+    }
+    if (arguments.bank.empty()) {
+        std::fprintf(stderr, "usage: quillo-bench BANK.db | --generate N [--reps R] [--cases a,b]\n");
+        return 2;
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(arguments.bank.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "quillo-bench: cannot open %s\n", arguments.bank.c_str());
+        return 1;
+    }
+    const long startKb = PeakResidentKb();
+    Bench(arguments, db).Run();
+    std::printf("memory peak_above_start_kb=%ld bank_kb=%ld\n", PeakResidentKb() - startKb,
+                static_cast<long>(std::filesystem::file_size(arguments.bank) / 1024));
+    sqlite3_close(db);
+    if (!generated.empty())
+        std::filesystem::remove(generated);
+    return 0;
+}
