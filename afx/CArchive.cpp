@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace {
 constexpr uint32_t kByteEscape = 0xFF;
@@ -20,8 +21,11 @@ void CArchive::WriteBytes(const void* bytes, size_t size)
 {
     if (!m_out)
         throw CArchiveException(CArchiveException::generic);
-    m_out->write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-    if (!*m_out)
+    // Straight to the stream's buffer: a record holds many short strings,
+    // and the stream's per-call checks would cost more than the bytes.
+    std::streambuf* buffer = m_out->rdbuf();
+    const auto wanted = static_cast<std::streamsize>(size);
+    if (buffer == nullptr || !*m_out || buffer->sputn(static_cast<const char*>(bytes), wanted) != wanted)
         throw CArchiveException(CArchiveException::writeFault);
 }
 
@@ -29,8 +33,9 @@ void CArchive::ReadBytes(void* bytes, size_t size)
 {
     if (!m_in)
         throw CArchiveException(CArchiveException::generic);
-    m_in->read(static_cast<char*>(bytes), static_cast<std::streamsize>(size));
-    if (static_cast<size_t>(m_in->gcount()) != size)
+    std::streambuf* buffer = m_in->rdbuf();
+    const auto wanted = static_cast<std::streamsize>(size);
+    if (buffer == nullptr || !*m_in || buffer->sgetn(static_cast<char*>(bytes), wanted) != wanted)
         throw CArchiveException(CArchiveException::endOfFile);
 }
 
@@ -98,7 +103,7 @@ CArchive& CArchive::operator>>(CString& text)
         bytes.resize(start + piece);
         ReadBytes(&bytes[start], piece);
     }
-    text = CString(bytes);
+    text = CString(std::move(bytes));
     return *this;
 }
 

@@ -2,6 +2,8 @@
 
 #include "CArchive.h"
 
+#include <utility>
+
 bool CMapStringToString::Lookup(const CString& key, CString& value) const
 {
     const auto found = m_entries.find(key);
@@ -19,10 +21,11 @@ void CMapStringToString::Serialize(CArchive& archive)
             archive << key << value;
         return;
     }
+    // Stored maps come in key order, so the end is the right place to try.
     for (uint32_t remaining = archive.ReadCount(); remaining > 0; --remaining) {
         CString key;
         CString value;
         archive >> key >> value;
-        SetAt(key, value);
+        m_entries.insert_or_assign(m_entries.end(), std::move(key), std::move(value));
     }
 }

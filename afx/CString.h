@@ -10,6 +10,7 @@ public:
     CString() = default;
     CString(const char* text) : m_bytes(text ? text : "") {}
     CString(const std::string& bytes) : m_bytes(bytes) {}
+    CString(std::string&& bytes) : m_bytes(std::move(bytes)) {}
     CString(const char* bytes, int length) : m_bytes(bytes, static_cast<size_t>(length)) {}
     CString(char ch, int repeat) : m_bytes(static_cast<size_t>(repeat), ch) {}
 

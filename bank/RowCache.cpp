@@ -9,51 +9,84 @@
 namespace litex {
 
 namespace {
-constexpr size_t kBlockSize = 64 * 1024;
-const char kEmpty[] = "";
+constexpr size_t kBlockSize = 256 * 1024;
+constexpr size_t kAlignment = alignof(uint32_t);
 } // namespace
 
 void RowCache::Clear()
 {
     m_columns = 0;
-    m_cells.clear();
-    m_blocks.clear();
-    m_blockFree = 0;
-    m_blockNext = nullptr;
+    m_rows.clear();
+    m_block = 0;
+    m_blockUsed = 0;
     m_indexedColumn = -1;
     m_indexedRows = 0;
     m_firstRowByText.clear();
 }
 
-// Type first: SQLite leaves it undefined once a value has been converted.
+// The values are read through sqlite3_column_value, which takes the
+// connection's lock once a column; the statement is only ever used from one
+// thread. SQLite gives no text for NULL, and an empty BLOB reads as NULL
+// does: 0 and "".
 void RowCache::Capture(sqlite3_stmt* statement)
 {
     m_columns = sqlite3_column_count(statement);
+    m_scratch.resize(static_cast<size_t>(m_columns));
+    size_t size = sizeof(CellValue) * static_cast<size_t>(m_columns);
     for (int column = 0; column < m_columns; ++column) {
-        CellValue cell;
-        if (sqlite3_column_type(statement, column) != SQLITE_NULL) {
-            cell.integer = sqlite3_column_int(statement, column);
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-            cell.text = Keep(text != nullptr ? text : kEmpty);
-        }
-        m_cells.push_back(cell);
+        sqlite3_value* value = sqlite3_column_value(statement, column);
+        ColumnValue& read = m_scratch[static_cast<size_t>(column)];
+        read.text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        read.size = read.text != nullptr ? static_cast<uint32_t>(sqlite3_value_bytes(value)) : 0;
+        read.integer = read.text != nullptr ? sqlite3_value_int(value) : 0;
+        if (read.text != nullptr)
+            size += read.size + 1;
     }
+    char* row = Allocate(size);
+    auto* cells = reinterpret_cast<CellValue*>(row);
+    uint32_t offset = static_cast<uint32_t>(sizeof(CellValue) * static_cast<size_t>(m_columns));
+    for (int column = 0; column < m_columns; ++column) {
+        const ColumnValue& read = m_scratch[static_cast<size_t>(column)];
+        CellValue cell;
+        if (read.text != nullptr) {
+            cell.textOffset = offset;
+            cell.integer = read.integer;
+            std::memcpy(row + offset, read.text, read.size);
+            row[offset + read.size] = 0;
+            offset += read.size + 1;
+        }
+        std::memcpy(&cells[column], &cell, sizeof cell);
+    }
+    m_rows.push_back(row);
 }
 
-const char* RowCache::Keep(const char* text)
+char* RowCache::Allocate(size_t size)
 {
-    const size_t size = std::strlen(text) + 1;
-    if (size > m_blockFree) {
-        const size_t blockSize = size > kBlockSize ? size : kBlockSize;
-        m_blocks.push_back(std::make_unique<char[]>(blockSize));
-        m_blockNext = m_blocks.back().get();
-        m_blockFree = blockSize;
+    size = (size + kAlignment - 1) / kAlignment * kAlignment;
+    if (m_block < m_blocks.size() && m_blockUsed + size > m_blockSizes[m_block]) {
+        ++m_block;
+        m_blockUsed = 0;
     }
-    char* kept = m_blockNext;
-    std::memcpy(kept, text, size);
-    m_blockNext += size;
-    m_blockFree -= size;
-    return kept;
+    if (m_block < m_blocks.size() && size > m_blockSizes[m_block]) {
+        m_blocks[m_block].reset(new char[size]);
+        m_blockSizes[m_block] = size;
+    }
+    if (m_block == m_blocks.size()) {
+        const size_t blockSize = size > kBlockSize ? size : kBlockSize;
+        m_blocks.emplace_back(new char[blockSize]);
+        m_blockSizes.push_back(blockSize);
+    }
+    char* allocated = m_blocks[m_block].get() + m_blockUsed;
+    m_blockUsed += size;
+    return allocated;
+}
+
+void RowCache::Release()
+{
+    Clear();
+    m_rows.shrink_to_fit();
+    m_blocks.clear();
+    m_blockSizes.clear();
 }
 
 const RowCache::CellValue& RowCache::Cell(int row, int column) const
@@ -61,7 +94,12 @@ const RowCache::CellValue& RowCache::Cell(int row, int column) const
     static const CellValue null;
     if (column < 0 || column >= m_columns)
         return null;
-    return m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_columns) + static_cast<size_t>(column)];
+    return reinterpret_cast<const CellValue*>(m_rows[static_cast<size_t>(row)])[column];
+}
+
+const char* RowCache::GetText(int row, int column) const
+{
+    return m_rows[static_cast<size_t>(row)] + Cell(row, column).textOffset;
 }
 
 std::string RowCache::GetAnsiText(int row, int column) const

@@ -3,7 +3,6 @@
 // a recordset can go back to any of them without running the query again.
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -15,17 +14,20 @@ namespace litex {
 
 class RowCache {
 public:
+    // Forgets every row; the storage stays for the next query to fill.
     void Clear();
+    // Forgets every row and gives the storage back.
+    void Release();
 
     // Copies every column of the statement's current row.
     void Capture(sqlite3_stmt* statement);
-    int RowCount() const { return m_columns == 0 ? 0 : static_cast<int>(m_cells.size()) / m_columns; }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
 
-    // A column the query does not have reads as NULL, as SQLite reports it.
-    bool IsNull(int row, int column) const { return Cell(row, column).text == nullptr; }
+    // NULL, and a column the query does not have, read as 0 and "".
+    bool IsNull(int row, int column) const { return Cell(row, column).textOffset == kNull; }
     int GetInt(int row, int column) const { return Cell(row, column).integer; }
     // UTF-8 as the query gave it; only for a column that is not NULL.
-    const char* GetText(int row, int column) const { return Cell(row, column).text; }
+    const char* GetText(int row, int column) const;
     // The column read as ANSI text, empty for NULL.
     std::string GetAnsiText(int row, int column) const;
 
@@ -34,19 +36,27 @@ public:
     int FindFirst(int column, const std::string& text);
 
 private:
+    static constexpr uint32_t kNull = UINT32_MAX;
+    // A row is its cells followed by their texts, each ended by a zero.
     struct CellValue {
-        const char* text = nullptr;
+        uint32_t textOffset = kNull;
         int32_t integer = 0;
     };
+    struct ColumnValue {
+        const char* text;
+        uint32_t size;
+        int32_t integer;
+    };
     const CellValue& Cell(int row, int column) const;
-    const char* Keep(const char* text);
+    char* Allocate(size_t size);
 
     int m_columns = 0;
-    // A deque grows without moving what it holds: no moment holds two copies.
-    std::deque<CellValue> m_cells;
+    std::vector<const char*> m_rows;
+    std::vector<ColumnValue> m_scratch;
     std::vector<std::unique_ptr<char[]>> m_blocks;
-    size_t m_blockFree = 0;
-    char* m_blockNext = nullptr;
+    std::vector<size_t> m_blockSizes;
+    size_t m_block = 0;
+    size_t m_blockUsed = 0;
 
     int m_indexedColumn = -1;
     int m_indexedRows = 0;

@@ -32,8 +32,8 @@ SQLiteRecordset::~SQLiteRecordset()
 int SQLiteRecordset::Open(const CString& sql)
 {
     m_strSQL = sql;
-    if (m_pStatement != nullptr)
-        Close();
+    // The rows of the old query go; their storage is kept for the new one.
+    FinalizeStatement();
 
     auto* statement = new SQLiteStatement(m_pDatabase);
     try {
@@ -69,6 +69,12 @@ CString SQLiteRecordset::GetDefaultSQL()
 }
 
 void SQLiteRecordset::Close()
+{
+    m_rows.Release();
+    FinalizeStatement();
+}
+
+void SQLiteRecordset::FinalizeStatement()
 {
     if (m_pStatement == nullptr)
         return;

@@ -62,6 +62,7 @@ public:
     CString GetString(int column) const;
 
 private:
+    void FinalizeStatement();
     // Makes row index available if the query has it; false past its end.
     bool FetchRow(int index);
     bool StepQuery();

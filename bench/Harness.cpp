@@ -7,24 +7,42 @@
 #include <cstdio>
 #include <vector>
 
-double MedianMs(int repetitions, int calls, const std::function<void()>& body)
+namespace {
+
+double Median(std::vector<double> times)
 {
-    std::vector<double> times;
-    for (int r = 0; r < repetitions; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int c = 0; c < calls; ++c)
-            body();
-        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-        times.push_back(spent.count() / calls);
-    }
     std::sort(times.begin(), times.end());
     const size_t middle = times.size() / 2;
     return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
 }
 
-void PrintSummary(const std::string& name, int poolSize, double ms, double baselineMs)
+double TimeMs(int calls, const std::function<void()>& body)
 {
-    std::printf("case %s P=%d ms=%.4f ratio=%.4f\n", name.c_str(), poolSize, ms, ms / baselineMs);
+    const auto start = std::chrono::steady_clock::now();
+    for (int c = 0; c < calls; ++c)
+        body();
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    return spent.count() / calls;
+}
+
+} // namespace
+
+Timing Measure(int repetitions, int calls, const std::function<void()>& body,
+               const std::function<void()>& baseline)
+{
+    std::vector<double> times;
+    std::vector<double> baselineTimes;
+    for (int r = 0; r < repetitions; ++r) {
+        baselineTimes.push_back(TimeMs(1, baseline));
+        times.push_back(TimeMs(calls, body));
+    }
+    return {Median(times), Median(baselineTimes)};
+}
+
+void PrintSummary(const std::string& name, int poolSize, const Timing& timing)
+{
+    std::printf("case %s P=%d ms=%.4f ratio=%.4f\n", name.c_str(), poolSize, timing.ms,
+                timing.ms / timing.baselineMs);
     std::fflush(stdout);
 }
 

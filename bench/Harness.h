@@ -5,11 +5,19 @@
 #include <functional>
 #include <string>
 
-// Median wall time in milliseconds of one call of body; each repetition
-// runs body `calls` times so that very short cases can still be measured.
-double MedianMs(int repetitions, int calls, const std::function<void()>& body);
+struct Timing {
+    double ms;
+    double baselineMs;
+};
 
-void PrintSummary(const std::string& name, int poolSize, double ms, double baselineMs);
+// Median wall times in milliseconds of one call of body and of one call of
+// baseline, run in turn so that both see the machine in the same state.
+// Each repetition calls body `calls` times so that short cases still
+// measure.
+Timing Measure(int repetitions, int calls, const std::function<void()>& body,
+               const std::function<void()>& baseline);
+
+void PrintSummary(const std::string& name, int poolSize, const Timing& timing);
 
 // The process's peak resident size so far, in KiB.
 long PeakResidentKb();

@@ -2,13 +2,19 @@
 
 #include "afx/CArchive.h"
 
+#include <utility>
+
 namespace {
 void Add(CMapStringToString& set, const CString& key)
 {
     set.SetAt(key, CString());
 }
-void Merge(CMapStringToString& into, const CMapStringToString& from)
+void Merge(CMapStringToString& into, CMapStringToString&& from)
 {
+    if (into.IsEmpty()) {
+        into = std::move(from);
+        return;
+    }
     for (const auto& [key, value] : from)
         into.SetAt(key, value);
 }
@@ -117,7 +123,7 @@ void COptions::Serialize(CArchive& archive)
     }
     COptions loaded;
     loaded.Load(archive);
-    MergeFrom(loaded);
+    MergeFrom(std::move(loaded));
 }
 
 void COptions::Store(CArchive& archive)
@@ -144,7 +150,7 @@ void COptions::Load(CArchive& archive)
     m_tagged2.Serialize(archive);
 }
 
-void COptions::MergeFrom(const COptions& loaded)
+void COptions::MergeFrom(COptions&& loaded)
 {
     m_strTable = loaded.m_strTable;
     m_strTitle = loaded.m_strTitle;
@@ -157,9 +163,9 @@ void COptions::MergeFrom(const COptions& loaded)
     m_bTagged2 = loaded.m_bTagged2;
     m_strCount = loaded.m_strCount;
     m_nScoring = loaded.m_nScoring;
-    Merge(m_answered, loaded.m_answered);
-    Merge(m_missed, loaded.m_missed);
-    Merge(m_correct, loaded.m_correct);
-    Merge(m_tagged1, loaded.m_tagged1);
-    Merge(m_tagged2, loaded.m_tagged2);
+    Merge(m_answered, std::move(loaded.m_answered));
+    Merge(m_missed, std::move(loaded.m_missed));
+    Merge(m_correct, std::move(loaded.m_correct));
+    Merge(m_tagged1, std::move(loaded.m_tagged1));
+    Merge(m_tagged2, std::move(loaded.m_tagged2));
 }

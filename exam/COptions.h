@@ -61,5 +61,5 @@ public:
 private:
     void Store(CArchive& archive);
     void Load(CArchive& archive);
-    void MergeFrom(const COptions& loaded);
+    void MergeFrom(COptions&& loaded);
 };

@@ -6,11 +6,13 @@ namespace sqlite_log {
 
 std::vector<std::string> calls;
 int failNextPrepareWith = 0;
+int failNextStepWith = 0;
 
 void Clear()
 {
     calls.clear();
     failNextPrepareWith = 0;
+    failNextStepWith = 0;
 }
 
 std::vector<std::string> WithoutColumnReads()
@@ -31,9 +33,7 @@ int __real_sqlite3_prepare_v2(sqlite3*, const char*, int, sqlite3_stmt**, const 
 int __real_sqlite3_step(sqlite3_stmt*);
 int __real_sqlite3_reset(sqlite3_stmt*);
 int __real_sqlite3_finalize(sqlite3_stmt*);
-int __real_sqlite3_column_type(sqlite3_stmt*, int);
-int __real_sqlite3_column_int(sqlite3_stmt*, int);
-const unsigned char* __real_sqlite3_column_text(sqlite3_stmt*, int);
+sqlite3_value* __real_sqlite3_column_value(sqlite3_stmt*, int);
 const char* __real_sqlite3_errmsg(sqlite3*);
 void __real_sqlite3_interrupt(sqlite3*);
 int __real_sqlite3_close(sqlite3*);
@@ -58,7 +58,12 @@ int __wrap_sqlite3_prepare_v2(sqlite3* db, const char* sql, int length, sqlite3_
 int __wrap_sqlite3_step(sqlite3_stmt* stmt)
 {
     sqlite_log::calls.push_back("sqlite3_step");
-    return __real_sqlite3_step(stmt);
+    const int result = __real_sqlite3_step(stmt);
+    if (const int code = sqlite_log::failNextStepWith) {
+        sqlite_log::failNextStepWith = 0;
+        return code;
+    }
+    return result;
 }
 
 int __wrap_sqlite3_reset(sqlite3_stmt* stmt)
@@ -73,22 +78,10 @@ int __wrap_sqlite3_finalize(sqlite3_stmt* stmt)
     return __real_sqlite3_finalize(stmt);
 }
 
-int __wrap_sqlite3_column_type(sqlite3_stmt* stmt, int column)
+sqlite3_value* __wrap_sqlite3_column_value(sqlite3_stmt* stmt, int column)
 {
-    sqlite_log::calls.push_back("sqlite3_column_type");
-    return __real_sqlite3_column_type(stmt, column);
-}
-
-int __wrap_sqlite3_column_int(sqlite3_stmt* stmt, int column)
-{
-    sqlite_log::calls.push_back("sqlite3_column_int");
-    return __real_sqlite3_column_int(stmt, column);
-}
-
-const unsigned char* __wrap_sqlite3_column_text(sqlite3_stmt* stmt, int column)
-{
-    sqlite_log::calls.push_back("sqlite3_column_text");
-    return __real_sqlite3_column_text(stmt, column);
+    sqlite_log::calls.push_back("sqlite3_column_value");
+    return __real_sqlite3_column_value(stmt, column);
 }
 
 const char* __wrap_sqlite3_errmsg(sqlite3* db)

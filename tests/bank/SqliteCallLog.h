@@ -10,6 +10,9 @@ extern std::vector<std::string> calls;
 // When not 0, the next sqlite3_prepare_v2 returns this code without
 // preparing anything.
 extern int failNextPrepareWith;
+// When not 0, the next sqlite3_step runs and then reports this code, the
+// statement left wherever the step took it.
+extern int failNextStepWith;
 
 void Clear();
 // The calls without the column reads, which depend on the row width.
