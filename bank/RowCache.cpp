@@ -11,6 +11,14 @@ namespace litex {
 namespace {
 constexpr size_t kBlockSize = 256 * 1024;
 constexpr size_t kAlignment = alignof(uint32_t);
+
+// SQLite reads text as a number from its leading sign, digits or point,
+// after any white space; text that starts otherwise reads as 0.
+bool MayReadAsNumber(char first)
+{
+    return (first >= '0' && first <= '9') || first == '+' || first == '-' || first == '.' || first == ' ' ||
+           (first >= '\t' && first <= '\r');
+}
 } // namespace
 
 void RowCache::Clear()
@@ -35,12 +43,17 @@ void RowCache::Capture(sqlite3_stmt* statement)
     size_t size = sizeof(CellValue) * static_cast<size_t>(m_columns);
     for (int column = 0; column < m_columns; ++column) {
         sqlite3_value* value = sqlite3_column_value(statement, column);
+        const bool isText = sqlite3_value_type(value) == SQLITE_TEXT;
         ColumnValue& read = m_scratch[static_cast<size_t>(column)];
         read.text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-        read.size = read.text != nullptr ? static_cast<uint32_t>(sqlite3_value_bytes(value)) : 0;
-        read.integer = read.text != nullptr ? sqlite3_value_int(value) : 0;
-        if (read.text != nullptr)
-            size += read.size + 1;
+        read.size = 0;
+        read.integer = 0;
+        if (read.text == nullptr)
+            continue;
+        read.size = static_cast<uint32_t>(sqlite3_value_bytes(value));
+        if (!isText || MayReadAsNumber(read.text[0]))
+            read.integer = sqlite3_value_int(value);
+        size += read.size + 1;
     }
     char* row = Allocate(size);
     auto* cells = reinterpret_cast<CellValue*>(row);

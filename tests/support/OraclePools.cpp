@@ -2,9 +2,23 @@
 
 namespace {
 
-std::string Row(long long id, const std::string& number, const std::string& question, const std::string& extra)
+// Keys as SQLite reads numbers: plain, past 32 bits, and text with and
+// without a leading number.
+std::string Key(int i)
 {
-    return "INSERT INTO BOOK1 VALUES(" + std::to_string(id) + ",'s'," + number + ",'B','" + question +
+    switch (i % 6) {
+    case 0: return std::to_string(i * 1000000007LL);
+    case 1: return "'" + std::to_string(i) + "abc'";
+    case 2: return "'q" + std::to_string(i) + "'";
+    case 3: return "' -" + std::to_string(i) + "'";
+    case 4: return "'\t.5e1'";
+    default: return std::to_string(i);
+    }
+}
+
+std::string Row(const std::string& key, const std::string& number, const std::string& question, const std::string& extra)
+{
+    return "INSERT INTO BOOK1 VALUES(" + key + ",'s'," + number + ",'B','" + question +
            "','a','b','c','d'," + extra + ");";
 }
 
@@ -17,7 +31,7 @@ OraclePool Pool(const std::string& name, int rows, int distinctNumbers)
         const std::string quoted = number % 7 == 3 ? std::to_string(number) : "'" + std::to_string(number) + "'";
         const std::string question = i % 5 == 0 ? "Ω at 10 °C ± é " + std::to_string(i) : "Question " + std::to_string(i);
         const std::string extra = i % 3 == 0 ? "NULL,'',2.5,'12abc'" : "'d" + std::to_string(i) + ".bmp','f',NULL,7";
-        sql += Row(i % 4 == 0 ? i * 1000000007LL : i, quoted, question, extra);
+        sql += Row(Key(i), quoted, question, extra);
     }
     return {name, rows, sql + "COMMIT;"};
 }
