@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "Accelerators.h"
 #include "AppIcon.h"
 #include "MainMenu.h"
 #include "Resources.h"
@@ -20,6 +21,7 @@ int CMainFrame::OnCreate()
     if (CPersistentFrame::OnCreate() == -1)
         return -1;
     app::BuildMainMenu(*this);
+    app::InstallAccelerators(*this);
     setWindowIcon(app::ApplicationIcon());
     CreateToolbar();
     CreateStatusBar();

@@ -1,5 +1,6 @@
 #include "MainMenu.h"
 
+#include "Accelerators.h"
 #include "Resources.h"
 
 #include "form/FormIds.h"
@@ -22,7 +23,6 @@ using namespace form;
 struct Item {
     int id;  // 0: separator
     const char* caption;
-    const char* shortcut;
 };
 
 QAction* AddCommand(CFrameWnd& frame, QMenu* menu, const Item& item)
@@ -30,8 +30,7 @@ QAction* AddCommand(CFrameWnd& frame, QMenu* menu, const Item& item)
     QString caption = item.caption;
     QAction* action = frame.CommandAction(item.id, caption);
     action->setStatusTip(ToQt(PromptText(item.id)));
-    if (item.shortcut)
-        action->setShortcut(QKeySequence(item.shortcut));
+    action->setShortcuts(AcceleratorKeys(item.id));
     if (item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR)
         action->setCheckable(true);
     menu->addAction(action);
@@ -73,15 +72,15 @@ void RefreshRecentFiles(CFrameWnd& frame, QMenu* fileMenu, QAction* placeholder,
 void BuildMainMenu(CFrameWnd& frame)
 {
     QMenu* file = frame.menuBar()->addMenu("&File");
-    AddCommand(frame, file, {ID_FILE_NEW, "&New", "Ctrl+N"});
-    AddCommand(frame, file, {ID_FILE_OPEN, "&Open...", "Ctrl+O"});
-    AddCommand(frame, file, {ID_FILE_SAVE, "&Save", "Ctrl+S"});
-    AddCommand(frame, file, {ID_FILE_SAVE_AS, "Save &As...", nullptr});
+    AddCommand(frame, file, {ID_FILE_NEW, "&New"});
+    AddCommand(frame, file, {ID_FILE_OPEN, "&Open..."});
+    AddCommand(frame, file, {ID_FILE_SAVE, "&Save"});
+    AddCommand(frame, file, {ID_FILE_SAVE_AS, "Save &As..."});
     file->addSeparator();
     QAction* placeholder = file->addAction("Recent File");
     placeholder->setEnabled(false);
     file->addSeparator();
-    AddCommand(frame, file, {ID_APP_EXIT, "E&xit", nullptr});
+    AddCommand(frame, file, {ID_APP_EXIT, "E&xit"});
     auto* shown = new std::vector<QAction*>;
     QObject::connect(file, &QMenu::destroyed, [shown] { delete shown; });
     QObject::connect(file, &QMenu::aboutToShow, &frame, [&frame, file, placeholder, shown] {
@@ -94,15 +93,15 @@ void BuildMainMenu(CFrameWnd& frame)
     frame.menuBar()->addAction(setup);
 
     AddMenu(frame, "&Questions",
-            {{ID_FIRST_QUESTION, "&First Question", nullptr},
-             {ID_PREVIOUS_QUESTION, "&Previous Question", nullptr},
-             {ID_NEXT_QUESTION, "&Next Question", nullptr},
-             {ID_LAST_QUESTION, "&Last Question", nullptr}});
-    AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar", nullptr}, {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr}});
+            {{ID_FIRST_QUESTION, "&First Question"},
+             {ID_PREVIOUS_QUESTION, "&Previous Question"},
+             {ID_NEXT_QUESTION, "&Next Question"},
+             {ID_LAST_QUESTION, "&Last Question"}});
+    AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar"}, {ID_VIEW_STATUS_BAR, "&Status Bar"}});
     AddMenu(frame, "&Help",
-            {{ID_HELP_CONTENTS, "Help...", nullptr},
-             {ID_TECH_SUPPORT, "Tech Support on the Web...", nullptr},
-             {ID_APP_ABOUT, "&About quillo...", nullptr}});
+            {{ID_HELP_CONTENTS, "Help..."},
+             {ID_TECH_SUPPORT, "Tech Support on the Web..."},
+             {ID_APP_ABOUT, "&About quillo..."}});
 }
 
 } // namespace app

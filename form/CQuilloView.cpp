@@ -6,6 +6,7 @@
 #include "exam/CQuilloDoc.h"
 
 #include "afx/MessageBox.h"
+#include "afx/ui/CommandIds.h"
 #include "afx/ui/DataExchange.h"
 
 #include <cstring>
@@ -28,6 +29,9 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {ID_LAST_QUESTION, &CQuilloView::OnLastQuestion, &CQuilloView::OnUpdateNextQuestion},
     {ID_NEXT_QUESTION, &CQuilloView::OnNextQuestion, &CQuilloView::OnUpdateNextQuestion},
     {ID_PREVIOUS_QUESTION, &CQuilloView::OnPreviousQuestion, &CQuilloView::OnUpdateFirstQuestion},
+    {afx::ID_FILE_PRINT, &CQuilloView::OnFilePrint, nullptr},
+    {afx::ID_FILE_PRINT_DIRECT, &CQuilloView::OnFilePrint, nullptr},
+    {afx::ID_FILE_PRINT_PREVIEW, &CQuilloView::OnFilePrintPreview, nullptr},
 };
 
 CQuilloView::CQuilloView() : CFormView(QuilloFormTemplate()) {}

@@ -44,4 +44,9 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+int DialogRunner::RunStandard(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
 } // namespace afx

@@ -29,6 +29,9 @@ class DialogRunner {
 public:
     virtual ~DialogRunner() = default;
     virtual int Run(CDialog& dialog) = 0;
+    // The system's own dialogs (print, print preview); returns the
+    // QDialog result.
+    virtual int RunStandard(QDialog& dialog);
 };
 
 } // namespace afx

@@ -6,6 +6,8 @@
 
 #include <QScrollArea>
 
+class QPrinter;
+
 namespace afx {
 
 class CDocument;
@@ -23,6 +25,12 @@ public:
     virtual void OnInitialUpdate();
     virtual void OnClose() {}
     virtual void OnDestroy() {}
+
+    // The framework's view printing: the print dialog, or the preview, of
+    // the form as it is shown, scaled to fit the page.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void PrintForm(QPrinter& printer) const;
 
     // Wait cursor for long work, as the application's BeginWaitCursor.
     static void BeginWaitCursor();

@@ -12,6 +12,16 @@ int ScriptedDialogs::Run(afx::CDialog& dialog)
     return script(dialog);
 }
 
+int ScriptedDialogs::RunStandard(QDialog& dialog)
+{
+    captions.push_back(dialog.windowTitle().toStdString());
+    if (m_standardScripts.empty())
+        return QDialog::Rejected;
+    StandardScript script = std::move(m_standardScripts.front());
+    m_standardScripts.pop_front();
+    return script(dialog);
+}
+
 WorkingFolder::WorkingFolder(const std::string& path) : m_previous(std::filesystem::current_path().string())
 {
     std::filesystem::current_path(path);
