@@ -95,8 +95,7 @@ bool SQLiteRecordset::IsOpen() const
 
 int SQLiteRecordset::MoveFirst()
 {
-    const bool hasRow = FetchRow(0);
-    Exchange(hasRow ? 0 : -1, hasRow ? 1 : 0);
+    Land(0);
     return m_bHasRow;
 }
 
@@ -115,10 +114,7 @@ int SQLiteRecordset::MoveNext()
 
 void SQLiteRecordset::Move(int n)
 {
-    if (n <= 0)
-        MoveFirst();
-    else
-        Land(n);
+    Land(std::max(n, 0));
 }
 
 void SQLiteRecordset::MovePrev()

@@ -67,7 +67,7 @@ private:
     bool FetchRow(int index);
     bool StepQuery();
     void RestartQuery();
-    // The state Move(n) leaves for n of 1 or more.
+    // The state Move(n) leaves for n of 0 or more.
     void Land(int n);
     void Exchange(int rowIndex, int hasRow);
 

@@ -9,8 +9,6 @@
 #include "afx/ui/CommandIds.h"
 #include "afx/ui/DataExchange.h"
 
-#include <cstring>
-
 using namespace form;
 
 const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {

@@ -2,24 +2,30 @@
 
 #include <filesystem>
 
-int ScriptedDialogs::Run(afx::CDialog& dialog)
+namespace {
+
+// The next script runs the dialog; without one it is cancelled.
+template <class Dialog, class Scripts>
+int RunNext(Dialog& dialog, Scripts& scripts, int cancelled, std::vector<std::string>& captions)
 {
     captions.push_back(dialog.windowTitle().toStdString());
-    if (m_scripts.empty())
-        return afx::IDCANCEL;
-    Script script = std::move(m_scripts.front());
-    m_scripts.pop_front();
+    if (scripts.empty())
+        return cancelled;
+    auto script = std::move(scripts.front());
+    scripts.pop_front();
     return script(dialog);
+}
+
+} // namespace
+
+int ScriptedDialogs::Run(afx::CDialog& dialog)
+{
+    return RunNext(dialog, m_scripts, afx::IDCANCEL, captions);
 }
 
 int ScriptedDialogs::RunStandard(QDialog& dialog)
 {
-    captions.push_back(dialog.windowTitle().toStdString());
-    if (m_standardScripts.empty())
-        return QDialog::Rejected;
-    StandardScript script = std::move(m_standardScripts.front());
-    m_standardScripts.pop_front();
-    return script(dialog);
+    return RunNext(dialog, m_standardScripts, QDialog::Rejected, captions);
 }
 
 WorkingFolder::WorkingFolder(const std::string& path) : m_previous(std::filesystem::current_path().string())
