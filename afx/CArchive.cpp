@@ -35,8 +35,22 @@ void CArchive::ReadBytes(void* bytes, size_t size)
         throw CArchiveException(CArchiveException::generic);
     std::streambuf* buffer = m_in->rdbuf();
     const auto wanted = static_cast<std::streamsize>(size);
-    if (buffer == nullptr || !*m_in || buffer->sgetn(static_cast<char*>(bytes), wanted) != wanted)
-        throw CArchiveException(CArchiveException::endOfFile);
+    const std::streamsize got =
+        (buffer == nullptr || !*m_in) ? 0 : buffer->sgetn(static_cast<char*>(bytes), wanted);
+    m_nPosition += static_cast<uint64_t>(got);
+    if (got != wanted)
+        throw CArchiveException(CArchiveException::endOfFile,
+                                "truncated: the file ends at byte " + std::to_string(m_nPosition));
+}
+
+uint64_t CArchive::Remaining() const
+{
+    return m_nSize > m_nPosition ? m_nSize - m_nPosition : 0;
+}
+
+void CArchive::FailRead(CArchiveException::Cause cause, uint64_t start, std::string detail) const
+{
+    throw CArchiveException(cause, detail + " at byte " + std::to_string(start));
 }
 
 void CArchive::WriteUInt(uint32_t value, int size)
@@ -88,14 +102,18 @@ CArchive& CArchive::operator<<(const CString& text)
 
 CArchive& CArchive::operator>>(CString& text)
 {
+    const uint64_t start = m_nPosition;
     uint32_t length = ReadUInt(1);
     if (length == kByteEscape) {
         length = ReadUInt(2);
         if (length == kWideTextMark)
-            throw CArchiveException(CArchiveException::badIndex);
+            FailRead(CArchiveException::badIndex, start, "wide-text length mark 0xFFFE");
         if (length == kWordEscape)
             length = ReadUInt(4);
     }
+    if (length > Remaining())
+        FailRead(CArchiveException::endOfFile, start,
+                 "truncated: a text of " + std::to_string(length) + " bytes runs past the end of the file");
     std::string bytes;
     while (bytes.size() < length) {
         const size_t piece = std::min<size_t>(kReadChunk, length - bytes.size());
@@ -119,8 +137,15 @@ void CArchive::WriteCount(uint32_t count)
 
 uint32_t CArchive::ReadCount()
 {
-    const uint32_t count = ReadUInt(2);
-    return count == kWordEscape ? ReadUInt(4) : count;
+    const uint64_t start = m_nPosition;
+    uint32_t count = ReadUInt(2);
+    if (count == kWordEscape)
+        count = ReadUInt(4);
+    // Every entry takes at least its two empty strings.
+    if (uint64_t{count} * 2 > Remaining())
+        FailRead(CArchiveException::badIndex, start,
+                 "count too large: " + std::to_string(count) + " entries cannot fit in the rest of the file");
+    return count;
 }
 
 void CArchive::Flush()

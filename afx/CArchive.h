@@ -7,10 +7,14 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 
 class CArchive {
 public:
     explicit CArchive(std::istream& in) : m_in(&in) {}
+    // Knowing the size, a length or count that the rest of the file cannot
+    // hold is refused before anything is allocated or looped over.
+    CArchive(std::istream& in, uint64_t size) : m_in(&in), m_nSize(size) {}
     explicit CArchive(std::ostream& out) : m_out(&out) {}
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
@@ -34,6 +38,11 @@ private:
     void WriteUInt(uint32_t value, int size);
     uint32_t ReadUInt(int size);
 
+    uint64_t Remaining() const;
+    [[noreturn]] void FailRead(CArchiveException::Cause cause, uint64_t start, std::string detail) const;
+
     std::istream* m_in = nullptr;
     std::ostream* m_out = nullptr;
+    uint64_t m_nPosition = 0;
+    uint64_t m_nSize = UINT64_MAX;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // Lists the files matching a wildcard pattern, with the framework's calling
 // pattern: FindFile, then FindNextFile before each entry is read; the call
-// that reaches the last entry returns false.
+// that reaches the last entry returns false. Names match as Windows matches
+// them: ignoring case, hidden files included. Paths are native bytes.
 
 #include "CString.h"
 
@@ -24,5 +25,9 @@ private:
     int m_next = 0;
     int m_current = -1;
 };
+
+// Orders names as the framework's sorted list box does: ignoring case, with
+// the bytes as the tie-break so that the order is total.
+bool NameLessIgnoringCase(const CString& a, const CString& b);
 
 } // namespace afx

@@ -1,9 +1,13 @@
 #pragma once
 // AfxMessageBox goes through a sink that the application object owns; tests
 // install a recorder. Without a sink the text goes to standard error, so a
-// message is never lost silently.
+// message is never lost silently. The sink is handed UTF-8: the program's
+// own texts are ANSI, but a file name in a message is shown as the file
+// system spells it, whatever its characters.
 
 #include "CString.h"
+
+#include <string>
 
 namespace afx {
 
@@ -17,11 +21,14 @@ constexpr unsigned MB_YESNOCANCEL = 3;
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    virtual int Show(const CString& text, unsigned type) = 0;
+    virtual int Show(const std::string& utf8, unsigned type) = 0;
 };
 
 // Returns the sink it replaces; nullptr restores the standard-error default.
 MessageSink* SetMessageSink(MessageSink* sink);
+
+// The framework's prompts name their file at "%1"; path is native bytes.
+int MessageBoxNamingFile(const char* ansiPrompt, const CString& path, unsigned type = MB_OK);
 
 } // namespace afx
 

@@ -59,7 +59,7 @@ void RefreshRecentFiles(CFrameWnd& frame, QMenu* fileMenu, QAction* placeholder,
     placeholder->setVisible(files.empty());
     for (size_t i = 0; i < files.size(); ++i) {
         const int id = ID_FILE_MRU_FILE1 + static_cast<int>(i);
-        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(ToQt(files[i])), fileMenu);
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(PathToQt(files[i])), fileMenu);
         action->setStatusTip(ToQt(PromptText(id)));
         QObject::connect(action, &QAction::triggered, &frame, [&frame, id] { frame.RouteCommand(id); });
         fileMenu->insertAction(placeholder, action);

@@ -27,6 +27,7 @@ void RowCache::Clear()
     m_rows.clear();
     m_block = 0;
     m_blockUsed = 0;
+    m_bytesHeld = 0;
     m_indexedColumn = -1;
     m_indexedRows = 0;
     m_firstRowByText.clear();
@@ -91,6 +92,7 @@ char* RowCache::Allocate(size_t size)
     }
     char* allocated = m_blocks[m_block].get() + m_blockUsed;
     m_blockUsed += size;
+    m_bytesHeld += size;
     return allocated;
 }
 

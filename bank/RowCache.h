@@ -22,6 +22,8 @@ public:
     // Copies every column of the statement's current row.
     void Capture(sqlite3_stmt* statement);
     int RowCount() const { return static_cast<int>(m_rows.size()); }
+    // What the rows held take up, cells and texts.
+    size_t BytesHeld() const { return m_bytesHeld; }
 
     // NULL, and a column the query does not have, read as 0 and "".
     bool IsNull(int row, int column) const { return Cell(row, column).textOffset == kNull; }
@@ -57,6 +59,7 @@ private:
     std::vector<size_t> m_blockSizes;
     size_t m_block = 0;
     size_t m_blockUsed = 0;
+    size_t m_bytesHeld = 0;
 
     int m_indexedColumn = -1;
     int m_indexedRows = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <string>
+
 struct sqlite3;
 
 namespace litex {
@@ -13,7 +16,17 @@ public:
     SQLiteDatabase& operator=(const SQLiteDatabase&) = delete;
     virtual ~SQLiteDatabase();
 
+    // A statement that runs past the time it was given is interrupted, so
+    // no bank can keep the program busy. Armed before each query runs.
+    void ArmStatementClock();
+    bool StatementTimeIsUp() const;
+
     sqlite3* m_handle = nullptr;
+    // The bank's full native path, for messages that name it.
+    std::string m_strPath;
+
+private:
+    std::chrono::steady_clock::time_point m_deadline = std::chrono::steady_clock::time_point::max();
 };
 
 } // namespace litex

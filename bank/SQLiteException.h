@@ -12,6 +12,8 @@ class SQLiteException : public std::runtime_error {
 public:
     // Takes the connection's current error text, in the ANSI code page.
     SQLiteException(sqlite3* connection, int code);
+    // For a failure this layer words itself, in the ANSI code page.
+    SQLiteException(int code, std::string message);
 
     int Code() const { return m_nCode; }
     const std::string& Message() const { return m_strMessage; }

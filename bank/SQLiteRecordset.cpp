@@ -1,5 +1,6 @@
 #include "SQLiteRecordset.h"
 
+#include "BankLimits.h"
 #include "SQLiteDatabase.h"
 #include "SQLiteException.h"
 #include "SQLiteStatement.h"
@@ -36,6 +37,7 @@ int SQLiteRecordset::Open(const CString& sql)
     FinalizeStatement();
 
     auto* statement = new SQLiteStatement(m_pDatabase);
+    m_pDatabase->ArmStatementClock();
     try {
         const std::string utf8 = AnsiToUtf8(m_strSQL);
         RaiseIfError(m_pDatabase->m_handle,
@@ -43,13 +45,18 @@ int SQLiteRecordset::Open(const CString& sql)
                                         &statement->m_handle, nullptr));
     } catch (const SQLiteException& e) {
         delete statement;
-        CString text;
-        text.Format("SQLite exception.Error code: %dError message: %s", e.Code(), e.what());
+        CString text(LimitMessage(*m_pDatabase, e.Code()));
+        if (text.IsEmpty())
+            text.Format("SQLite exception.Error code: %dError message: %s", e.Code(), e.what());
         AfxMessageBox(text);
         afx::ThrowAbortSignal(afx::kAbortSQLite);
     }
     m_pStatement = statement;
     RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
+    // Every row is read at once: the statement then ends, and with it the
+    // read lock on the bank, so other programs may change the bank while
+    // this one runs.
+    FetchRow(std::numeric_limits<int>::max());
     return MoveFirst();
 }
 
@@ -195,8 +202,19 @@ bool SQLiteRecordset::FetchRow(int index)
             m_rows.Capture(m_pStatement->m_handle);
         else
             m_bQueryDone = true;
+        if (m_rows.RowCount() >= kMaxRowsHeld || m_rows.BytesHeld() > kMaxBytesHeld)
+            StopAtRowLimit();
     }
     return index < m_rows.RowCount();
+}
+
+// The rows held so far stay; the query is ended so that it holds no lock.
+void SQLiteRecordset::StopAtRowLimit()
+{
+    const bool bytes = m_rows.BytesHeld() > kMaxBytesHeld;
+    m_bQueryDone = true;
+    sqlite3_reset(m_pStatement->m_handle);
+    throw SQLiteException(SQLITE_TOOBIG, RowLimitMessage(*m_pDatabase, bytes));
 }
 
 bool SQLiteRecordset::StepQuery()
@@ -207,6 +225,9 @@ bool SQLiteRecordset::StepQuery()
     if (result == SQLITE_DONE || result == SQLITE_OK)
         return false;
     m_bStepFailed = true;
+    const std::string limit = LimitMessage(*m_pDatabase, result);
+    if (!limit.empty())
+        throw SQLiteException(result, limit);
     throw SQLiteException(m_pDatabase->m_handle, result);
 }
 

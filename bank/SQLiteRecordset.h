@@ -1,8 +1,8 @@
 #pragma once
 // A cursor over one SQL query, modelled on a framework recordset. Readers
-// derive from it and copy the current row in DoFieldExchange. The query is
-// stepped forward only once: every row it yields is remembered until Close
-// or the next Open, so reaching an earlier row is a look-up.
+// derive from it and copy the current row in DoFieldExchange. Open steps
+// the query to its end once: every row it yields is remembered until Close
+// or the next Open, so reaching any row is a look-up.
 
 #include "afx/CObject.h"
 #include "afx/CString.h"
@@ -66,6 +66,7 @@ private:
     // Makes row index available if the query has it; false past its end.
     bool FetchRow(int index);
     bool StepQuery();
+    [[noreturn]] void StopAtRowLimit();
     void RestartQuery();
     // The state Move(n) leaves for n of 0 or more.
     void Land(int n);

@@ -98,21 +98,32 @@ bool COptions::Matches(const CString& number) const
     return true;
 }
 
-CString COptions::BuildSelectAll() const
+// Table name and filter come from files other people send: each goes into
+// the statement as one quoted token with its quotes doubled, so neither can
+// end its token early and add SQL of its own. In the FROM clause SQLite
+// takes the quoted text as the table's name.
+static CString SingleQuoted(const CString& text)
 {
-    CString statement;
-    statement.Format("SELECT * FROM '%s'", static_cast<const char*>(m_strTable));
-    return statement;
+    CString quoted("'");
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text.GetAt(i) == '\'')
+            quoted += '\'';
+        quoted += text.GetAt(i);
+    }
+    return quoted + "'";
 }
 
+CString COptions::BuildSelectAll() const
+{
+    return "SELECT * FROM " + SingleQuoted(m_strTable);
+}
+
+// The filter stays a LIKE pattern, % and _ and its case rule as before; a
+// quote in it is searched for as text.
 CString COptions::BuildSelectWhere() const
 {
-    CString condition;
-    condition.Format("Question LIKE \"%%%s%%\"", static_cast<const char*>(m_strFilter));
-    CString statement;
-    statement.Format("SELECT * FROM '%s' WHERE %s", static_cast<const char*>(m_strTable),
-                     static_cast<const char*>(condition));
-    return statement;
+    const CString condition = "Question LIKE " + SingleQuoted("%" + m_strFilter + "%");
+    return BuildSelectAll() + " WHERE " + condition;
 }
 
 void COptions::Serialize(CArchive& archive)

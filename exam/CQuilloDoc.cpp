@@ -2,12 +2,11 @@
 
 #include "CSelectDatabase.h"
 
-#include "bank/TextConversion.h"
+#include "bank/QuestionBankFile.h"
 
 #include "afx/AbortSignal.h"
+#include "afx/FilePath.h"
 #include "afx/MessageBox.h"
-
-#include <sqlite3.h>
 
 CQuilloDoc::CQuilloDoc() = default;
 
@@ -42,9 +41,7 @@ bool CQuilloDoc::OnOpenDocument(const CString& path)
     return CDocument::OnOpenDocument(path);
 }
 
-// Banks may come from anywhere, and the program only ever reads them: the
-// file is opened read-only, and neither its schema nor SQL text may reach
-// extension loading or other dangerous features.
+// The bank layer decides how a bank is opened; the document only names it.
 void CQuilloDoc::OpenBank()
 {
     m_pQuestions = new CQuestionSet(&m_db);
@@ -52,18 +49,19 @@ void CQuilloDoc::OpenBank()
     m_pCounts = new CQuestionCountSet(&m_db);
     m_pQuestions->SetBankChooser(SelectQuestionBank);
     const CString name = m_pQuestions->GetDefaultConnect();
+    std::string problem;
     try {
-        const std::string utf8 = litex::AnsiToUtf8(name);
-        sqlite3_open_v2(utf8.c_str(), &m_db.m_handle, SQLITE_OPEN_READONLY, nullptr);
+        problem = litex::OpenQuestionBank(m_db, name);
         if (m_db.m_handle == nullptr) {
             AfxMessageBox("Unable to open database. Contact Norvane");
             afx::ThrowAbortSignal(afx::kAbortBankSelection);
         }
-        sqlite3_db_config(m_db.m_handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        sqlite3_db_config(m_db.m_handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-        sqlite3_db_config(m_db.m_handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     } catch (...) {
         AfxMessageBox("Unknown. Contact Norvane");
+        afx::ThrowAbortSignal(afx::kAbortBankSelection);
+    }
+    if (!problem.empty()) {
+        afx::MessageBoxNamingFile(problem.c_str(), afx::FullPath(name));
         afx::ThrowAbortSignal(afx::kAbortBankSelection);
     }
 }

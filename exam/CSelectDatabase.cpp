@@ -4,7 +4,7 @@
 #include "afx/CFileFind.h"
 #include "afx/MessageBox.h"
 #include "afx/ui/DataExchange.h"
-#include "afx/ui/QtText.h"
+#include "afx/ui/ListBox.h"
 
 #include <QListWidget>
 
@@ -34,12 +34,7 @@ bool CSelectDatabase::OnInitDialog()
 {
     CDialog::OnInitDialog();
     auto* list = static_cast<QListWidget*>(GetDlgItem(IDC_DATABASES));
-    afx::CFileFind finder;
-    bool more = finder.FindFile("*.db");
-    while (more) {
-        more = finder.FindNextFile();
-        list->addItem(afx::ToQt(finder.GetFileName()));
-    }
+    afx::DlgDirList(list, "*.db");
     list->setCurrentRow(-1);
     return true;
 }

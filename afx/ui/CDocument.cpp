@@ -5,11 +5,12 @@
 #include "CommandIds.h"
 
 #include "afx/CArchive.h"
+#include "afx/DocumentFile.h"
+#include "afx/FilePath.h"
 #include "afx/MessageBox.h"
 
-#include <cstdio>
-#include <fstream>
-#include <unistd.h>
+#include <ios>
+#include <sstream>
 
 namespace afx {
 
@@ -33,21 +34,21 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const CString& path)
 {
-    std::ifstream in(path.Bytes(), std::ios::binary);
-    if (!in) {
-        AfxMessageBox("Failed to open document.");
+    DocumentReader file;
+    if (const FileFault fault = file.Open(path); fault != FileFault::none) {
+        MessageBoxNamingFile(FileFaultPrompt(fault, false), path);
         return false;
     }
-    in.seekg(0, std::ios::end);
-    const bool empty = in.tellg() == 0;
-    in.seekg(0);
     // An empty file is a document with nothing in it yet.
-    if (!empty) {
+    if (file.Size() != 0) {
         try {
-            CArchive archive(in);
+            CArchive archive(file.Stream(), file.Size());
             Serialize(archive);
         } catch (const CArchiveException& e) {
             AfxMessageBox(e.Message());
+            return false;
+        } catch (const std::ios_base::failure&) {
+            MessageBoxNamingFile(FileFaultPrompt(FileFault::ioError, false), path);
             return false;
         }
     }
@@ -57,24 +58,19 @@ bool CDocument::OnOpenDocument(const CString& path)
 
 bool CDocument::OnSaveDocument(const CString& path)
 {
-    const std::string temporary = path.Bytes() + ".saving";
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) {
-            try {
-                CArchive archive(out);
-                Serialize(archive);
-                archive.Flush();
-                out.close();
-                written = !out.fail();
-            } catch (const CArchiveException&) {
-            }
-        }
+    std::ostringstream bytes;
+    FileFault fault = FileFault::none;
+    try {
+        CArchive archive(bytes);
+        Serialize(archive);
+        archive.Flush();
+    } catch (const CArchiveException&) {
+        fault = FileFault::ioError;
     }
-    if (!written || std::rename(temporary.c_str(), path.Bytes().c_str()) != 0) {
-        unlink(temporary.c_str());
-        AfxMessageBox("Failed to save document.");
+    if (fault == FileFault::none)
+        fault = ReplaceFileContents(path, bytes.str());
+    if (fault != FileFault::none) {
+        MessageBoxNamingFile(FileFaultPrompt(fault, true), path);
         return false;
     }
     SetModifiedFlag(false);
@@ -85,9 +81,8 @@ bool CDocument::SaveModified()
 {
     if (!IsModified())
         return true;
-    CString prompt;
-    prompt.Format("Save changes to %s?", static_cast<const char*>(m_strPathName.IsEmpty() ? m_strTitle : m_strPathName));
-    switch (AfxMessageBox(prompt, MB_YESNOCANCEL)) {
+    switch (MessageBoxNamingFile("Save changes to %1?", m_strPathName.IsEmpty() ? m_strTitle : m_strPathName,
+                                 MB_YESNOCANCEL)) {
     case IDCANCEL:
         return false;
     case IDYES:
@@ -110,6 +105,7 @@ bool CDocument::DoSave(const CString& path, bool replace)
         if (!AfxGetApp()->DoPromptFileName(target, false))
             return false;
     }
+    target = FullPath(target);
     if (!OnSaveDocument(target))
         return false;
     if (replace)
@@ -119,10 +115,10 @@ bool CDocument::DoSave(const CString& path, bool replace)
 
 void CDocument::SetPathName(const CString& path, bool addToRecent)
 {
-    m_strPathName = path;
-    SetTitle(path.Mid(path.ReverseFind('/') + 1));
+    m_strPathName = FullPath(path);
+    SetTitle(FileNameOf(m_strPathName));
     if (addToRecent)
-        AfxGetApp()->AddToRecentFileList(path);
+        AfxGetApp()->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::SetTitle(const CString& title)

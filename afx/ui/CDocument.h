@@ -30,6 +30,8 @@ public:
     bool IsModified() const { return m_bModified; }
     const CString& GetPathName() const { return m_strPathName; }
     void SetPathName(const CString& path, bool addToRecent = true);
+    // Path and title are native text: the file's name as the file system
+    // spells it, made full before it is kept.
     const CString& GetTitle() const { return m_strTitle; }
     void SetTitle(const CString& title);
 

@@ -141,9 +141,9 @@ void CFrameWnd::ShowWithCommand(int showCommand)
     }
 }
 
-void CFrameWnd::SetCaption(const CString& caption)
+void CFrameWnd::SetCaption(const QString& caption)
 {
-    setWindowTitle(ToQt(caption));
+    setWindowTitle(caption);
 }
 
 void CFrameWnd::DestroyWindow()
@@ -221,7 +221,7 @@ void CFrameWnd::dropEvent(QDropEvent* event)
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    const CString path = FromQt(urls.first().toLocalFile());
+    const CString path = PathFromQt(urls.first().toLocalFile());
     RunGuarded([&path] { AfxGetApp()->OpenDocumentFile(path); });
 }
 

@@ -41,7 +41,7 @@ public:
 
     void InitialUpdateFrame();
     virtual void ActivateFrame(int showCommand);
-    void SetCaption(const CString& caption);
+    void SetCaption(const QString& caption);
     void DestroyWindow();
 
     bool OnCmdMsg(int id, CCmdUI* ui) override;

@@ -3,6 +3,9 @@
 #include "CDocument.h"
 #include "CFormView.h"
 #include "CFrameWnd.h"
+#include "QtText.h"
+
+#include "afx/FilePath.h"
 
 namespace afx {
 
@@ -71,15 +74,16 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path)
                 return nullptr;
             }
         } else {
+            const CString fullPath = FullPath(path);
             const bool wasModified = m_pDocument->IsModified();
-            if (!m_pDocument->OnOpenDocument(path)) {
+            if (!m_pDocument->OnOpenDocument(fullPath)) {
                 if (created)
                     m_pFrame->DestroyWindow();
                 else
                     m_pDocument->SetModifiedFlag(wasModified);
                 return nullptr;
             }
-            m_pDocument->SetPathName(path);
+            m_pDocument->SetPathName(fullPath);
         }
         m_pFrame->InitialUpdateFrame();
     } catch (...) {
@@ -101,7 +105,7 @@ void CSingleDocTemplate::SetDefaultTitle()
 void CSingleDocTemplate::UpdateFrameTitle()
 {
     if (m_pFrame && m_pDocument)
-        m_pFrame->SetCaption(m_pDocument->GetTitle() + " - " + GetDocString(windowTitle));
+        m_pFrame->SetCaption(PathToQt(m_pDocument->GetTitle()) + " - " + ToQt(GetDocString(windowTitle)));
 }
 
 void CSingleDocTemplate::FrameDestroyed()

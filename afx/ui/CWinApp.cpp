@@ -6,6 +6,8 @@
 #include "QtText.h"
 #include "ShellAssociation.h"
 
+#include "afx/FilePath.h"
+
 #include <QFileDialog>
 #include <QSettings>
 #include <QStandardPaths>
@@ -92,14 +94,16 @@ void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
     m_nMaxRecentFiles = static_cast<size_t>(maxRecentFiles);
     m_recentFiles.clear();
     for (int i = 1; i <= maxRecentFiles; ++i) {
-        const CString path = GetProfileString(kRecentSection, QString("File%1").arg(i).toUtf8().constData());
+        const QString key = QString("%1/File%2").arg(kRecentSection).arg(i);
+        const CString path = PathFromQt(Profile().value(key).toString());
         if (!path.IsEmpty())
-            m_recentFiles.push_back(path);
+            m_recentFiles.push_back(FullPath(path));
     }
 }
 
-void CWinApp::AddToRecentFileList(const CString& path)
+void CWinApp::AddToRecentFileList(const CString& nativePath)
 {
+    const CString path = FullPath(nativePath);
     for (auto it = m_recentFiles.begin(); it != m_recentFiles.end(); ++it) {
         if (*it == path) {
             m_recentFiles.erase(it);
@@ -117,7 +121,7 @@ void CWinApp::WriteRecentFiles()
     QSettings& profile = Profile();
     profile.remove(kRecentSection);
     for (size_t i = 0; i < m_recentFiles.size(); ++i)
-        profile.setValue(QString("%1/File%2").arg(kRecentSection).arg(i + 1), ToQt(m_recentFiles[i]));
+        profile.setValue(QString("%1/File%2").arg(kRecentSection).arg(i + 1), PathToQt(m_recentFiles[i]));
     profile.sync();
 }
 
@@ -143,7 +147,7 @@ bool CWinApp::ProcessShellCommand(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         OnFileNew();
-    else if (OpenDocumentFile(FromQt(arguments.first())) == nullptr)
+    else if (OpenDocumentFile(PathFromQt(arguments.first())) == nullptr)
         return false;
     return GetMainWnd() != nullptr;
 }
@@ -163,7 +167,7 @@ void CWinApp::OnFileOpen()
 
 CDocument* CWinApp::OpenDocumentFile(const CString& path)
 {
-    return m_pDocTemplate ? m_pDocTemplate->OpenDocumentFile(path) : nullptr;
+    return m_pDocTemplate ? m_pDocTemplate->OpenDocumentFile(FullPath(path)) : nullptr;
 }
 
 bool CWinApp::DoPromptFileName(CString& path, bool open)
@@ -172,13 +176,13 @@ bool CWinApp::DoPromptFileName(CString& path, bool open)
         return m_promptFileName(path, open);
     const QString filter = ToQt(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterName)) + ";;All Files (*)";
     QString chosen = open ? QFileDialog::getOpenFileName(nullptr, "Open", QString(), filter)
-                          : QFileDialog::getSaveFileName(nullptr, "Save As", ToQt(path), filter);
+                          : QFileDialog::getSaveFileName(nullptr, "Save As", PathToQt(path), filter);
     if (chosen.isEmpty())
         return false;
     const QString extension = ToQt(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt));
     if (!open && !chosen.contains('.'))
         chosen += extension;
-    path = FromQt(chosen);
+    path = PathFromQt(chosen);
     return true;
 }
 

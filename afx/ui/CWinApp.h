@@ -53,7 +53,8 @@ public:
     void OnFileOpen();
     CDocument* OpenDocumentFile(const CString& path);
 
-    void AddToRecentFileList(const CString& path);
+    // Paths here are native and made full before they are listed.
+    void AddToRecentFileList(const CString& nativePath);
     const std::vector<CString>& RecentFiles() const { return m_recentFiles; }
 
     // Asks the user for a file name; the default shows a file dialog.

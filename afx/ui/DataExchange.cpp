@@ -1,6 +1,7 @@
 #include "DataExchange.h"
 
 #include "CWnd.h"
+#include "ListBox.h"
 #include "QtText.h"
 
 #include <QAbstractButton>
@@ -114,7 +115,7 @@ void DDX_LBString(CDataExchange& dx, int id, CString& value)
         return;
     if (dx.m_bSaveAndValidate) {
         QListWidgetItem* item = list->currentItem();
-        value = (item && item->isSelected()) ? FromQt(item->text()) : CString();
+        value = (item && item->isSelected()) ? ListBoxItemText(item) : CString();
         return;
     }
     const QString prefix = ToQt(value);

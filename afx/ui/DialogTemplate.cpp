@@ -1,5 +1,6 @@
 #include "DialogTemplate.h"
 
+#include "ListBox.h"
 #include "QtText.h"
 
 #include <QButtonGroup>
@@ -110,7 +111,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         return new QGroupBox(caption, parent);
     case ControlKind::ListBox: {
         auto* list = new QListWidget(parent);
-        list->setSortingEnabled(control.style & kSorted);
+        SetListBoxSorted(list, control.style & kSorted);
         return list;
     }
     case ControlKind::ComboBox:

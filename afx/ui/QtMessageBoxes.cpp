@@ -1,23 +1,23 @@
 #include "QtMessageBoxes.h"
 
 #include "CommandIds.h"
-#include "QtText.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace afx {
 
-int QtMessageBoxes::Show(const CString& text, unsigned type)
+int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
 {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     QWidget* parent = QApplication::activeWindow();
     if (type == MB_YESNOCANCEL) {
-        const auto answer = QMessageBox::question(parent, m_caption, ToQt(text),
+        const auto answer = QMessageBox::question(parent, m_caption, text,
                                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                                   QMessageBox::Yes);
         return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
     }
-    QMessageBox box(QMessageBox::Warning, m_caption, ToQt(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, m_caption, text, QMessageBox::Ok, parent);
     box.exec();
     return IDOK;
 }

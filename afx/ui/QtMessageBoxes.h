@@ -9,7 +9,7 @@ namespace afx {
 class QtMessageBoxes : public MessageSink {
 public:
     explicit QtMessageBoxes(const char* caption) : m_caption(caption) {}
-    int Show(const CString& text, unsigned type) override;
+    int Show(const std::string& utf8, unsigned type) override;
 
 private:
     const char* m_caption;

@@ -2,6 +2,8 @@
 
 #include "afx/CodePage.h"
 
+#include <QFile>
+
 namespace afx {
 
 QString ToQt(const CString& ansi)
@@ -14,6 +16,17 @@ CString FromQt(const QString& text)
 {
     const auto* units = reinterpret_cast<const char16_t*>(text.utf16());
     return CString(WideCharToMultiByte(CP_ACP, units, static_cast<int>(text.size())));
+}
+
+QString PathToQt(const CString& nativePath)
+{
+    return QFile::decodeName(QByteArray(nativePath.Bytes().data(), nativePath.GetLength()));
+}
+
+CString PathFromQt(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    return CString(bytes.constData(), static_cast<int>(bytes.size()));
 }
 
 } // namespace afx

@@ -7,12 +7,14 @@ namespace sqlite_log {
 std::vector<std::string> calls;
 int failNextPrepareWith = 0;
 int failNextStepWith = 0;
+int stepsBeforeFailure = 0;
 
 void Clear()
 {
     calls.clear();
     failNextPrepareWith = 0;
     failNextStepWith = 0;
+    stepsBeforeFailure = 0;
 }
 
 std::vector<std::string> WithoutColumnReads()
@@ -59,7 +61,8 @@ int __wrap_sqlite3_step(sqlite3_stmt* stmt)
 {
     sqlite_log::calls.push_back("sqlite3_step");
     const int result = __real_sqlite3_step(stmt);
-    if (const int code = sqlite_log::failNextStepWith) {
+    if (sqlite_log::failNextStepWith != 0 && sqlite_log::stepsBeforeFailure-- == 0) {
+        const int code = sqlite_log::failNextStepWith;
         sqlite_log::failNextStepWith = 0;
         return code;
     }

@@ -13,6 +13,8 @@ extern int failNextPrepareWith;
 // When not 0, the next sqlite3_step runs and then reports this code, the
 // statement left wherever the step took it.
 extern int failNextStepWith;
+// Steps that still succeed before failNextStepWith takes effect.
+extern int stepsBeforeFailure;
 
 void Clear();
 // The calls without the column reads, which depend on the row width.

@@ -7,8 +7,8 @@ MessageRecorder::~MessageRecorder()
     afx::SetMessageSink(m_previous);
 }
 
-int MessageRecorder::Show(const CString& text, unsigned)
+int MessageRecorder::Show(const std::string& utf8, unsigned)
 {
-    texts.push_back(text.Bytes());
+    texts.push_back(utf8);
     return afx::IDOK;
 }

@@ -6,13 +6,13 @@
 #include <vector>
 
 // Stands in for the user in front of a message box: keeps every text shown
-// and answers OK. Installed for its own lifetime.
+// (as UTF-8) and answers OK. Installed for its own lifetime.
 class MessageRecorder : public afx::MessageSink {
 public:
     MessageRecorder();
     ~MessageRecorder() override;
 
-    int Show(const CString& text, unsigned type) override;
+    int Show(const std::string& utf8, unsigned type) override;
 
     std::vector<std::string> texts;
 

@@ -1,5 +1,7 @@
 #include "TestBank.h"
 
+#include "bank/QuestionBankFile.h"
+
 #include <sqlite3.h>
 
 #include <stdexcept>
@@ -54,7 +56,7 @@ std::unique_ptr<TestBank> TestBank::FromBytes(const std::string& bytes)
 void TestBank::OpenDatabase()
 {
     m_database = std::make_unique<litex::SQLiteDatabase>();
-    sqlite3_open(Path().c_str(), &m_database->m_handle);
+    litex::OpenQuestionBank(*m_database, Path().c_str());
 }
 
 void PairReader::DoFieldExchange()

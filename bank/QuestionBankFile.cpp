@@ -1,0 +1,108 @@
+#include "QuestionBankFile.h"
+
+#include "BankLimits.h"
+#include "SQLiteDatabase.h"
+
+#include "afx/FilePath.h"
+
+#include <sqlite3.h>
+
+#include <sys/stat.h>
+
+namespace litex {
+namespace {
+
+void Close(SQLiteDatabase& database)
+{
+    sqlite3_close(database.m_handle);
+    database.m_handle = nullptr;
+}
+
+void Harden(SQLiteDatabase& database)
+{
+    sqlite3* handle = database.m_handle;
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    ApplyBankLimits(database);
+}
+
+bool Open(SQLiteDatabase& database, const std::string& name, int flags)
+{
+    sqlite3_open_v2(name.c_str(), &database.m_handle, flags, nullptr);
+    if (database.m_handle == nullptr)
+        return false;
+    Harden(database);
+    return true;
+}
+
+// Reading the schema is what makes SQLite look at journals and WAL files.
+int Probe(SQLiteDatabase& database)
+{
+    database.ArmStatementClock();
+    return sqlite3_exec(database.m_handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info{};
+    return stat(path.c_str(), &info) == 0;
+}
+
+std::string ImmutableUri(const std::string& path)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char ch : path) {
+        const auto byte = static_cast<unsigned char>(ch);
+        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                           (byte >= '0' && byte <= '9') || ch == '/' || ch == '-' || ch == '.' || ch == '_' ||
+                           ch == '~';
+        if (plain) {
+            uri += ch;
+        } else {
+            uri += '%';
+            uri += hex[byte >> 4];
+            uri += hex[byte & 0xF];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+constexpr int kReadOnly = SQLITE_OPEN_READONLY;
+
+} // namespace
+
+std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath)
+{
+    // A full path starts with '/', so SQLite can never take it for a URI.
+    const std::string path = afx::FullPath(nativePath).Bytes();
+    database.m_strPath = path;
+    if (!Open(database, path, kReadOnly))
+        return std::string();
+    const int probed = Probe(database) & 0xFF;
+    if (probed != SQLITE_READONLY && probed != SQLITE_CANTOPEN)
+        return std::string();
+
+    Close(database);
+    if (FileExists(path + "-journal")) {
+        // One read-write open, only so that SQLite rolls the journal back.
+        const bool repaired = Open(database, path, SQLITE_OPEN_READWRITE) && Probe(database) == SQLITE_OK;
+        Close(database);
+        if (!repaired) {
+            Open(database, path, kReadOnly);
+            return "The question bank %1 was left half-written by the program that last changed it, and "
+                   "it cannot be repaired here because the bank or its folder is read-only.";
+        }
+        Open(database, path, kReadOnly);
+        return std::string();
+    }
+    // A WAL bank where not even the shared-memory file can be made.
+    if (Open(database, ImmutableUri(path), kReadOnly | SQLITE_OPEN_URI) && Probe(database) == SQLITE_OK)
+        return std::string();
+    Close(database);
+    Open(database, path, kReadOnly);
+    return "The question bank %1 cannot be read here: it needs files beside it that cannot be created.";
+}
+
+} // namespace litex
