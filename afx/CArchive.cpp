@@ -48,9 +48,9 @@ uint64_t CArchive::Remaining() const
     return m_nSize > m_nPosition ? m_nSize - m_nPosition : 0;
 }
 
-void CArchive::FailRead(CArchiveException::Cause cause, uint64_t start, std::string detail) const
+void CArchive::FailRead(CArchiveException::Cause cause, std::string detail) const
 {
-    throw CArchiveException(cause, detail + " at byte " + std::to_string(start));
+    throw CArchiveException(cause, std::move(detail));
 }
 
 void CArchive::WriteUInt(uint32_t value, int size)
@@ -107,13 +107,15 @@ CArchive& CArchive::operator>>(CString& text)
     if (length == kByteEscape) {
         length = ReadUInt(2);
         if (length == kWideTextMark)
-            FailRead(CArchiveException::badIndex, start, "wide-text length mark 0xFFFE");
+            FailRead(CArchiveException::badIndex,
+                     "the text at byte " + std::to_string(start) + " has the wide-text length mark 0xFFFE");
         if (length == kWordEscape)
             length = ReadUInt(4);
     }
     if (length > Remaining())
-        FailRead(CArchiveException::endOfFile, start,
-                 "truncated: a text of " + std::to_string(length) + " bytes runs past the end of the file");
+        FailRead(CArchiveException::endOfFile, "truncated: the text at byte " + std::to_string(start) + " is " +
+                                                   std::to_string(length) + " bytes long, but the file ends at byte " +
+                                                   std::to_string(m_nSize));
     std::string bytes;
     while (bytes.size() < length) {
         const size_t piece = std::min<size_t>(kReadChunk, length - bytes.size());
@@ -143,8 +145,9 @@ uint32_t CArchive::ReadCount()
         count = ReadUInt(4);
     // Every entry takes at least its two empty strings.
     if (uint64_t{count} * 2 > Remaining())
-        FailRead(CArchiveException::badIndex, start,
-                 "count too large: " + std::to_string(count) + " entries cannot fit in the rest of the file");
+        FailRead(CArchiveException::badIndex, "count too large: the set at byte " + std::to_string(start) +
+                                                  " counts " + std::to_string(count) +
+                                                  " entries, more than the rest of the file can hold");
     return count;
 }
 

@@ -39,7 +39,7 @@ private:
     uint32_t ReadUInt(int size);
 
     uint64_t Remaining() const;
-    [[noreturn]] void FailRead(CArchiveException::Cause cause, uint64_t start, std::string detail) const;
+    [[noreturn]] void FailRead(CArchiveException::Cause cause, std::string detail) const;
 
     std::istream* m_in = nullptr;
     std::ostream* m_out = nullptr;

@@ -13,6 +13,11 @@
 
 #include "nvkit.h"
 
+#include "afx/MessageBox.h"
+
+#include <new>
+#include <stdexcept>
+
 const afx::CommandEntry<CQuilloApp> CQuilloApp::kMessageMap[] = {
     {afx::ID_APP_ABOUT, &CQuilloApp::OnAppAbout, nullptr},
     {form::ID_HELP_CONTENTS, &CQuilloApp::OnHelp, nullptr},
@@ -28,14 +33,23 @@ bool CQuilloApp::InitInstance()
     AddDocTemplate(new afx::CSingleDocTemplate(app::IDR_MAINFRAME, app::kDocTemplateString,
                                                {[] { return new CQuilloDoc; }, [] { return new CMainFrame; },
                                                 [] { return new CQuilloView; }}));
-    // Anything that goes wrong from here on has been reported where it
-    // happened; start-up simply fails.
+    // An abort signal has been reported where it happened; anything else
+    // is told here, so that start-up never fails without a word.
     try {
         RegisterShellFileTypes();
         if (!ProcessShellCommand(m_arguments))
             return false;
         GetMainWnd()->ActivateFrame(afx::SW_SHOW);
+    } catch (int) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox("Out of memory.");
+        return false;
+    } catch (const std::exception& e) {
+        AfxMessageBox(e.what());
+        return false;
     } catch (...) {
+        AfxMessageBox("An unexpected error occurred.");
         return false;
     }
     return true;

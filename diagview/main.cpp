@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -25,13 +26,16 @@ QString Problem(const QString& path, const QImageReader& reader)
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 2) {
+    if (argc != 2) {
         std::fprintf(stderr, "usage: diagview FILE.bmp\n");
         return 2;
     }
-    const QString path = arguments.at(1);
+    // The toolkit never sees the argument: a folder named like one of its
+    // options ("-style", "-platform") is still just a folder.
+    const QString path = QFile::decodeName(argv[1]);
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argv[0], nullptr};
+    QApplication application(toolkitArgc, toolkitArgv);
 
     auto* picture = new QLabel;
     picture->setAlignment(Qt::AlignCenter);

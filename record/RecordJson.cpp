@@ -8,7 +8,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -51,10 +53,32 @@ std::string AnsiToUtf8(const CString& ansi)
     return afx::WideCharToMultiByte(afx::CP_UTF8, wide.data(), static_cast<int>(wide.size()));
 }
 
-CString Utf8ToAnsi(const QString& text)
+// A record holds ANSI text: a character the code page lacks would be
+// written as '?', so it is refused, naming where it stands.
+std::string ToAnsi(const QString& text, const std::string& where, CString& ansi)
 {
     const std::u16string wide(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
-    return CString(afx::WideCharToMultiByte(afx::CP_ACP, wide.data(), static_cast<int>(wide.size())));
+    ansi = CString(afx::WideCharToMultiByte(afx::CP_ACP, wide.data(), static_cast<int>(wide.size())));
+    const std::u16string back = afx::MultiByteToWideChar(afx::CP_ACP, ansi.Bytes().data(), ansi.GetLength());
+    if (back == wide)
+        return std::string();
+    size_t at = 0;
+    while (at < back.size() && back[at] == wide[at])
+        ++at;
+    char32_t code = wide[at];
+    if (QChar::isHighSurrogate(wide[at]) && at + 1 < wide.size())
+        code = QChar::surrogateToUcs4(wide[at], wide[at + 1]);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
+    return where + " holds " + hex + ", which Windows-1252 cannot hold";
+}
+
+bool AllValuesEmpty(const CMapStringToString& set)
+{
+    for (const auto& entry : set)
+        if (!entry.second.IsEmpty())
+            return false;
+    return true;
 }
 
 std::string Quoted(const CString& ansi)
@@ -113,14 +137,19 @@ std::string RecordToJson(const COptions& record)
         out += std::string("  \"") + field.name + "\": " + Quoted(record.*field.member) + ",\n";
     for (const IntField& field : kInts)
         out += std::string("  \"") + field.name + "\": " + std::to_string(record.*field.member) + ",\n";
+    // A set is a list of keys; only a file that stores values beside its
+    // keys shows them, as an object, so that build can write them back.
     for (const SetField& set : kSets) {
-        out += std::string("  \"") + set.name + "\": [";
+        const bool keysOnly = AllValuesEmpty(record.*set.member);
+        out += std::string("  \"") + set.name + "\": " + (keysOnly ? "[" : "{");
         const char* separator = "";
         for (const auto& entry : record.*set.member) {
             out += separator + Quoted(entry.first);
+            if (!keysOnly)
+                out += ": " + Quoted(entry.second);
             separator = ", ";
         }
-        out += "],\n";
+        out += keysOnly ? "],\n" : "},\n";
     }
     return out + BookCounts(record) + "}\n";
 }
@@ -136,13 +165,26 @@ std::string RecordFromJson(const std::string& json, COptions& record)
         return "the record must be a JSON object";
     const QJsonObject object = document.object();
 
+    std::set<QString> known{"books"};
+    for (const TextField& field : kTexts)
+        known.insert(field.name);
+    for (const IntField& field : kInts)
+        known.insert(field.name);
+    for (const SetField& set : kSets)
+        known.insert(set.name);
+    for (const QString& name : object.keys())
+        if (known.count(name) == 0)
+            return "\"" + name.toStdString() + "\" is not part of a record and would be lost";
+
     for (const TextField& field : kTexts) {
         const QJsonValue value = object.value(field.name);
         if (value.isUndefined())
             continue;
         if (!value.isString())
             return std::string(field.name) + " must be a string";
-        record.*field.member = Utf8ToAnsi(value.toString());
+        const std::string problem = ToAnsi(value.toString(), field.name, record.*field.member);
+        if (!problem.empty())
+            return problem;
     }
     for (const IntField& field : kInts) {
         const QJsonValue value = object.value(field.name);
@@ -158,12 +200,31 @@ std::string RecordFromJson(const std::string& json, COptions& record)
         const QJsonValue value = object.value(set.name);
         if (value.isUndefined())
             continue;
-        if (!value.isArray())
-            return std::string(set.name) + " must be an array of keys";
-        for (const QJsonValue key : value.toArray()) {
-            if (!key.isString())
+        std::vector<std::pair<QString, QJsonValue>> entries;
+        if (value.isArray()) {
+            for (const QJsonValue key : value.toArray()) {
+                if (!key.isString())
+                    return std::string(set.name) + " must hold only strings";
+                entries.emplace_back(key.toString(), QJsonValue(""));
+            }
+        } else if (value.isObject()) {
+            const QJsonObject pairs = value.toObject();
+            for (auto it = pairs.begin(); it != pairs.end(); ++it)
+                entries.emplace_back(it.key(), it.value());
+        } else {
+            return std::string(set.name) + " must be an array of keys or an object of keys and values";
+        }
+        for (const auto& [key, stored] : entries) {
+            if (!stored.isString())
                 return std::string(set.name) + " must hold only strings";
-            (record.*set.member).SetAt(Utf8ToAnsi(key.toString()), CString());
+            CString ansiKey;
+            CString ansiValue;
+            std::string problem = ToAnsi(key, std::string(set.name) + " key \"" + key.toStdString() + "\"", ansiKey);
+            if (problem.empty())
+                problem = ToAnsi(stored.toString(), std::string(set.name) + " value", ansiValue);
+            if (!problem.empty())
+                return problem;
+            (record.*set.member).SetAt(ansiKey, ansiValue);
         }
     }
     return std::string();

@@ -11,6 +11,8 @@ class COptions;
 std::string RecordToJson(const COptions& record);
 
 // Fills a reset record from JSON. Settings left out keep their reset value;
-// "books" and unknown names are ignored. Returns an empty text on success,
-// otherwise what is wrong.
+// "books" is ignored. A set is an array of keys or an object of keys and
+// values. Anything the record could not keep as given (an unknown name, a
+// character outside Windows-1252) is refused. Returns an empty text on
+// success, otherwise what is wrong.
 std::string RecordFromJson(const std::string& json, COptions& record);

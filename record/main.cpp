@@ -7,6 +7,7 @@
 #include "exam/COptions.h"
 
 #include "afx/CArchive.h"
+#include "afx/DocumentFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -22,17 +23,37 @@ int Fail(const std::string& file, const std::string& what)
     return 1;
 }
 
+// What the program would say of this file, in a tool's words.
+std::string OpenFault(afx::FileFault fault)
+{
+    switch (fault) {
+    case afx::FileFault::notFound:
+        return "no such file";
+    case afx::FileFault::accessDenied:
+        return "not a file that can be read (a folder, or no permission)";
+    case afx::FileFault::ioError:
+        return "not an ordinary file";
+    default:
+        return "cannot be opened";
+    }
+}
+
+// Loads as the program loads a record: an empty file is an empty record.
 int Show(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Fail(path, "cannot be opened");
+    afx::DocumentReader file;
+    if (const afx::FileFault fault = file.Open(path.c_str()); fault != afx::FileFault::none)
+        return Fail(path, OpenFault(fault));
     COptions record;
-    try {
-        CArchive archive(in);
-        record.Serialize(archive);
-    } catch (const CArchiveException& e) {
-        return Fail(path, e.Message().Bytes());
+    if (file.Size() != 0) {
+        try {
+            CArchive archive(file.Stream(), file.Size());
+            record.Serialize(archive);
+        } catch (const CArchiveException& e) {
+            return Fail(path, e.Detail().empty() ? e.Message().Bytes() : e.Detail());
+        } catch (const std::ios_base::failure&) {
+            return Fail(path, "a read error");
+        }
     }
     std::cout << RecordToJson(record);
     return 0;
@@ -49,24 +70,13 @@ int Build(const std::string& jsonPath, const std::string& outPath)
     if (!problem.empty())
         return Fail(jsonPath, problem);
 
-    // Written beside the target and renamed over it, so a failure never
-    // leaves half a record where a good one was.
-    const std::string temporary = outPath + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        try {
-            CArchive archive(out);
-            record.Serialize(archive);
-            archive.Flush();
-        } catch (const CArchiveException& e) {
-            std::remove(temporary.c_str());
-            return Fail(outPath, e.Message().Bytes());
-        }
-    }
-    if (std::rename(temporary.c_str(), outPath.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return Fail(outPath, "cannot be written");
-    }
+    std::ostringstream bytes;
+    CArchive archive(bytes);
+    record.Serialize(archive);
+    archive.Flush();
+    const afx::FileFault fault = afx::ReplaceFileContents(outPath.c_str(), bytes.str());
+    if (fault != afx::FileFault::none)
+        return Fail(outPath, fault == afx::FileFault::diskFull ? "the disk is full" : "cannot be written");
     return 0;
 }
 

@@ -44,6 +44,31 @@ void WriteText(QWidget* control, const QString& value)
     }
 }
 
+// A control shows at most this much of a text: laying out a megabyte with
+// no line break takes minutes, and no question is that long.
+constexpr int kShownTextLimit = 10'000;
+const char* const kCutTextProperty = "afxCutText";
+
+QString ShownText(QWidget* control, const CString& value)
+{
+    if (value.GetLength() <= kShownTextLimit) {
+        control->setProperty(kCutTextProperty, QVariant());
+        return ToQt(value);
+    }
+    const QString shown = ToQt(value.Left(kShownTextLimit)) +
+                          QString(" [\u2026 cut here: %1 more characters not shown]")
+                              .arg(value.GetLength() - kShownTextLimit);
+    control->setProperty(kCutTextProperty, shown);
+    return shown;
+}
+
+// A cut text read back unchanged leaves the whole value as it was.
+bool ShowsCutTextUnchanged(QWidget* control)
+{
+    const QVariant cut = control->property(kCutTextProperty);
+    return cut.isValid() && ReadText(control).replace("\r\n", "\n") == cut.toString();
+}
+
 // Labels show text as typed: no rich text, no mnemonics eaten.
 void PlainLabels(QWidget* control)
 {
@@ -59,10 +84,10 @@ void DDX_Text(CDataExchange& dx, int id, CString& value)
     if (control == nullptr)
         return;
     PlainLabels(control);
-    if (dx.m_bSaveAndValidate)
+    if (!dx.m_bSaveAndValidate)
+        WriteText(control, ShownText(control, value));
+    else if (!ShowsCutTextUnchanged(control))
         value = FromQt(ReadText(control));
-    else
-        WriteText(control, ToQt(value));
 }
 
 void DDX_Text(CDataExchange& dx, int id, int& value)

@@ -50,7 +50,19 @@ TEST(QuilloRecordTool, DamagedInputGivesOneLineAndStatusOne)
     folder.Write("cut.nve", std::string("\x05" "BOOK1\x06" "Bo", 9));
     const Result shown = RunTool("show " + folder.File("cut.nve"));
     EXPECT_EQ(shown.status, 1);
-    EXPECT_EQ(shown.output, "quillo-record: " + folder.File("cut.nve") + ": Unexpected file format.\n");
+    EXPECT_EQ(shown.output, "quillo-record: " + folder.File("cut.nve") +
+                                ": truncated: the text at byte 6 is 6 bytes long, but the file ends at byte 9\n");
+    folder.Write("count.nve", std::string("\0\0\0", 3) + std::string(29, '\0') + std::string("\xFF\xFF\xFF\xFF\xFF\x7F", 6));
+    EXPECT_EQ(RunTool("show " + folder.File("count.nve")).output,
+              "quillo-record: " + folder.File("count.nve") +
+                  ": count too large: the set at byte 32 counts 2147483647 entries, more than the rest of the file "
+                  "can hold\n");
+    // The program opens an empty record and refuses a folder; so does the tool.
+    folder.Write("empty.nve", "");
+    EXPECT_EQ(RunTool("show " + folder.File("empty.nve")).status, 0);
+    const Result directory = RunTool("show " + folder.Path());
+    EXPECT_EQ(directory.status, 1);
+    EXPECT_NE(directory.output.find("not a file that can be read"), std::string::npos);
 
     folder.Write("bad.json", "{\"m_bNew\": true}");
     folder.Write("keep.nve", "previous");
