@@ -7,6 +7,20 @@
 #include <filesystem>
 #include <vector>
 
+namespace {
+std::vector<std::string> Found(const std::string& pattern)
+{
+    afx::CFileFind finder;
+    std::vector<std::string> names;
+    bool more = finder.FindFile(pattern.c_str());
+    while (more) {
+        more = finder.FindNextFile();
+        names.push_back(finder.GetFileName().Bytes());
+    }
+    return names;
+}
+} // namespace
+
 TEST(CFileFind, ListsOrdinaryMatchingFilesWithTheFrameworkCallPattern)
 {
     TempFolder folder;
@@ -28,4 +42,15 @@ TEST(CFileFind, ListsOrdinaryMatchingFilesWithTheFrameworkCallPattern)
 
     EXPECT_FALSE(finder.FindFile((folder.Path() + "/*.nve").c_str()));
     EXPECT_FALSE(finder.FindNextFile());
+}
+
+// As Windows finds them: case ignored, hidden files included, names as the
+// file system spells them.
+TEST(CFileFind, MatchesAsWindowsDoes)
+{
+    TempFolder folder;
+    for (const char* name : {"Z.db", "a.db", "BANK.DB", ".hidden.db", "café.db", "x.dbx"})
+        folder.Write(name, "");
+    EXPECT_EQ(Found(folder.Path() + "/*.db"),
+              (std::vector<std::string>{".hidden.db", "a.db", "BANK.DB", "café.db", "Z.db"}));
 }

@@ -104,3 +104,23 @@ TEST_F(Display, AMissingViewerIsAnInstallationError)
     Click(IDC_NEXT);
     EXPECT_EQ(Text(IDC_CURRENT), "2");
 }
+
+// A megabyte with no line break would take minutes to lay out: the form
+// shows its start, marked as cut, and the record keeps the whole text.
+TEST_F(FormTest, AHugeFieldIsShownCutAndKeptWhole)
+{
+    StartOn("CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT); INSERT INTO BOOKNAMES VALUES(1,'BOOK1','Big');"
+            "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT); INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'5');"
+            "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+            " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);"
+            "INSERT INTO BOOK1 VALUES(1,'','1','A','Start' || replace(hex(zeroblob(524288)), '0', 'q'),"
+            " 'a','b','c','d','','','','');");
+    const std::string shown = Text(IDC_QUESTION);
+    EXPECT_EQ(shown.rfind("Startqqq", 0), 0u);
+    EXPECT_LT(shown.size(), 20000u);
+    EXPECT_NE(shown.find("cut here: 1038581 more characters not shown"), std::string::npos);
+    Click(IDC_RADIO_A);
+    Click(IDC_COMMIT);
+    EXPECT_EQ(Text(IDC_STATUS), "Correct");
+    EXPECT_EQ(Document()->m_pQuestions->m_strQuestion.GetLength(), 5 + (1 << 20));
+}

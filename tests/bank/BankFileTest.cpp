@@ -1,0 +1,121 @@
+// How a question bank is opened: only ever read, only the file it names,
+// recovered as SQLite recovers it, and never past the limits.
+
+#include "TestBank.h"
+
+#include "MessageRecorder.h"
+
+#include "bank/QuestionBankFile.h"
+#include "bank/SQLiteDatabase.h"
+#include "bank/SQLiteException.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kTwoRows = "CREATE TABLE T(k INTEGER, s TEXT); INSERT INTO T VALUES(1,'one'), (2,'two');";
+
+int Exec(sqlite3* db, const char* sql)
+{
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+}
+
+} // namespace
+
+TEST(QuestionBankFile, TheConnectionCanNeitherWriteNorLoadExtensions)
+{
+    TestBank bank(kTwoRows);
+    sqlite3* db = bank.Database()->m_handle;
+    EXPECT_EQ(Exec(db, "INSERT INTO T VALUES(3,'three')"), SQLITE_READONLY);
+    EXPECT_NE(Exec(db, "SELECT load_extension('/nonexistent/x')"), SQLITE_OK);
+    EXPECT_NE(std::string(sqlite3_errmsg(db)).find("not authorized"), std::string::npos) << sqlite3_errmsg(db);
+    EXPECT_NE(Exec(db, "ATTACH 'other.db' AS o"), SQLITE_OK);
+}
+
+// A name that reads as an SQLite URI is only ever a file name.
+TEST(QuestionBankFile, AFileNameThatLooksLikeAUriOpensThatFile)
+{
+    TempFolder folder;
+    BuildBankFile(folder.File("other.db"), "CREATE TABLE T(k INTEGER, s TEXT); INSERT INTO T VALUES(9,'other');");
+    std::string encoded;
+    for (const char ch : folder.File("other.db"))
+        encoded += ch == '/' ? std::string("%2F") : std::string(1, ch);
+    const std::string name = "file:" + encoded + "?x=.db";
+    BuildBankFile(folder.File(name), kTwoRows);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    litex::SQLiteDatabase database;
+    const std::string problem = litex::OpenQuestionBank(database, name.c_str());
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(problem, "");
+    PairReader reader(&database);
+    reader.Open("SELECT * FROM T");
+    EXPECT_EQ(reader.m_nFirst, 1);
+}
+
+// The writer died mid-transaction, leaving a hot journal: the bank reads as
+// it was before that transaction.
+TEST(QuestionBankFile, ABankLeftHalfWrittenIsRolledBackAndRead)
+{
+    TempFolder folder;
+    const std::string path = folder.File("crashed.db");
+    BuildBankFile(path, kTwoRows);
+    const pid_t writer = fork();
+    if (writer == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        const int written = Exec(db, "PRAGMA cache_size=1; BEGIN; DELETE FROM T;"
+                                     "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT 2000)"
+                                     " INSERT INTO T SELECT x, hex(randomblob(500)) FROM c;");
+        _exit(written == SQLITE_OK ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(writer, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(access((path + "-journal").c_str(), F_OK), 0);
+    struct stat info{};
+    stat(path.c_str(), &info);
+    ASSERT_GT(info.st_size, 100000);  // the half-written pages reached the file
+
+    litex::SQLiteDatabase database;
+    EXPECT_EQ(litex::OpenQuestionBank(database, path.c_str()), "");
+    PairReader reader(&database);
+    reader.Open("SELECT * FROM T");
+    EXPECT_EQ(reader.CountRows(), 2);
+    EXPECT_EQ(std::string(reader.m_strSecond), "one");
+    EXPECT_NE(access((path + "-journal").c_str(), F_OK), 0);
+}
+
+TEST(QuestionBankFile, AnotherProgramCanWriteWhileTheRowsAreHeld)
+{
+    TestBank bank(kTwoRows);
+    PairReader reader(bank.Database());
+    reader.Open("SELECT * FROM T");
+    sqlite3* writer = nullptr;
+    sqlite3_open(bank.Path().c_str(), &writer);
+    EXPECT_EQ(Exec(writer, "INSERT INTO T VALUES(3,'three')"), SQLITE_OK) << sqlite3_errmsg(writer);
+    sqlite3_close(writer);
+    EXPECT_EQ(reader.CountRows(), 2);
+    reader.Open("SELECT * FROM T");
+    EXPECT_EQ(reader.CountRows(), 3);
+}
+
+TEST(QuestionBankFile, AQueryWithoutEndStopsAtTheRowCeilingWithAMessageNamingTheBank)
+{
+    TestBank bank("CREATE VIEW T AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c)"
+                  " SELECT x, '' FROM c;");
+    PairReader reader(bank.Database());
+    try {
+        reader.Open("SELECT * FROM T");
+        FAIL() << "no limit was reached";
+    } catch (const litex::SQLiteException& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The question bank " + bank.Path() + " is too large to read: one query has more than 1000000 rows.");
+    }
+}
