@@ -1,4 +1,8 @@
 #include "RecordBytes.h"
+#include "TestBank.h"
+
+#include "bank/CQuestionSet.h"
+#include "exam/TestSelection.h"
 
 #include "afx/CArchiveException.h"
 
@@ -174,4 +178,25 @@ TEST(COptions, ClassFilter)
     EXPECT_FALSE(record.Matches("odd"));
     record.m_bNew = 0;
     EXPECT_TRUE(record.Matches("odd"));
+}
+
+// The filter is a LIKE pattern over the wording and nothing else: its
+// wildcards and ASCII case rule work, and quotes are searched for as text.
+TEST(COptions, TheFilterFindsExactlyTheWordingItMatches)
+{
+    TestBank bank("CREATE TABLE BOOK1(id, c1, num, correct, Question, a, b, c, d, diagram, folder, c11, c12);"
+                  "INSERT INTO BOOK1(num, Question) VALUES('1', 'Say \"hi\" twice'), ('2', 'It''s 50% off'),"
+                  " ('3', 'plain WORDS'), ('4', NULL);");
+    CQuestionSet pool(bank.Database());
+    COptions record;
+    record.m_strTable = "BOOK1";
+    const std::pair<const char*, int> cases[] = {
+        {"", 3}, {"\"hi\"", 1}, {"'s 5", 1}, {"words", 1}, {"w_rds", 1}, {"say%twice", 1}, {"50%", 1}, {"'", 1},
+        {"\" OR 1=1 --", 0}, {"' OR '1'='1", 0},
+    };
+    for (const auto& [filter, found] : cases) {
+        record.m_strFilter = filter;
+        pool.Open(record.BuildSelectWhere());
+        EXPECT_EQ(CountPool(pool), found) << filter;
+    }
 }
