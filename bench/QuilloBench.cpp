@@ -9,6 +9,7 @@
 
 #include "GeneratedBank.h"
 #include "Harness.h"
+#include "ImportBench.h"
 
 #include "bank/CQuestionSet.h"
 #include "bank/SQLiteDatabase.h"
@@ -100,6 +101,7 @@ public:
         RunQuestionCases(pool);
         pool.Close();
         RunRecordCases();
+        RunImportCase();
     }
 
 private:
@@ -216,6 +218,17 @@ private:
             m_sink += loaded.m_answered.GetCount();
         });
         std::filesystem::remove(file);
+    }
+
+    // Its own baseline: the same rows stored by plain prepared inserts.
+    void RunImportCase()
+    {
+        if (!Wanted("bank_import"))
+            return;
+        ImportBench bench(m_db, (std::filesystem::temp_directory_path() /
+                                 ("quillo-bench-import-" + std::to_string(getpid()))).string());
+        PrintSummary("bank_import", bench.Rows(),
+                     Measure(m_arguments.repetitions, 1, [&] { bench.Import(); }, [&] { bench.PlainInserts(); }));
     }
 
     const Arguments& m_arguments;

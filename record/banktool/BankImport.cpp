@@ -1,0 +1,334 @@
+#include "BankImport.h"
+
+#include "BankText.h"
+#include "Csv.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fcntl.h>
+#include <fstream>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace banktool {
+
+const char* const kCsvColumns[9] = {"number", "correct", "question", "a", "b", "c", "d", "diagram", "section"};
+
+namespace {
+
+enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kColumnCount };
+constexpr int kRequiredColumns = kDiagram;
+
+// Fields point into their book's CSV text, which the book keeps.
+using Question = std::array<std::string_view, kColumnCount>;
+
+struct Book {
+    std::string title;
+    std::unique_ptr<CsvTable> csv;
+    std::vector<Question> questions;
+};
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    return text;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+class BookReader {
+public:
+    BookReader(const BookSource& source, std::vector<std::string>& problems)
+        : m_path(source.csvPath), m_problems(problems)
+    {
+        m_book.title = source.title;
+    }
+
+    Book Read()
+    {
+        std::ifstream in(m_path, std::ios::binary);
+        if (!in) {
+            m_problems.push_back(m_path + ": cannot be read");
+            return std::move(m_book);
+        }
+        in.seekg(0, std::ios::end);
+        std::string text(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+        in.seekg(0);
+        in.read(&text[0], static_cast<std::streamsize>(text.size()));
+        m_book.csv = std::make_unique<CsvTable>(std::move(text));
+        const std::vector<CsvRecord>& records = m_book.csv->Records();
+        if (records.empty()) {
+            if (m_book.csv->Problems().empty())
+                Problem(1, "no header row naming the columns");
+        } else if (ReadHeader(records.front())) {
+            m_book.questions.reserve(records.size() - 1);
+            m_lineOfNumber.reserve(records.size());
+            for (size_t i = 1; i < records.size(); ++i)
+                ReadQuestion(records[i]);
+        }
+        for (const CsvProblem& problem : m_book.csv->Problems())
+            Problem(problem.line, problem.what);
+        return std::move(m_book);
+    }
+
+private:
+    void Problem(int line, const std::string& what)
+    {
+        m_problems.push_back(m_path + ":" + std::to_string(line) + ": " + what);
+    }
+
+    bool ReadHeader(const CsvRecord& header)
+    {
+        m_positions.assign(kColumnCount, -1);
+        bool good = true;
+        for (size_t i = 0; i < header.fields.size(); ++i) {
+            const std::string name = Lower(std::string(Trimmed(header.fields[i])));
+            const auto* known = std::find_if(std::begin(kCsvColumns), std::end(kCsvColumns),
+                                             [&name](const char* column) { return name == column; });
+            if (known == std::end(kCsvColumns)) {
+                Problem(header.line, "unknown column \"" + std::string(header.fields[i]) + "\"");
+                good = false;
+            } else if (m_positions[static_cast<size_t>(known - std::begin(kCsvColumns))] >= 0) {
+                Problem(header.line, "the column \"" + name + "\" is named twice");
+                good = false;
+            } else {
+                m_positions[static_cast<size_t>(known - std::begin(kCsvColumns))] = static_cast<int>(i);
+            }
+        }
+        for (int column = 0; column < kRequiredColumns; ++column)
+            if (m_positions[static_cast<size_t>(column)] < 0) {
+                Problem(header.line, std::string("missing column \"") + kCsvColumns[column] + "\"");
+                good = false;
+            }
+        m_width = header.fields.size();
+        return good;
+    }
+
+    void ReadQuestion(const CsvRecord& record)
+    {
+        if (record.fields.size() != m_width) {
+            Problem(record.line, std::to_string(record.fields.size()) + " fields where the header names " +
+                                     std::to_string(m_width));
+            return;
+        }
+        Question question;
+        for (int column = 0; column < kColumnCount; ++column) {
+            const int position = m_positions[static_cast<size_t>(column)];
+            if (position < 0)
+                continue;
+            std::string_view& value = question[static_cast<size_t>(column)];
+            value = record.fields[static_cast<size_t>(position)];
+            if (column == kNumber || column == kCorrect || column == kDiagram)
+                value = Trimmed(value);
+            const std::string problem = TextProblem(value);
+            if (!problem.empty())
+                Problem(record.line, std::string("column \"") + kCsvColumns[column] + "\" holds " + problem);
+        }
+        Validate(record.line, question);
+        m_book.questions.push_back(std::move(question));
+    }
+
+    void Validate(int line, const Question& question)
+    {
+        const std::string_view number = question[kNumber];
+        if (number.empty()) {
+            Problem(line, "the question number is empty");
+        } else {
+            const auto [seen, isNew] = m_lineOfNumber.emplace(number, line);
+            if (!isNew)
+                Problem(line, "question number " + std::string(number) + " is already used on line " +
+                                  std::to_string(seen->second));
+        }
+        const std::string_view correct = question[kCorrect];
+        if (correct.size() != 1 || correct[0] < 'A' || correct[0] > 'D')
+            Problem(line, "the correct answer \"" + std::string(correct) + "\" is not A, B, C or D");
+        for (const int column : {kQuestion, kA, kB, kC, kD})
+            if (IsBlank(question[static_cast<size_t>(column)]))
+                Problem(line, column == kQuestion ? std::string("the question is empty")
+                                                  : std::string("answer ") + static_cast<char>('A' + column - kA) +
+                                                        " is empty");
+        if (question[kDiagram].find_first_of("/\\") != std::string_view::npos)
+            Problem(line, "the diagram \"" + std::string(question[kDiagram]) + "\" names a folder; give the file name only");
+    }
+
+    std::string m_path;
+    std::vector<std::string>& m_problems;
+    Book m_book;
+    std::vector<int> m_positions;
+    size_t m_width = 0;
+    std::unordered_map<std::string_view, int> m_lineOfNumber;
+};
+
+class Writer {
+public:
+    explicit Writer(const std::string& path) : m_path(path) {}
+    ~Writer()
+    {
+        sqlite3_finalize(m_insert);
+        sqlite3_close(m_db);
+        if (!m_temporary.empty())
+            unlink(m_temporary.c_str());
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    std::string Write(const std::vector<Book>& books, const ImportRequest& request)
+    {
+        const size_t slash = m_path.rfind('/');
+        m_temporary = (slash == std::string::npos ? std::string() : m_path.substr(0, slash + 1)) + ".quillo-bank-XXXXXX";
+        const int fd = mkostemp(&m_temporary[0], O_CLOEXEC);
+        if (fd < 0) {
+            m_temporary.clear();
+            return m_path + ": cannot be written in its folder";
+        }
+        close(fd);
+        if (sqlite3_open_v2(m_temporary.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            return Failed();
+        // Nothing needs a journal: a bank that is not whole is never renamed
+        // into place.
+        if (!Exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
+                  "CREATE TABLE BOOKNAMES(ID INTEGER PRIMARY KEY, TableName TEXT, Title TEXT);"
+                  "CREATE TABLE NUMBER_OF_QUESTIONS(ID INTEGER PRIMARY KEY, Count TEXT);"))
+            return Failed();
+        for (size_t i = 0; i < request.counts.size(); ++i)
+            if (!Insert("INSERT INTO NUMBER_OF_QUESTIONS VALUES(?1, ?2)", static_cast<int>(i) + 1,
+                        std::array<std::string_view, 1>{request.counts[i]}))
+                return Failed();
+        for (size_t b = 0; b < books.size(); ++b)
+            if (!WriteBook("BOOK" + std::to_string(b + 1), static_cast<int>(b) + 1, books[b], request.diagramFolder))
+                return Failed();
+        if (!Exec("COMMIT"))
+            return Failed();
+        sqlite3_finalize(m_insert);
+        m_insert = nullptr;
+        if (sqlite3_close(m_db) != SQLITE_OK)
+            return Failed();
+        m_db = nullptr;
+        return Publish();
+    }
+
+private:
+    bool Exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+    std::string Failed() const
+    {
+        return m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot be created");
+    }
+
+    bool Prepare(const std::string& sql)
+    {
+        sqlite3_finalize(m_insert);
+        m_insert = nullptr;
+        return sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insert, nullptr) == SQLITE_OK;
+    }
+
+    template <size_t N>
+    bool Run(int key, const std::array<std::string_view, N>& texts)
+    {
+        sqlite3_reset(m_insert);
+        sqlite3_bind_int(m_insert, 1, key);
+        // A null pointer would bind NULL; every text here is text, if empty.
+        for (size_t i = 0; i < N; ++i)
+            sqlite3_bind_text(m_insert, static_cast<int>(i) + 2, texts[i].data() ? texts[i].data() : "",
+                              static_cast<int>(texts[i].size()), SQLITE_STATIC);
+        return sqlite3_step(m_insert) == SQLITE_DONE;
+    }
+
+    template <size_t N>
+    bool Insert(const char* sql, int key, const std::array<std::string_view, N>& texts)
+    {
+        return Prepare(sql) && Run(key, texts);
+    }
+
+    bool WriteBook(const std::string& table, int key, const Book& book, const std::string& folder)
+    {
+        if (!Insert("INSERT INTO BOOKNAMES VALUES(?1, ?2, ?3)", key, std::array<std::string_view, 2>{table, book.title}))
+            return false;
+        const std::string create = "CREATE TABLE " + table +
+                                   "(ID INTEGER PRIMARY KEY, Section TEXT, Number TEXT, Answer TEXT, Question TEXT,"
+                                   " A TEXT, B TEXT, C TEXT, D TEXT, Diagram TEXT, Folder TEXT, Note1 TEXT, Note2 TEXT)";
+        if (!Exec(create.c_str()) ||
+            !Prepare("INSERT INTO " + table + " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"))
+            return false;
+        int id = 0;
+        for (const Question& q : book.questions) {
+            const std::string_view questionFolder = q[kDiagram].empty() ? std::string_view() : folder;
+            if (!Run(++id, std::array<std::string_view, 12>{q[kSection], q[kNumber], q[kCorrect], q[kQuestion], q[kA],
+                                                            q[kB], q[kC], q[kD], q[kDiagram], questionFolder,
+                                                            std::string_view(), std::string_view()}))
+                return false;
+        }
+        return true;
+    }
+
+    std::string Publish()
+    {
+        const int fd = open(m_temporary.c_str(), O_RDWR | O_CLOEXEC);
+        const mode_t mask = umask(0);
+        umask(mask);
+        const bool synced = fd >= 0 && fchmod(fd, 0666 & ~mask) == 0 && fsync(fd) == 0;
+        if (fd >= 0)
+            close(fd);
+        if (!synced || rename(m_temporary.c_str(), m_path.c_str()) != 0)
+            return m_path + ": cannot be written";
+        m_temporary.clear();
+        return std::string();
+    }
+
+    std::string m_path;
+    std::string m_temporary;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+};
+
+bool IsDecimal(const std::string& text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char ch) { return std::isdigit(ch); });
+}
+
+} // namespace
+
+std::vector<std::string> ImportBank(const ImportRequest& request)
+{
+    std::vector<std::string> problems;
+    struct stat existing{};
+    if (!request.force && stat(request.bankPath.c_str(), &existing) == 0)
+        problems.push_back(request.bankPath + ": already exists; give --force to replace it");
+    if (request.books.empty())
+        problems.push_back("no book given: name at least one with --book \"Title\" FILE.csv");
+    for (const std::string& count : request.counts)
+        if (!IsDecimal(count))
+            problems.push_back("--counts: \"" + count + "\" is not a number of questions");
+    if (const std::string problem = TextProblem(request.diagramFolder); !problem.empty())
+        problems.push_back("--diagrams: the folder name holds " + problem);
+
+    std::vector<Book> books;
+    for (const BookSource& source : request.books) {
+        if (const std::string problem = TextProblem(source.title); !problem.empty())
+            problems.push_back("--book \"" + source.title + "\": the title holds " + problem);
+        books.push_back(BookReader(source, problems).Read());
+    }
+    if (!problems.empty())
+        return problems;
+    const std::string written = Writer(request.bankPath).Write(books, request);
+    if (!written.empty())
+        problems.push_back(written);
+    return problems;
+}
+
+} // namespace banktool

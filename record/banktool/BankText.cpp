@@ -1,0 +1,74 @@
+#include "BankText.h"
+
+#include "afx/CodePage.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace banktool {
+namespace {
+
+// Decodes one character at at; returns its length, or 0 when the bytes
+// there are not UTF-8 (overlong forms and surrogates included).
+int Decode(std::string_view text, size_t at, char32_t& code)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    if (length == 0 || at + static_cast<size_t>(length) > text.size())
+        return 0;
+    code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + static_cast<size_t>(i)]);
+        if ((next >> 6) != 2)
+            return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+bool FitsAnsi(char32_t code)
+{
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return true;
+    if (code > 0xFFFF)
+        return false;
+    const char16_t unit = static_cast<char16_t>(code);
+    const std::string ansi = afx::WideCharToMultiByte(afx::CP_ACP, &unit, 1);
+    return ansi != std::string(1, afx::kDefaultChar) || code == afx::kDefaultChar;
+}
+
+} // namespace
+
+std::string TextProblem(std::string_view utf8)
+{
+    // Most text is plain ASCII, which every code page holds: eight bytes
+    // at a time are passed while none has its top bit set.
+    size_t at = 0;
+    for (uint64_t word; at + 8 <= utf8.size(); at += 8) {
+        std::memcpy(&word, utf8.data() + at, 8);
+        if (word & 0x8080808080808080u)
+            break;
+    }
+    while (at < utf8.size() && static_cast<unsigned char>(utf8[at]) < 0x80)
+        ++at;
+    while (at < utf8.size()) {
+        char32_t code = 0;
+        const int length = Decode(utf8, at, code);
+        if (length == 0)
+            return "bytes that are not UTF-8 at byte " + std::to_string(at + 1);
+        if (!FitsAnsi(code)) {
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+            return std::string(name) + " (" + std::string(utf8.substr(at, static_cast<size_t>(length))) +
+                   "), which Windows-1252 cannot hold";
+        }
+        at += static_cast<size_t>(length);
+    }
+    return std::string();
+}
+
+} // namespace banktool

@@ -1,0 +1,100 @@
+// quillo-bank: makes, checks and exports question banks.
+//   quillo-bank import BANK.db --book "Title" FILE.csv [--book ...] [--counts 25,35,50]
+//                              [--diagrams FOLDER] [--force]
+//   quillo-bank check BANK.db
+//   quillo-bank export BANK.db FOLDER
+
+#include "BankCheck.h"
+#include "BankExport.h"
+#include "BankImport.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: quillo-bank import BANK.db --book \"Title\" FILE.csv [--book \"Title\" FILE.csv ...]\n"
+                         "                          [--counts 25,35,50] [--diagrams FOLDER] [--force]\n"
+                         "       quillo-bank check BANK.db\n"
+                         "       quillo-bank export BANK.db FOLDER\n");
+    return 2;
+}
+
+std::vector<std::string> Split(const std::string& list)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1)
+        parts.push_back(list.substr(start, comma - start));
+    parts.push_back(list.substr(start));
+    return parts;
+}
+
+int Report(const std::vector<std::string>& problems)
+{
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "quillo-bank: %s\n", problem.c_str());
+    return problems.empty() ? 0 : 1;
+}
+
+int Import(int argc, char** argv)
+{
+    banktool::ImportRequest request;
+    request.bankPath = argv[2];
+    for (int i = 3; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--book" && i + 2 < argc) {
+            request.books.push_back({argv[i + 1], argv[i + 2]});
+            i += 2;
+        } else if (option == "--counts" && i + 1 < argc) {
+            request.counts = Split(argv[++i]);
+        } else if (option == "--diagrams" && i + 1 < argc) {
+            request.diagramFolder = argv[++i];
+        } else if (option == "--force") {
+            request.force = true;
+        } else {
+            return Usage();
+        }
+    }
+    return Report(banktool::ImportBank(request));
+}
+
+int Check(const char* bank)
+{
+    banktool::CheckSummary summary;
+    const std::vector<std::string> problems = banktool::CheckBank(bank, summary);
+    for (const std::string& problem : problems)
+        std::printf("%s\n", problem.c_str());
+    if (!problems.empty())
+        return 1;
+    std::printf("%s: %d books, %d questions, %d figures\n", bank, summary.books, summary.questions, summary.figures);
+    return 0;
+}
+
+int Export(const char* bank, const char* folder)
+{
+    std::string command;
+    const std::string problem = banktool::ExportBank(bank, folder, command);
+    if (!problem.empty())
+        return Report({problem});
+    std::printf("%s\n", command.c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "import" && argc >= 3)
+        return Import(argc, argv);
+    if (command == "check" && argc == 3)
+        return Check(argv[2]);
+    if (command == "export" && argc == 4)
+        return Export(argv[2], argv[3]);
+    return Usage();
+}

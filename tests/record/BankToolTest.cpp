@@ -1,0 +1,167 @@
+// quillo-bank as its users meet it: CSV in, a bank the program reads out,
+// every problem named with its file and line, and nothing written then.
+
+#include "TempFolder.h"
+#include "TestBank.h"
+
+#include "record/banktool/BankCheck.h"
+#include "record/banktool/BankExport.h"
+#include "record/banktool/BankImport.h"
+#include "record/banktool/Csv.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+const char* const kHeader = "number,correct,question,a,b,c,d\n";
+
+std::vector<std::string> Rows(const std::string& bank, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(bank.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
+    std::vector<std::string> rows;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::string row;
+        for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
+            row += std::string(text ? text : "<null>") + "|";
+        }
+        rows.push_back(row);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
+}
+
+std::vector<std::string> FilesIn(const TempFolder& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(BankCsv, ReadsRfc4180FieldsWithTheirLines)
+{
+    const banktool::CsvTable table("\xEF\xBB\xBF" "a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"\",x\n");
+    ASSERT_TRUE(table.Problems().empty());
+    const auto& records = table.Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields, (std::vector<std::string_view>{"a", "b,\"c\"\r\nd", ""}));
+    EXPECT_EQ(records[1].line, 4);
+    EXPECT_EQ(records[1].fields, (std::vector<std::string_view>{"", "x"}));
+    for (const std::string value : {"plain", "with, comma", "say \"hi\"", "two\nlines", " spaced ", ""})
+        EXPECT_EQ(banktool::CsvTable(banktool::CsvField(value) + ",end").Records().at(0).fields.at(0), value);
+}
+
+// A header in any order, optional columns, and the bank the program reads.
+TEST(BankImport, MakesTheBankTheProgramReads)
+{
+    TempFolder folder;
+    folder.Write("one.csv", "Question,a,b,c,d,correct,number,diagram,section\n"
+                            "\"Which, of these?\",x,y,z,w,B,1,fig,Part 1\n"
+                            "Café °C,1,2,3,4,D,2,,\n");
+    folder.Write("two.csv", kHeader + std::string("7,A,q,a,b,c,d\n"));
+    const std::string bank = folder.File("new.db");
+    EXPECT_TRUE(banktool::ImportBank({bank, {{"First", folder.File("one.csv")}, {"Second", folder.File("two.csv")}},
+                                      {"25", "35"}, "figures", false})
+                    .empty());
+    EXPECT_EQ(Rows(bank, "SELECT * FROM BOOKNAMES"), (std::vector<std::string>{"1|BOOK1|First|", "2|BOOK2|Second|"}));
+    EXPECT_EQ(Rows(bank, "SELECT * FROM NUMBER_OF_QUESTIONS"), (std::vector<std::string>{"1|25|", "2|35|"}));
+    EXPECT_EQ(Rows(bank, "SELECT * FROM BOOK1"),
+              (std::vector<std::string>{"1|Part 1|1|B|Which, of these?|x|y|z|w|fig|figures|||",
+                                        "2||2|D|Café °C|1|2|3|4|||||"}));
+
+    // Only with --force is an existing bank replaced.
+    const auto again = banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false});
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
+    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true}).empty());
+    EXPECT_EQ(Rows(bank, "SELECT Title FROM BOOKNAMES"), (std::vector<std::string>{"Only|"}));
+}
+
+TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
+{
+    TempFolder folder;
+    folder.Write("bad.csv", std::string(kHeader) +
+                                "1,E,q,a,b,c,d\n"
+                                "2,A,q,a,b,c,d\n"
+                                "2,B,q,a,b,c,d\n"
+                                "3,C,Smile \xF0\x9F\x98\x80,a,b,c,d\n"
+                                "4,A,\"never closed,a,b,c,d\n");
+    folder.Write("odd.csv", "number,correct,question,a,b,c,colour\n");
+    const std::string quillo = QUILLO_BANK;
+    const std::string command = quillo + " import " + folder.File("out.db") + " --book Bad " + folder.File("bad.csv") +
+                                " --book Odd " + folder.File("odd.csv") + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, got);
+    const int status = pclose(pipe);
+
+    const std::string bad = "quillo-bank: " + folder.File("bad.csv");
+    const std::string odd = "quillo-bank: " + folder.File("odd.csv");
+    EXPECT_EQ(output, bad + ":2: the correct answer \"E\" is not A, B, C or D\n" + bad +
+                          ":4: question number 2 is already used on line 3\n" + bad +
+                          ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
+                          bad + ":6: a quoted field is never closed\n" + odd + ":1: unknown column \"colour\"\n" + odd +
+                          ":1: missing column \"d\"\n");
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "odd.csv"}));
+}
+
+TEST(BankCheck, NamesWhatTheProgramWouldStumbleOn)
+{
+    TempFolder folder;
+    const std::string columns = "(id, c1, num, correct, Question, a, b, c, d, diagram, folder, c11, c12)";
+    BuildBankFile(folder.File("bad.db"),
+                  "CREATE TABLE BOOKNAMES(id, tbl, title); CREATE TABLE NUMBER_OF_QUESTIONS(id, n);"
+                  "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1, 'ten');"
+                  "INSERT INTO BOOKNAMES VALUES(1, 'BOOK1', 'One'), (2, 'GONE', 'Gone'), (3, 'SHORT', 'Short');"
+                  "CREATE TABLE BOOK1" + columns + ";"
+                  "INSERT INTO BOOK1 VALUES(1, '', '1', 'a', 'q', 'a', 'b', 'c', 'd', 'pic', 'figs', '', ''),"
+                  " (2, '', '1', 'B', 'q', 'a', '', 'c', 'd', '', '', '', '');"
+                  "CREATE TABLE SHORT(id, c1, num, correct, Wording, a, b, c, d, diagram, folder, c11);");
+    banktool::CheckSummary summary;
+    EXPECT_EQ(banktool::CheckBank(folder.File("bad.db"), summary),
+              (std::vector<std::string>{
+                  "NUMBER_OF_QUESTIONS row 1: the count \"ten\" is not written in decimal digits",
+                  "BOOK1 1: the correct answer \"a\" does not start with A, B, C or D",
+                  "BOOK1 1: the diagram figs/pic.bmp is not beside the bank",
+                  "BOOK1 1: the question number is used more than once", "BOOK1 1: answer B is empty",
+                  "GONE: the book's table is missing",
+                  "SHORT: the table has 12 columns, fewer than the 13 a question needs",
+                  "SHORT: no column is named Question, which the filter searches"}));
+}
+
+// Export, then the import script it wrote, gives the same rows in the same
+// order.
+TEST(BankExport, ExportThenImportGivesTheSameBank)
+{
+    TempFolder folder;
+    const std::string sample = std::string(QUILLO_SAMPLE_DIR) + "/sample.db";
+    const std::string copy = folder.File("copy.db");
+    std::filesystem::copy_file(sample, copy);
+    std::string command;
+    ASSERT_EQ(banktool::ExportBank(copy, folder.File("csv"), command), "");
+    EXPECT_NE(command.find("--counts '25,10,20,50,100' --diagrams 'diagrams'"), std::string::npos) << command;
+    std::filesystem::remove(copy);
+
+    const std::string tools = std::filesystem::path(QUILLO_BANK).parent_path().string();
+    ASSERT_EQ(std::system(("PATH=" + tools + ":$PATH sh " + folder.File("csv/import.sh")).c_str()), 0);
+    const std::string questions = "SELECT Section, Number, Answer, Question, A, B, C, D, Diagram, Folder FROM ";
+    for (const std::string table : {"BOOK1", "BOOK2", "BOOK3"})
+        EXPECT_EQ(Rows(copy, questions + table), Rows(sample, questions + table)) << table;
+    for (const std::string table : {"BOOKNAMES", "NUMBER_OF_QUESTIONS"})
+        EXPECT_EQ(Rows(copy, "SELECT * FROM " + table), Rows(sample, "SELECT * FROM " + table)) << table;
+}
