@@ -19,6 +19,10 @@ bool ReaderInstalled()
     for (const char* key : kReaderKeys)
         if (RegistryKeyExists("HKEY_LOCAL_MACHINE", key))
             return true;
+    if (!Ui().CanShowWindows()) {
+        Ui().ShowMessage(ReaderMissingDialog::Text());
+        return false;
+    }
     EnsureApplication();
     ReaderMissingDialog dialog;
     Ui().RunDialog(dialog);

@@ -44,7 +44,9 @@ const CString& HelpViewer()
 {
     static const CString viewer = [] {
         const char* chosen = std::getenv("NVKIT_HELP_VIEWER");
-        for (const char* candidate : {chosen, "xchm", "kchmviewer", "xdg-open"}) {
+        // The project's own viewer shows the pages formatted; the others
+        // are what a desktop may have instead.
+        for (const char* candidate : {chosen, "quillo-help", "xchm", "kchmviewer", "xdg-open"}) {
             if (candidate == nullptr || *candidate == '\0')
                 continue;
             const CString found = FindOnPath(candidate);
@@ -69,10 +71,15 @@ bool OpenHelp(const char* path)
     if (!folder.IsEmpty() && chdir(folder) != 0) {
         // The viewer is still started: it reports a file it cannot find.
     }
+    // A help file that is not there opens no help window.
+    const CString name = HelpName(path);
+    const int pageMark = name.Find("::");
+    if (access(pageMark < 0 ? name : name.Left(pageMark), R_OK) != 0)
+        return false;
     const CString& viewer = HelpViewer();
     if (viewer.IsEmpty())
         return false;
-    return StartDetached(viewer, viewer.Mid(viewer.ReverseFind('/') + 1), HelpName(path));
+    return StartDetached(viewer, viewer.Mid(viewer.ReverseFind('/') + 1), name);
 }
 
 } // namespace nvkit

@@ -12,9 +12,20 @@
 namespace nvkit {
 namespace {
 
+// The first call decides what the process claims, as the mutex made by the
+// first call does. Unloading the library lets the name go, as closing the
+// mutex handle at unload does.
 struct Claim {
     int fd = -1;
     bool held = false;
+    // A mutex without a name (NULL or "") is the process's own: no other
+    // process can hold it, so it is never in use.
+    bool unnamed = false;
+    ~Claim()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
 };
 
 Claim g_claim;
@@ -23,7 +34,7 @@ std::string LockPath(const char* name)
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     std::string folder = (runtime && *runtime) ? runtime : "/tmp";
-    std::string safe = name ? name : "";
+    std::string safe = name;
     for (char& ch : safe)
         if (ch == '/')
             ch = '_';
@@ -49,11 +60,16 @@ bool TryClaim(int fd)
 // the name is reported free rather than blocking the caller for good.
 bool NameInUse(const char* name)
 {
-    if (g_claim.fd < 0) {
+    if (g_claim.fd < 0 && !g_claim.unnamed) {
+        g_claim.unnamed = name == nullptr || *name == '\0';
+        if (g_claim.unnamed)
+            return false;
         g_claim.fd = open(LockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (g_claim.fd < 0)
             return false;
     }
+    if (g_claim.unnamed)
+        return false;
     if (!g_claim.held)
         g_claim.held = TryClaim(g_claim.fd);
     return !g_claim.held;

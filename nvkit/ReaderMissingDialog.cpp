@@ -9,18 +9,19 @@ namespace {
 
 constexpr int IDC_PICTURE = 2005;
 
+const char* const kWelcome =
+    "Welcome to Norvane Pellomar. Pellomar requires Adobe Acrobat Reader ver 5.0 or 6.0 on your computer. "
+    "A check of your system shows that ver 5/6 has not been installed.";
+const char* const kInstall =
+    "To run Pellomar, please install Acrobat Reader 5/6 and then re-run this installation. Refer to the "
+    "installation notes shown prior to this test for details.";
+
 const afx::DialogTemplate kReaderMissing = {
     2003, "Check for Adobe Reader 5.0", "MS Sans Serif", 8, 249, 241,
     {
         {IDC_PICTURE, afx::ControlKind::Icon, "", 58, 13, 133, 121, 0, "Document reader"},
-        {afx::IDC_STATIC, afx::ControlKind::Label,
-         "Welcome to Norvane Pellomar. Pellomar requires Adobe Acrobat Reader ver 5.0 or 6.0 on your computer. "
-         "A check of your system shows that ver 5/6 has not been installed.",
-         42, 141, 167, 35, afx::kGroup},
-        {afx::IDC_STATIC, afx::ControlKind::Label,
-         "To run Pellomar, please install Acrobat Reader 5/6 and then re-run this installation. Refer to the "
-         "installation notes shown prior to this test for details.",
-         41, 177, 166, 27, afx::kGroup},
+        {afx::IDC_STATIC, afx::ControlKind::Label, kWelcome, 42, 141, 167, 35, afx::kGroup},
+        {afx::IDC_STATIC, afx::ControlKind::Label, kInstall, 41, 177, 166, 27, afx::kGroup},
         {afx::IDOK, afx::ControlKind::PushButton, "  Exit Installation  ", 94, 213, 60, 14,
          afx::kDefault | afx::kTabStop | afx::kGroup},
     },
@@ -56,6 +57,11 @@ ReaderMissingDialog::ReaderMissingDialog() : CDialog(kReaderMissing)
     for (QLabel* label : findChildren<QLabel*>())
         if (label != picture)
             label->setWordWrap(true);
+}
+
+CString ReaderMissingDialog::Text()
+{
+    return CString(kWelcome) + " " + kInstall;
 }
 
 } // namespace nvkit

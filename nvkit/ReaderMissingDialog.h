@@ -8,6 +8,8 @@ namespace nvkit {
 class ReaderMissingDialog : public afx::CDialog {
 public:
     ReaderMissingDialog();
+    // What the dialog says, for a caller that cannot be shown it.
+    static CString Text();
 };
 
 } // namespace nvkit

@@ -6,13 +6,31 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace nvkit {
 namespace {
 
 class QtInterface : public UserInterface {
 public:
+    bool CanShowWindows() override
+    {
+        if (QCoreApplication::instance() != nullptr)
+            return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            const char* value = std::getenv(name);
+            if (value != nullptr && *value != '\0')
+                return true;
+        }
+        return false;
+    }
     void ShowMessage(const CString& text) override
     {
+        if (!CanShowWindows()) {
+            std::fprintf(stderr, "nvkit: %s\n", afx::ToQt(text).toUtf8().constData());
+            return;
+        }
         EnsureApplication();
         QMessageBox box(QMessageBox::Warning, "nvkit", afx::ToQt(text), QMessageBox::Ok);
         box.exec();

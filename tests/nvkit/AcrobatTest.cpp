@@ -49,3 +49,28 @@ TEST_F(Acrobat, NoReaderShowsTheDialogAndReturnsZero)
     EXPECT_EQ(TestForAcrobat50(0, 0, 0, 0, 0), 0);
     EXPECT_EQ(ui.captions.size(), 2u);
 }
+
+// A program that is no Qt application, on a machine with no display: the
+// exports that would show something say it on standard error and return
+// their failure value; the caller goes on.
+TEST(NoDisplay, TheExportsReportOnStandardErrorAndReturn)
+{
+    TempFolder registry;
+    const std::string environment = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM NVKIT_REGISTRY='" +
+                                    registry.Path() + "' BROWSER=/nonexistent/browser ";
+    const auto run = [&environment](const std::string& arguments) {
+        FILE* pipe = popen((environment + NVKIT_PROBE + " " + arguments + " 2>&1; echo status=$?").c_str(), "r");
+        std::string output;
+        char buffer[1024];
+        for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, got);
+        pclose(pipe);
+        return output;
+    };
+    EXPECT_EQ(run("browser https://example.org/"), "nvkit: Unable to find Internet Browser\nstatus=0\n");
+    const std::string acrobat = run("acrobat");
+    EXPECT_EQ(acrobat.rfind("nvkit: Welcome to Norvane Pellomar.", 0), 0u) << acrobat;
+    EXPECT_NE(acrobat.find("installation notes shown prior to this test for details.\n0\nstatus=0\n"),
+              std::string::npos)
+        << acrobat;
+}

@@ -35,6 +35,8 @@ protected:
     HelpViewer()
     {
         std::filesystem::create_directory(folder.File("help"));
+        folder.Write("quillo.chm", "");
+        folder.Write("help/quillo.chm", "");
         setenv("RECORD_FILE", folder.File("viewer.log").c_str(), 1);
     }
     std::vector<std::string> Probe(const std::string& viewer, const std::string& paths)
@@ -81,6 +83,13 @@ TEST_F(HelpViewer, OpensTheFileInTheRightFolderAndReturnsThere)
 TEST_F(HelpViewer, AMissingViewerFailsEveryCallWithoutAnotherLook)
 {
     const auto results = Probe("no-such-viewer", "quillo.chm quillo.chm");
+    EXPECT_EQ(results, (std::vector<std::string>{"0", "0"}));
+    EXPECT_TRUE(ViewerLog().empty());
+}
+
+TEST_F(HelpViewer, AMissingHelpFileOpensNothing)
+{
+    const auto results = Probe(RECORD_ARGS, "gone.chm help/gone.chm::/page.htm");
     EXPECT_EQ(results, (std::vector<std::string>{"0", "0"}));
     EXPECT_TRUE(ViewerLog().empty());
 }

@@ -75,3 +75,21 @@ TEST(InUse, TheFirstProcessHoldsTheNameForItsLife)
     Holder fourth(name);
     EXPECT_EQ(fourth.result, 1);
 }
+
+// Unloading the library lets the name go, so a process that loads it again
+// finds the name free; no name at all is never in use.
+TEST(InUse, TheNameGoesWithTheLibraryAndNoNameIsNeverInUse)
+{
+    const std::string name = "quillo-reload-" + std::to_string(getpid());
+    const std::string command = std::string(NVKIT_PROBE) + " reload " + NVKIT_LIBRARY + " " + name;
+    FILE* pipe = popen(command.c_str(), "r");
+    char line[32] = "";
+    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
+    pclose(pipe);
+    EXPECT_STREQ(line, "0 0\n");
+
+    Holder unnamed("");
+    EXPECT_EQ(unnamed.result, 0);
+    Holder again("");
+    EXPECT_EQ(again.result, 0);
+}

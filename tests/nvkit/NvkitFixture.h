@@ -21,6 +21,7 @@ public:
     RecordingUi() { nvkit::SetUserInterface(this); }
     ~RecordingUi() override { nvkit::SetUserInterface(nullptr); }
 
+    bool CanShowWindows() override { return true; }
     void ShowMessage(const CString& text) override { messages.push_back(text.Bytes()); }
     int RunDialog(afx::CDialog& dialog) override
     {

@@ -1,0 +1,42 @@
+#pragma once
+// The help viewer's window: the contents tree beside the page, pages,
+// pictures and style sheets read from the help file, links followed inside
+// it, Escape to close.
+
+#include "ChmFile.h"
+
+#include <QSplitter>
+#include <QTextBrowser>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Shows pages of one help file; every resource a page names comes from it.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(const ChmFile& file, QWidget* parent);
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    const ChmFile& m_file;
+};
+
+class HelpWindow : public QSplitter {
+public:
+    HelpWindow();
+    // file, or file::/page.htm to open on that page. False with a message
+    // shown in the window when the file cannot be read.
+    bool Open(const QString& argument);
+
+    HelpBrowser* Browser() const { return m_browser; }
+    QTreeWidget* ContentsTree() const { return m_tree; }
+
+private:
+    void FillContents();
+    void ShowPage(const QString& page);
+    void SelectCurrentPage(const QUrl& page);
+
+    ChmFile m_file;
+    QTreeWidget* m_tree;
+    HelpBrowser* m_browser;
+};
