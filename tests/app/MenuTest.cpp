@@ -111,6 +111,7 @@ TEST_F(MenuTest, HelpOpensQuilloChmThroughTheLibrary)
 {
     setenv("NVKIT_HELP_VIEWER", RECORD_ARGS, 1);
     setenv("RECORD_FILE", folder.File("help.log").c_str(), 1);
+    std::filesystem::copy_file(std::string(QUILLO_SAMPLE_DIR) + "/quillo.chm", folder.File("quillo.chm"));
     ASSERT_TRUE(Start());
     Frame()->RouteCommand(32772);
     std::vector<std::string> log;
