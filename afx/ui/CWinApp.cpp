@@ -8,6 +8,7 @@
 
 #include "afx/FilePath.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QSettings>
 #include <QStandardPaths>
@@ -149,7 +150,11 @@ bool CWinApp::ProcessShellCommand(const QStringList& arguments)
         OnFileNew();
     else if (OpenDocumentFile(PathFromQt(arguments.first())) == nullptr)
         return false;
-    return GetMainWnd() != nullptr;
+    if (GetMainWnd() == nullptr)
+        return false;
+    // Only a start that got as far as its document says where to start.
+    RememberStartFolder(QDir::currentPath());
+    return true;
 }
 
 void CWinApp::OnFileNew()

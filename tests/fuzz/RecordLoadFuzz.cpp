@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string before = Stored(record);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     try {
-        CArchive archive(in);
+        CArchive archive(in, size);
         record.Serialize(archive);
     } catch (const CArchiveException&) {
         if (Stored(record) != before)
