@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts quillo on the sample bank.
+# Installs what is missing, builds what it runs, and starts quillo:
+#   ./run.sh              on the sample bank
+#   ./run.sh FOLDER       in FOLDER, on the question bank there
+#   ./run.sh FILE.nve     on a saved record, in its folder
+caller="$PWD"
 cd "$(dirname "$0")"
-QUILLO_RUN_PACKAGES="xchm"
+project="$PWD"
 source scripts/setup.sh
-
+configure_and_build quillo diagview quillo-help quillo-bank sample_bank help_file
 build="$(cd "$BUILD_DIR" && pwd)"
-export PATH="$build/diagview:$PATH"
-cd "$build/examiner"
-exec "$build/app/quillo" "$@"
+cd "$caller"
+exec "$project/scripts/start.sh" "$build" "$@"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole suite.
+# Installs what is missing, builds everything, and runs the whole suite.
 # QUILLO_CMAKE_ARGS=-DQUILLO_SANITIZE=ON BUILD_DIR=build-asan ./test.sh
 # runs it under AddressSanitizer and UBSan.
 cd "$(dirname "$0")"
 source scripts/setup.sh
+configure_and_build
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"

@@ -7,9 +7,13 @@ QUILLO_PACKAGES=(
   cmake g++ make pkg-config
   libsqlite3-dev libgtest-dev
   qt6-base-dev fonts-liberation
+  # the help: its compiler (chmcmd) and the library the help viewer reads it with
+  fp-utils libchm-dev
+  # the desktop: the browser launcher and the caches of file types and entries
+  xdg-utils shared-mime-info desktop-file-utils
+  # the installable package: dependencies found by dpkg-shlibdeps
+  dpkg-dev
 )
-# run.sh adds what only a user at the program needs (a help viewer).
-QUILLO_PACKAGES+=(${QUILLO_RUN_PACKAGES:-})
 BUILD_DIR=${BUILD_DIR:-build}
 
 missing_packages() {
@@ -32,10 +36,13 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# With targets, builds only those (what run.sh starts); without, everything.
 configure_and_build() {
   cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${QUILLO_CMAKE_ARGS:-}
-  cmake --build "$BUILD_DIR" -j "$(nproc)"
+  local targets=()
+  local target
+  for target in "$@"; do targets+=(--target "$target"); done
+  cmake --build "$BUILD_DIR" -j "$(nproc)" "${targets[@]}"
 }
 
 install_missing
-configure_and_build
