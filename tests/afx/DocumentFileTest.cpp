@@ -1,13 +1,12 @@
 #include "afx/DocumentFile.h"
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,15 +61,11 @@ TEST(ReplaceFileContents, ARefusedOrFailedWriteLeavesTheOldFileAndNoTemporary)
 
     // The disk runs out part way: files may grow to 4 KiB at most.
     folder.Write("big.nve", "previous");
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const afx::FileFault fault = afx::ReplaceFileContents(folder.File("big.nve").c_str(), std::string(100000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    afx::FileFault fault = afx::FileFault::none;
+    {
+        FileSizeLimit disk(4096);
+        fault = afx::ReplaceFileContents(folder.File("big.nve").c_str(), std::string(100000, 'x'));
+    }
 
     EXPECT_EQ(fault, afx::FileFault::ioError);
     EXPECT_EQ(folder.Read("big.nve"), "previous");

@@ -1,15 +1,14 @@
 // Real file names and real damage, through the program as a user meets them.
 
 #include "AppFixture.h"
+#include "FileSizeLimit.h"
 
 #include "afx/ui/CommandIds.h"
 #include "form/FormIds.h"
 
 #include <QAbstractButton>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 using namespace form;
 
@@ -91,15 +90,10 @@ TEST_F(AppTest, ASaveThatFailsKeepsTheOldFileAndTheDocumentModified)
         Document()->m_test.AddAnswered(std::to_string(i).c_str());
     Document()->SetModifiedFlag();
 
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    Frame()->RouteCommand(afx::ID_FILE_SAVE);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        FileSizeLimit disk(1024);
+        Frame()->RouteCommand(afx::ID_FILE_SAVE);
+    }
 
     EXPECT_EQ(messages.texts.back(), "An unexpected error occurred while writing " + folder.File("mine.nve") + ".");
     EXPECT_TRUE(Document()->IsModified());
