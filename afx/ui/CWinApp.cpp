@@ -136,12 +136,17 @@ CFrameWnd* CWinApp::GetMainWnd() const
     return m_pDocTemplate ? m_pDocTemplate->Frame() : nullptr;
 }
 
+DocumentType CWinApp::ShellDocumentType() const
+{
+    return {m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt),
+            m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeId),
+            m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeName),
+            m_pDocTemplate->GetDocString(CSingleDocTemplate::windowTitle)};
+}
+
 void CWinApp::RegisterShellFileTypes()
 {
-    RegisterDocumentType(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt),
-                         m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeId),
-                         m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeName),
-                         m_pDocTemplate->GetDocString(CSingleDocTemplate::windowTitle));
+    RegisterDocumentType(ShellDocumentType());
 }
 
 bool CWinApp::ProcessShellCommand(const QStringList& arguments)
@@ -153,7 +158,7 @@ bool CWinApp::ProcessShellCommand(const QStringList& arguments)
     if (GetMainWnd() == nullptr)
         return false;
     // Only a start that got as far as its document says where to start.
-    RememberStartFolder(QDir::currentPath());
+    RememberStartFolder(ShellDocumentType(), QDir::currentPath());
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "CCmdTarget.h"
 #include "CDialog.h"
+#include "ShellAssociation.h"
 
 #include "afx/CString.h"
 
@@ -69,6 +70,7 @@ public:
 
 private:
     void WriteRecentFiles();
+    DocumentType ShellDocumentType() const;
 
     CString m_strRegistryKey;
     std::unique_ptr<QSettings> m_pProfile;

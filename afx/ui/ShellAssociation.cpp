@@ -66,8 +66,13 @@ QString EntryFolder()
     return QFileInfo::exists(installed + "/sample.db") ? QDir::cleanPath(installed) : QString();
 }
 
+QString MimeType(const DocumentType& type)
+{
+    return "application/x-" + ToQt(type.typeId).toLower().replace('.', '-');
+}
+
 // Values in a desktop entry escape backslashes; Exec also quotes its program.
-QString EntryText(const QString& title, const QString& mimeType, const QString& folder)
+QString EntryText(const DocumentType& type, const QString& folder)
 {
     QString quoted = QCoreApplication::applicationFilePath();
     quoted.replace('\\', "\\\\").replace('"', "\\\"");
@@ -80,25 +85,20 @@ QString EntryText(const QString& title, const QString& mimeType, const QString& 
                    "MimeType=%5;\n"
                    "Terminal=false\n"
                    "Categories=Education;\n")
-        .arg(title, quoted, folder.isEmpty() ? QString() : "Path=" + folder + "\n", ProgramName(), mimeType);
+        .arg(ToQt(type.programTitle), quoted, folder.isEmpty() ? QString() : "Path=" + folder + "\n", ProgramName(),
+             MimeType(type));
 }
 
-QString g_title;
-QString g_mimeType;
-
-void WriteEntry(const QString& folder)
+void WriteEntry(const DocumentType& type, const QString& folder)
 {
-    if (WriteFile(EntryPath(), EntryText(g_title, g_mimeType, folder)))
+    if (WriteFile(EntryPath(), EntryText(type, folder)))
         UpdateCache("update-desktop-database", DataFolder() + "/applications");
 }
 
 } // namespace
 
-void RegisterDocumentType(const CString& extension, const CString& typeId, const CString& typeName,
-                          const CString& programTitle)
+void RegisterDocumentType(const DocumentType& type)
 {
-    g_title = ToQt(programTitle);
-    g_mimeType = "application/x-" + ToQt(typeId).toLower().replace('.', '-');
     const bool typeChanged =
         WriteFile(DataFolder() + "/mime/packages/" + ProgramName() + ".xml",
                   QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -108,16 +108,15 @@ void RegisterDocumentType(const CString& extension, const CString& typeId, const
                           "    <glob pattern=\"*%3\"/>\n"
                           "  </mime-type>\n"
                           "</mime-info>\n")
-                      .arg(g_mimeType, ToQt(typeName).toHtmlEscaped(), ToQt(extension)));
+                      .arg(MimeType(type), ToQt(type.typeName).toHtmlEscaped(), ToQt(type.extension)));
     if (typeChanged)
         UpdateCache("update-mime-database", DataFolder() + "/mime");
-    WriteEntry(EntryFolder());
+    WriteEntry(type, EntryFolder());
 }
 
-void RememberStartFolder(const QString& folder)
+void RememberStartFolder(const DocumentType& type, const QString& folder)
 {
-    if (!g_mimeType.isEmpty())
-        WriteEntry(folder);
+    WriteEntry(type, folder);
 }
 
 } // namespace afx

@@ -10,13 +10,19 @@ class QString;
 
 namespace afx {
 
+struct DocumentType {
+    CString extension;
+    CString typeId;
+    CString typeName;
+    CString programTitle;
+};
+
 // Writes the type for *<extension> and the entry that opens such files.
 // The entry keeps the folder a start last opened a document in; before
 // any, the installed sample folder beside the program, when there is one.
-void RegisterDocumentType(const CString& extension, const CString& typeId, const CString& typeName,
-                          const CString& programTitle);
+void RegisterDocumentType(const DocumentType& type);
 
 // After a start that opened its document: the entry starts there from now.
-void RememberStartFolder(const QString& folder);
+void RememberStartFolder(const DocumentType& type, const QString& folder);
 
 } // namespace afx
