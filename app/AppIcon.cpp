@@ -4,13 +4,12 @@
 #include <QPixmap>
 
 namespace app {
-namespace {
 
-QPixmap Draw(int size)
+QImage ApplicationIconImage(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(20, 50, 110), 2));
@@ -18,16 +17,14 @@ QPixmap Draw(int size)
     p.drawRoundedRect(QRectF(3, 2, 26, 28), 4, 4);
     p.setPen(QPen(QColor(20, 140, 60), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({{9, 17}, {14, 23}, {24, 9}}));
-    return pixmap;
+    return image;
 }
-
-} // namespace
 
 QIcon ApplicationIcon()
 {
     QIcon icon;
-    icon.addPixmap(Draw(16));
-    icon.addPixmap(Draw(32));
+    icon.addPixmap(QPixmap::fromImage(ApplicationIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(ApplicationIconImage(32)));
     return icon;
 }
 

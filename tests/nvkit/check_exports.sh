@@ -9,4 +9,4 @@ if [ "$exports" != "$expected" ]; then
   echo "libnvkit.so exports: $exports"
   exit 1
 fi
-readelf -d "$program" | grep -q 'NEEDED.*\[libnvkit\.so\]' || { echo "quillo does not need libnvkit.so"; exit 1; }
+readelf -d "$program" | grep -q 'NEEDED.*\[libnvkit\.so\.1\]' || { echo "quillo does not need libnvkit.so.1"; exit 1; }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The Debian package as cpack makes it: what it installs, what it depends
+# on, and that what it installs works without the build folder. The
+# package is left in the build folder, for installing.
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$build" > "$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$build"/quillo_*.deb)
+failed=0
+fail() { echo "$*"; failed=1; }
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in usr/bin/quillo usr/bin/diagview usr/bin/quillo-help usr/bin/quillo-bank usr/bin/quillo-record \
+            usr/lib/libnvkit.so.1 usr/share/quillo/sample.db usr/share/quillo/quillo.chm \
+            usr/share/applications/quillo.desktop usr/share/mime/packages/quillo.xml \
+            usr/share/man/man1/quillo.1.gz usr/share/icons/hicolor/scalable/apps/quillo.svg \
+            usr/share/icons/hicolor/48x48/apps/quillo.png usr/share/icons/hicolor/256x256/apps/quillo.png; do
+  grep -qx "./$file" <<<"$contents" || fail "the package lacks /$file"
+done
+built=$(ls "$build/examiner/diagrams" | grep -c .)
+shipped=$(grep -c '^./usr/share/quillo/diagrams/.' <<<"$contents" || true)
+[ "$built" -eq "$shipped" ] || fail "the package has $shipped of the $built diagrams"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libsqlite3-0 libchm1 libc6; do
+  grep -q "$library" <<<"$depends" || fail "Depends does not name $library: $depends"
+done
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+for program in "$root"/usr/bin/*; do
+  if readelf -d "$program" | grep -qE 'RPATH|RUNPATH'; then fail "$program keeps a search path into the build"; fi
+done
+desktop-file-validate "$root/usr/share/applications/quillo.desktop" || fail "the menu entry is not valid"
+grep -qx 'Path=/usr/share/quillo' "$root/usr/share/applications/quillo.desktop" || fail "the menu entry does not start in the sample folder"
+"$root/usr/bin/quillo-bank" check "$root/usr/share/quillo/sample.db" > "$work/check.log" || { cat "$work/check.log"; fail "the installed sample bank does not pass quillo-bank check"; }
+exit $failed
