@@ -7,7 +7,9 @@
 
 #include "afx/MessageBox.h"
 #include "afx/ui/CommandIds.h"
+#include "afx/ui/CFrameWnd.h"
 #include "afx/ui/DataExchange.h"
+#include "afx/ui/DialogKeys.h"
 
 using namespace form;
 
@@ -32,7 +34,13 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {afx::ID_FILE_PRINT_PREVIEW, &CQuilloView::OnFilePrintPreview, nullptr},
 };
 
-CQuilloView::CQuilloView() : CFormView(QuilloFormTemplate()) {}
+CQuilloView::CQuilloView() : CFormView(QuilloFormTemplate())
+{
+    // Return in the number edit goes to that question rather than
+    // committing an answer to the one shown.
+    Keys().PressOnReturn(IDC_NUMBER, IDC_GO);
+    InstallAnswerKeys();
+}
 
 CQuilloView::~CQuilloView()
 {
@@ -81,6 +89,9 @@ void CQuilloView::OnInitialUpdate()
     m_pCounts = document->m_pCounts;
     m_pTest = &document->m_test;
     CFormView::OnInitialUpdate();
+    if (afx::CFrameWnd* frame = GetParentFrame())
+        frame->RecalcLayout();
+    ResizeParentToFit(true);
     RunFilteredPool();
     StartTest();
 }

@@ -71,6 +71,9 @@ private:
     void RunFilteredPool();
     int CountPoolWithWaitCursor();
 
+    // Alt+A to Alt+D choose an answer, Alt+N and Alt+P move on and back.
+    void InstallAnswerKeys();
+
     void OnAnswer();
     void OnCommit();
     void OnNext();

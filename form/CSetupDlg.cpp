@@ -37,9 +37,11 @@ const afx::DialogTemplate kSetupTemplate = {
         {IDC_POOL_ONLY, ControlKind::CheckBox, "Filter on current pool only", 110, 51, 100, 10, kCheck | afx::kGroup},
         {afx::IDOK, ControlKind::PushButton, "OK", 56, 130, 50, 14, afx::kDefault | afx::kGroup | afx::kTabStop},
         {afx::IDCANCEL, ControlKind::PushButton, "Cancel", 118, 130, 50, 14, afx::kTabStop},
-        {IDC_PERCENT_OF_TEST, ControlKind::RadioButton, "% of Test", 20, 62, 47, 10, afx::kAuto | afx::kGroup},
+        // The first radio of each group is a tab stop, so that the keyboard reaches the group.
+        {IDC_PERCENT_OF_TEST, ControlKind::RadioButton, "% of Test", 20, 62, 47, 10,
+         afx::kAuto | afx::kGroup | afx::kTabStop},
         {IDC_PERCENT_OF_ANSWERS, ControlKind::RadioButton, "% of Answers", 20, 72, 62, 10, afx::kAuto},
-        {IDC_RANDOM, ControlKind::RadioButton, "Random", 20, 100, 43, 10, afx::kAuto | afx::kGroup},
+        {IDC_RANDOM, ControlKind::RadioButton, "Random", 20, 100, 43, 10, afx::kAuto | afx::kGroup | afx::kTabStop},
         {IDC_SEQUENTIAL, ControlKind::RadioButton, "Sequential", 20, 111, 49, 10, afx::kAuto},
         {IDC_NEW, ControlKind::CheckBox, "New", 111, 81, 31, 10, kCheck | afx::kGroup},
         {IDC_MISSED, ControlKind::CheckBox, "Missed", 111, 94, 38, 10, kCheck},

@@ -60,7 +60,8 @@ const afx::DialogTemplate& QuilloFormTemplate()
             {IDC_SCORE, ControlKind::Static, "75%", 290, 7, 23, 8, kLabel, "Score"},
             {IDC_STATIC, ControlKind::Label, "Question Pool:", 315, 7, 50, 8, kLabel},
             {IDC_POOL_SIZE, ControlKind::Static, "9999", 369, 7, 17, 8, kLabel, "Question pool"},
-            {IDC_GO, ControlKind::PushButton, "Go", 88, 25, 15, 12, 0},
+            // A tab stop, so that the keyboard reaches it.
+            {IDC_GO, ControlKind::PushButton, "Go", 88, 25, 15, 12, afx::kTabStop},
         },
     };
     return form;

@@ -35,7 +35,8 @@ void CQuilloView::OnCommit()
 
     const CString& correctAnswer = m_pQuestions->m_strCorrect;
     const int letter = correctAnswer.IsEmpty() ? 0 : static_cast<signed char>(correctAnswer.GetAt(0));
-    const int correct = (m_nAnswer == letter - 'A') ? 1 : 0;
+    // No answer chosen (-1) matches nothing, whatever the field starts with.
+    const int correct = (m_nAnswer >= 0 && m_nAnswer == letter - 'A') ? 1 : 0;
     m_testList.RecordAnswer(m_nCurrent - 1, m_nAnswer, correct, correctAnswer);
 
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);

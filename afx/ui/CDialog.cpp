@@ -2,6 +2,7 @@
 
 #include "CWinApp.h"
 #include "CommandIds.h"
+#include "DialogKeys.h"
 #include "QtText.h"
 
 #include <QAbstractButton>
@@ -18,12 +19,16 @@ CDialog::CDialog(const DialogTemplate& dialog, QWidget* parent) : QDialog(parent
         connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
     if (auto* cancel = qobject_cast<QAbstractButton*>(GetDlgItem(IDCANCEL)))
         connect(cancel, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+    Keys().OnEscape([this] { OnCancel(); });
 }
 
 int CDialog::DoModal()
 {
     if (!OnInitDialog())
         return -1;
+    // Unless OnInitDialog chose a control, the first tab stop has the focus.
+    if (focusWidget() == nullptr)
+        Keys().FocusFirstTabStop();
     return AfxGetApp()->GetDialogRunner().Run(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "CFormView.h"
 
 #include "CFrameWnd.h"
+#include "DialogKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,6 +35,27 @@ CFrameWnd* CFormView::GetParentFrame() const
 void CFormView::OnInitialUpdate()
 {
     UpdateData(false);
+}
+
+void CFormView::OnActivateView()
+{
+    QWidget* focused = m_pForm->focusWidget();
+    if (focused == nullptr || !focused->isEnabled())
+        Keys().FocusFirstTabStop();
+}
+
+void CFormView::ResizeParentToFit(bool shrinkOnly)
+{
+    CFrameWnd* frame = GetParentFrame();
+    // A maximized or minimized frame keeps the size the desktop gave it.
+    if (frame == nullptr || (frame->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    // The view's own size as if it had no scroll bars: it has no frame.
+    const QSize client = size();
+    QSize wanted = m_pForm->size();
+    if (shrinkOnly)
+        wanted = wanted.boundedTo(client);
+    frame->resize(frame->size() + (wanted - client));
 }
 
 void CFormView::BeginWaitCursor()

@@ -23,6 +23,12 @@ public:
 
     // Called for every new or opened document; the base pushes the members.
     virtual void OnInitialUpdate();
+    // The view became the active one: a form with no control focused
+    // gives the focus to its first tab stop.
+    void OnActivateView();
+    // Shrink-only: the frame is made smaller where the view is larger than
+    // the form, and left alone where it is smaller.
+    void ResizeParentToFit(bool shrinkOnly = true);
     virtual void OnClose() {}
     virtual void OnDestroy() {}
 

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLayout>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -109,11 +110,19 @@ QAction* CFrameWnd::CommandAction(int id, const QString& text)
     return action;
 }
 
+void CFrameWnd::RecalcLayout()
+{
+    if (layout() != nullptr)
+        layout()->activate();
+}
+
 void CFrameWnd::InitialUpdateFrame()
 {
     if (m_pView)
         m_pView->OnInitialUpdate();
     ActivateFrame(-1);
+    if (m_pView)
+        m_pView->OnActivateView();
     UpdateCommandUI();
 }
 

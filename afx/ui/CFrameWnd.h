@@ -24,6 +24,9 @@ public:
     CFrameWnd();
     ~CFrameWnd() override;
 
+    // Lays out the bars and the view for the frame's present size.
+    void RecalcLayout();
+
     // Creates the window around view; false when creation failed.
     bool LoadFrame(int resourceId, CFormView* view);
     void SetDocument(CDocument* document) { m_pDocument = document; }

@@ -1,6 +1,7 @@
 #include "CWnd.h"
 
 #include "DataExchange.h"
+#include "DialogKeys.h"
 
 #include <QWidget>
 
@@ -24,6 +25,7 @@ void CWnd::DoDataExchange(CDataExchange&) {}
 void CWnd::CreateControls(const DialogTemplate& dialog, QWidget* host)
 {
     m_controls = BuildDialog(dialog, host);
+    m_pKeys = new DialogKeys(m_controls, host);
 }
 
 } // namespace afx

@@ -10,6 +10,7 @@ class QWidget;
 namespace afx {
 
 class CDataExchange;
+class DialogKeys;
 
 class CWnd : public CCmdTarget {
 public:
@@ -18,6 +19,7 @@ public:
     // save: controls to members (pull); otherwise members to controls (push).
     bool UpdateData(bool save = true);
     const DialogControls& Controls() const { return m_controls; }
+    DialogKeys& Keys() const { return *m_pKeys; }
 
     bool OnCmdMsg(int, CCmdUI*) override { return false; }
 
@@ -27,6 +29,7 @@ protected:
 
 private:
     DialogControls m_controls;
+    DialogKeys* m_pKeys = nullptr;  // owned by the host widget
 };
 
 } // namespace afx

@@ -1,5 +1,6 @@
 #include "DialogTemplate.h"
 
+#include "ControlAccessibility.h"
 #include "ListBox.h"
 #include "QtText.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace afx {
@@ -39,6 +41,12 @@ QString CaptionText(const char* ansi)
     return ToQt(ansi ? ansi : "");
 }
 
+bool TakesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Label && kind != ControlKind::Static && kind != ControlKind::GroupBox &&
+           kind != ControlKind::Icon;
+}
+
 QWidget* DialogControls::Find(int id) const
 {
     const auto found = m_byId.find(id);
@@ -49,14 +57,15 @@ void DialogControls::Add(const ControlTemplate& control, QWidget* widget)
 {
     if (control.id != -1)
         m_byId[control.id] = widget;
-    m_order.push_back(control);
+    m_order.push_back({control, widget});
 }
 
 std::vector<int> DialogControls::RadioGroup(int firstId) const
 {
     std::vector<int> group;
     bool inGroup = false;
-    for (const ControlTemplate& control : m_order) {
+    for (const Entry& entry : m_order) {
+        const ControlTemplate& control = entry.control;
         if (inGroup && (control.style & kGroup))
             break;
         if (control.id == firstId)
@@ -69,16 +78,25 @@ std::vector<int> DialogControls::RadioGroup(int firstId) const
 
 namespace {
 
+template <typename Widget>
+Widget* Make(const ControlTemplate& control, QWidget* parent)
+{
+    auto* widget = new Widget(parent);
+    MarkControlKind(widget, control.kind);
+    return widget;
+}
+
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
     if (control.style & kMultiLine) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = Make<QPlainTextEdit>(control, parent);
         edit->setVerticalScrollBarPolicy((control.style & kVScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setTabChangesFocus(!(control.style & kWantReturn));
+        // Tab always leaves; "wants Return" only means Return breaks the line.
+        edit->setTabChangesFocus(true);
         return edit;
     }
-    return new QLineEdit(parent);
+    return Make<QLineEdit>(control, parent);
 }
 
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
@@ -86,40 +104,63 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     const QString caption = CaptionText(control.caption);
     switch (control.kind) {
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = Make<QPushButton>(control, parent);
+        button->setText(caption);
         button->setDefault(control.style & kDefault);
         button->setAutoDefault(false);
         return button;
     }
     case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(caption, parent);
+        auto* radio = Make<QRadioButton>(control, parent);
+        radio->setText(caption);
         radio->setAutoExclusive(false);  // groups follow the template, not the parent
         return radio;
     }
-    case ControlKind::CheckBox:
-        return new QCheckBox(caption, parent);
+    case ControlKind::CheckBox: {
+        auto* check = Make<QCheckBox>(control, parent);
+        check->setText(caption);
+        return check;
+    }
     case ControlKind::Label:
     case ControlKind::Static: {
-        auto* label = new QLabel(caption, parent);
-        if (control.style & kRightAlign)
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A static draws its text from the top, breaking lines between
+        // words, and clips what does not fit at the bottom: the start of a
+        // long text always shows.
+        auto* label = Make<QLabel>(control, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(((control.style & kRightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        label->setText(caption);
         return label;
     }
     case ControlKind::Edit:
         return MakeEdit(control, parent);
-    case ControlKind::GroupBox:
-        return new QGroupBox(caption, parent);
+    case ControlKind::GroupBox: {
+        auto* box = Make<QGroupBox>(control, parent);
+        box->setTitle(caption);
+        return box;
+    }
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
+        auto* list = Make<QListWidget>(control, parent);
         SetListBoxSorted(list, control.style & kSorted);
         return list;
     }
     case ControlKind::ComboBox:
-        return new QComboBox(parent);
+        return Make<QComboBox>(control, parent);
     case ControlKind::Icon:
-        return new QLabel(parent);
+        return Make<QLabel>(control, parent);
     }
     return nullptr;
+}
+
+// A combo box's template height is its height dropped down: closed, it is
+// one line tall, and the list below it fills the rest.
+void SizeComboBox(QComboBox* combo, const QRect& dropped)
+{
+    const int closed = combo->sizeHint().height();
+    combo->setGeometry(dropped.x(), dropped.y(), dropped.width(), closed);
+    const int itemHeight = combo->fontMetrics().height() + 2;
+    combo->setMaxVisibleItems(std::max(1, (dropped.height() - closed) / itemHeight));
 }
 
 // Automatic radios exclude each other within their template group, which
@@ -151,15 +192,16 @@ DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent)
     QWidget* previous = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
-        widget->setGeometry(units.X(control.x), units.Y(control.y), units.X(control.cx), units.Y(control.cy));
-        const char* name = control.accessibleName ? control.accessibleName : control.caption;
-        widget->setAccessibleName(CaptionText(name).remove('&'));
+        const QRect rect(units.X(control.x), units.Y(control.y), units.X(control.cx), units.Y(control.cy));
+        if (control.kind == ControlKind::ComboBox)
+            SizeComboBox(static_cast<QComboBox*>(widget), rect);
+        else
+            widget->setGeometry(rect);
+        DescribeForScreenReaders(control, widget);
         widget->setObjectName(QString("control%1").arg(control.id));
         if (control.kind == ControlKind::GroupBox)
             widget->lower();  // frames what follows it; must not cover it
-        const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Static &&
-                               control.kind != ControlKind::GroupBox && control.kind != ControlKind::Icon;
-        if (focusable) {
+        if (TakesFocus(control.kind)) {
             widget->setFocusPolicy((control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
             if (previous)
                 QWidget::setTabOrder(previous, widget);

@@ -63,17 +63,26 @@ struct BaseUnits {
 BaseUnits DialogBaseUnits(const QFont& font);
 QFont TemplateFont(const DialogTemplate& dialog);
 
-// Controls of a built template, found by id.
+// Controls of a built template, found by id or taken in template order.
 class DialogControls {
 public:
+    struct Entry {
+        ControlTemplate control;
+        QWidget* widget;
+    };
+
     QWidget* Find(int id) const;
     std::vector<int> RadioGroup(int firstId) const;
     void Add(const ControlTemplate& control, QWidget* widget);
+    const std::vector<Entry>& InOrder() const { return m_order; }
 
 private:
     std::map<int, QWidget*> m_byId;
-    std::vector<ControlTemplate> m_order;
+    std::vector<Entry> m_order;
 };
+
+// Whether the dialog manager gives a control of this kind the focus.
+bool TakesFocus(ControlKind kind);
 
 // Builds every control into parent, sized to the template, in tab order.
 DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent);

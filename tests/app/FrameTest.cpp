@@ -4,6 +4,7 @@
 #include "afx/ui/DialogTemplate.h"
 #include "form/QuilloFormTemplate.h"
 
+#include <QAccessible>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -108,6 +109,7 @@ TEST_F(FrameTest, FormControlsSitAtTheirTemplateRectangles)
             continue;
         const QRect expected(units.X(control.x), units.Y(control.y), units.X(control.cx), units.Y(control.cy));
         EXPECT_EQ(View()->GetDlgItem(control.id)->geometry(), expected) << control.id;
-        EXPECT_FALSE(View()->GetDlgItem(control.id)->accessibleName().isEmpty()) << control.id;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(View()->GetDlgItem(control.id));
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control.id;
     }
 }

@@ -1,0 +1,126 @@
+#include "ControlAccessibility.h"
+
+#include "QtText.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QPushButton>
+
+namespace afx {
+namespace {
+
+const char* const kKindProperty = "afxControlKind";
+
+QAccessible::Role ButtonRole(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::RadioButton:
+        return QAccessible::RadioButton;
+    case ControlKind::CheckBox:
+        return QAccessible::CheckBox;
+    default:
+        return QAccessible::Button;
+    }
+}
+
+// Pressing or toggling through the screen reader is a click: the check
+// changes and the control's handler runs, as with the mouse.
+class ButtonAccessible : public QAccessibleWidget {
+public:
+    ButtonAccessible(QAbstractButton* button, ControlKind kind)
+        : QAccessibleWidget(button, ButtonRole(kind)), m_kind(kind)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (m_kind != ControlKind::PushButton) {
+            state.checkable = true;
+            state.checked = Button()->isChecked();
+        } else if (auto* push = qobject_cast<QPushButton*>(Button())) {
+            state.defaultButton = push->isDefault();
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << (m_kind == ControlKind::PushButton ? pressAction() : toggleAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if ((name == pressAction() || name == toggleAction()) && widget()->isEnabled())
+            Button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+    ControlKind m_kind;
+};
+
+// The name is the value shown; the caption beside it is the description,
+// and stands in as the name while nothing is shown.
+class ValueStaticAccessible : public QAccessibleWidget {
+public:
+    explicit ValueStaticAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* label = static_cast<const QLabel*>(widget());
+        if (kind == QAccessible::Name)
+            return label->text().trimmed().isEmpty() ? label->accessibleDescription() : label->text();
+        if (kind == QAccessible::Value)
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* ControlFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    const QVariant kind = widget->property(kKindProperty);
+    if (!kind.isValid())
+        return nullptr;
+    switch (static_cast<ControlKind>(kind.toInt())) {
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        return new ButtonAccessible(static_cast<QAbstractButton*>(widget), static_cast<ControlKind>(kind.toInt()));
+    case ControlKind::Static:
+        return new ValueStaticAccessible(static_cast<QLabel*>(widget));
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void MarkControlKind(QWidget* widget, ControlKind kind)
+{
+    static const bool installed = (QAccessible::installFactory(ControlFactory), true);
+    (void)installed;
+    widget->setProperty(kKindProperty, static_cast<int>(kind));
+}
+
+void DescribeForScreenReaders(const ControlTemplate& control, QWidget* widget)
+{
+    const QString name = CaptionText(control.accessibleName ? control.accessibleName : control.caption).remove('&');
+    // A value static's own text is what is heard; a fixed name would hide it.
+    if (control.kind == ControlKind::Static)
+        widget->setAccessibleDescription(name);
+    else
+        widget->setAccessibleName(name);
+}
+
+} // namespace afx

@@ -1,0 +1,19 @@
+#pragma once
+// What a screen reader is told about a template's controls: buttons,
+// radios and check boxes with their own roles, whose actions are a click
+// as the mouse gives it, and value statics that speak the value they show.
+
+#include "DialogTemplate.h"
+
+class QWidget;
+
+namespace afx {
+
+// Must come before the widget has any text: the first change of text
+// already makes and keeps its accessible interface.
+void MarkControlKind(QWidget* widget, ControlKind kind);
+
+// Makes widget, built for control, answer screen readers as the control.
+void DescribeForScreenReaders(const ControlTemplate& control, QWidget* widget);
+
+} // namespace afx
