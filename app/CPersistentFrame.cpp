@@ -5,6 +5,8 @@
 
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -58,13 +60,32 @@ void CPersistentFrame::ActivateFrame(int showCommand)
     const bool max = app->GetProfileInt(kSection, "max", 0) != 0;
 
     LoadBarState();
-    setGeometry(normal);
+    PlaceOuterFrame(normal);
     if (icon) {
         setWindowState(max ? (Qt::WindowMinimized | Qt::WindowMaximized) : Qt::WindowMinimized);
         show();
     } else {
         CFrameWnd::ActivateFrame(max ? afx::SW_SHOWMAXIMIZED : afx::SW_SHOWNORMAL);
     }
+}
+
+QMargins CPersistentFrame::FrameMargins() const
+{
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+// The stored rectangle is the outer frame, title bar and borders included,
+// as the desktop places windows. A window system that tells the frame only
+// once the window is shown gets the placement corrected then.
+void CPersistentFrame::PlaceOuterFrame(const QRect& outer)
+{
+    create();
+    const QMargins margins = FrameMargins();
+    setGeometry(outer.marginsRemoved(margins));
+    QTimer::singleShot(0, this, [this, outer, margins] {
+        if (FrameMargins() != margins && windowState() == Qt::WindowNoState)
+            setGeometry(outer.marginsRemoved(FrameMargins()));
+    });
 }
 
 void CPersistentFrame::OnDestroy()
@@ -82,11 +103,12 @@ void CPersistentFrame::SavePlacement()
     const Qt::WindowStates state = windowState();
     const bool icon = state & Qt::WindowMinimized;
     const bool max = (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
-    const QRect normal = (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+    const QRect client = (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
                              ? normalGeometry()
                              : geometry();
+    const QRect normal = (client.isValid() ? client : geometry()).marginsAdded(FrameMargins());
     afx::CWinApp* app = afx::AfxGetApp();
-    app->WriteProfileString(kSection, "Rect", FormatRect(normal.isValid() ? normal : geometry()));
+    app->WriteProfileString(kSection, "Rect", FormatRect(normal));
     app->WriteProfileInt(kSection, "icon", icon ? 1 : 0);
     app->WriteProfileInt(kSection, "max", max ? 1 : 0);
 }

@@ -25,6 +25,8 @@ protected:
     void OnDestroy() override;
 
 private:
+    QMargins FrameMargins() const;
+    void PlaceOuterFrame(const QRect& outer);
     void SavePlacement();
     void SaveBarState();
     void LoadBarState();

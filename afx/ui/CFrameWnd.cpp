@@ -112,8 +112,11 @@ QAction* CFrameWnd::CommandAction(int id, const QString& text)
 
 void CFrameWnd::RecalcLayout()
 {
-    if (layout() != nullptr)
+    // Also for a hidden frame, whose resize Qt would lay out only when shown.
+    if (layout() != nullptr) {
+        layout()->invalidate();
         layout()->activate();
+    }
 }
 
 void CFrameWnd::InitialUpdateFrame()

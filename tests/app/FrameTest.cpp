@@ -20,10 +20,13 @@ protected:
     }
 };
 
+// The offscreen platform draws a 2-pixel frame, so window and client differ
+// there as under a window manager: the stored rectangle is the outer frame.
 TEST_F(FrameTest, FirstRunOpensAtTheDefaultRectangleAndStoresItOnClose)
 {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Frame()->geometry(), QRect(10, 10, 740, 590));
+    EXPECT_EQ(Frame()->frameGeometry(), QRect(10, 10, 740, 590));
+    EXPECT_EQ(Frame()->geometry(), QRect(12, 12, 736, 586));
     EXPECT_FALSE(Frame()->isMaximized());
     Close();
     EXPECT_EQ(Frame(), nullptr);
@@ -39,7 +42,7 @@ TEST_F(FrameTest, MaximizedComesBackWithItsNormalRectangle)
     Frame()->showMaximized();
     Close();
     EXPECT_EQ(Stored("max"), "1");
-    EXPECT_EQ(Stored("Rect"), "0040 0050 0640 0450");
+    EXPECT_EQ(Stored("Rect"), "0038 0048 0642 0452");
 
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Frame()->isMaximized());
@@ -62,7 +65,7 @@ TEST_F(FrameTest, NegativeCoordinatesKeepTheirWidth)
     ASSERT_TRUE(Start());
     Frame()->setGeometry(-8, -20, 500, 300);
     Close();
-    EXPECT_EQ(Stored("Rect"), "-008 -020 0492 0280");
+    EXPECT_EQ(Stored("Rect"), "-010 -022 0494 0282");
     ASSERT_TRUE(Start());
     EXPECT_EQ(Frame()->geometry(), QRect(-8, -20, 500, 300));
 }
@@ -112,4 +115,18 @@ TEST_F(FrameTest, FormControlsSitAtTheirTemplateRectangles)
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(View()->GetDlgItem(control.id));
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control.id;
     }
+}
+
+TEST_F(FrameTest, ANewDocumentShrinksAFrameLargerThanTheFormAndLeavesASmallerOne)
+{
+    ASSERT_TRUE(Start());
+    const QSize form = Frame()->GetActiveView()->widget()->size();
+    Frame()->resize(form + QSize(400, 300));
+    Frame()->RouteCommand(afx::ID_FILE_NEW);
+    EXPECT_EQ(Frame()->GetActiveView()->size(), form);
+
+    const QSize small(400, 300);
+    Frame()->resize(small);
+    Frame()->RouteCommand(afx::ID_FILE_NEW);
+    EXPECT_EQ(Frame()->size(), small);
 }

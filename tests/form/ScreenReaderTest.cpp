@@ -1,0 +1,106 @@
+// A test taken through the accessibility interface, as a screen reader
+// takes it, and what the statics and combo boxes draw.
+#include "FormTest.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+
+using namespace form;
+
+namespace {
+
+const char* const kBank =
+    "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT); INSERT INTO BOOKNAMES VALUES(1,'BOOK1','Signs');"
+    "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT); INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'10');"
+    "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+    " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);"
+    "INSERT INTO BOOK1 VALUES(1,'','1','C','q1','a','b','c','d','','','','');"
+    "INSERT INTO BOOK1 VALUES(2,'','2','@ at sign','q2','a','b','c','d','','','','');";
+
+class ScreenReader : public FormTest {
+protected:
+    ScreenReader() { StartOn(kBank); }
+
+    QAccessibleInterface* Accessible(int id) { return QAccessible::queryAccessibleInterface(View()->GetDlgItem(id)); }
+    std::string Heard(int id) { return Accessible(id)->text(QAccessible::Name).toStdString(); }
+    void Act(int id, const QString& action) { Accessible(id)->actionInterface()->doAction(action); }
+};
+
+} // namespace
+
+TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
+{
+    EXPECT_EQ(Heard(IDC_BOOK_NAME), "Signs");
+    EXPECT_EQ(Accessible(IDC_BOOK_NAME)->text(QAccessible::Description).toStdString(), "Book name");
+    EXPECT_EQ(Heard(IDC_STATUS), "Pending");
+    EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "Correct answer") << "nothing shown yet: the caption stands in";
+    EXPECT_EQ(Accessible(IDC_RADIO_C)->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(Accessible(IDC_COMMIT)->state().disabled);
+
+    Act(IDC_RADIO_C, QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(Accessible(IDC_RADIO_C)->state().checked);
+    EXPECT_FALSE(Accessible(IDC_COMMIT)->state().disabled) << "the action ran the answer's handler";
+    Act(IDC_RADIO_B, QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(Accessible(IDC_RADIO_C)->state().checked) << "radios exclude each other";
+    Act(IDC_RADIO_C, QAccessibleActionInterface::toggleAction());
+    Act(IDC_COMMIT, QAccessibleActionInterface::pressAction());
+
+    EXPECT_EQ(Heard(IDC_STATUS), "Correct");
+    EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "C");
+    EXPECT_EQ(Heard(IDC_SCORE), "50%");
+    EXPECT_EQ(Heard(IDC_CURRENT), "1");
+    EXPECT_EQ(Heard(IDC_TEST_SIZE), "2");
+
+    Act(IDC_NEXT, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Heard(IDC_CURRENT), "2");
+}
+
+// '@' is the letter before 'A': unanswered (-1) must not match it.
+TEST_F(ScreenReader, AnUnansweredCommitNeverMatchesAndTheLongAnswerShowsItsStart)
+{
+    Click(IDC_NEXT);
+    Command(IDC_COMMIT);
+    EXPECT_EQ(Text(IDC_STATUS), "Incorrect");
+    EXPECT_TRUE(Record().IsMissed("2"));
+
+    // The right-aligned static wraps "@ at sign" between words and clips
+    // at the bottom: it shows the top of the whole wrapped text, which
+    // begins with the '@'.
+    auto* shown = static_cast<QLabel*>(View()->GetDlgItem(IDC_CORRECT_ANSWER));
+    ASSERT_EQ(shown->text().toStdString(), "@ at sign");
+    QLabel whole(shown->text(), shown->parentWidget());
+    whole.setGeometry(QRect(shown->pos(), QSize(shown->width(), 10 * shown->height())));
+    whole.setAlignment(Qt::AlignRight | Qt::AlignTop);
+    whole.setWordWrap(true);
+    const QImage top = whole.grab(QRect(QPoint(0, 0), shown->size())).toImage();
+    EXPECT_EQ(shown->grab().toImage(), top);
+}
+
+TEST_F(ScreenReader, SetupsClosedComboBoxesAreOneLineAndCoverNothing)
+{
+    bool checked = false;
+    dialogs.Then([&](afx::CDialog& setup) {
+        setup.show();
+        setup.grab().save(QString(QUILLO_SCREENSHOTS) + "/setup-dialog.png");
+        for (const auto& combo : setup.Controls().InOrder()) {
+            if (combo.control.kind != afx::ControlKind::ComboBox)
+                continue;
+            EXPECT_LE(combo.widget->height(), 2 * combo.widget->fontMetrics().height()) << combo.control.id;
+            EXPECT_GE(static_cast<QComboBox*>(combo.widget)->maxVisibleItems(), 2) << combo.control.id;
+            for (const auto& other : setup.Controls().InOrder()) {
+                if (other.widget == combo.widget)
+                    continue;
+                EXPECT_FALSE(combo.widget->geometry().intersects(other.widget->geometry()))
+                    << combo.control.id << " covers " << other.control.id;
+            }
+        }
+        checked = true;
+        return static_cast<int>(afx::IDCANCEL);
+    });
+    Command(ID_SETUP);
+    EXPECT_TRUE(checked);
+}
