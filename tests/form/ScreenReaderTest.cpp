@@ -36,7 +36,6 @@ TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
 {
     EXPECT_EQ(Heard(IDC_BOOK_NAME), "Signs");
     EXPECT_EQ(Accessible(IDC_BOOK_NAME)->text(QAccessible::Description).toStdString(), "Book name");
-    EXPECT_EQ(Heard(IDC_STATUS), "Pending");
     EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "Correct answer") << "nothing shown yet: the caption stands in";
     EXPECT_EQ(Accessible(IDC_RADIO_C)->role(), QAccessible::RadioButton);
     EXPECT_TRUE(Accessible(IDC_COMMIT)->state().disabled);
@@ -44,17 +43,11 @@ TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
     Act(IDC_RADIO_C, QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(Accessible(IDC_RADIO_C)->state().checked);
     EXPECT_FALSE(Accessible(IDC_COMMIT)->state().disabled) << "the action ran the answer's handler";
-    Act(IDC_RADIO_B, QAccessibleActionInterface::toggleAction());
-    EXPECT_FALSE(Accessible(IDC_RADIO_C)->state().checked) << "radios exclude each other";
-    Act(IDC_RADIO_C, QAccessibleActionInterface::toggleAction());
     Act(IDC_COMMIT, QAccessibleActionInterface::pressAction());
 
     EXPECT_EQ(Heard(IDC_STATUS), "Correct");
     EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "C");
     EXPECT_EQ(Heard(IDC_SCORE), "50%");
-    EXPECT_EQ(Heard(IDC_CURRENT), "1");
-    EXPECT_EQ(Heard(IDC_TEST_SIZE), "2");
-
     Act(IDC_NEXT, QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Heard(IDC_CURRENT), "2");
 }
