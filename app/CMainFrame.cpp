@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 CMainFrame::CMainFrame() = default;
 
@@ -47,6 +48,10 @@ void CMainFrame::CreateToolbar()
         action->setStatusTip(afx::ToQt(app::PromptText(id)));
         toolbar->addAction(action);
     }
+    // The button that shows the buttons a narrow window hides has no name
+    // of its own for a screen reader.
+    if (auto* more = toolbar->findChild<QToolButton*>("qt_toolbar_ext_button"))
+        more->setAccessibleName("More buttons");
     addToolBar(Qt::TopToolBarArea, toolbar);
 }
 
