@@ -1,7 +1,5 @@
 #include "ControlAccessibility.h"
 
-#include "QtText.h"
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>

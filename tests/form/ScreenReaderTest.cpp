@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 
