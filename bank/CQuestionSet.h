@@ -7,7 +7,10 @@
 // The questions of one book; its current row is the question on the form.
 class CQuestionSet : public litex::SQLiteRecordset {
 public:
-    explicit CQuestionSet(litex::SQLiteDatabase* database) : SQLiteRecordset(database) {}
+    explicit CQuestionSet(litex::SQLiteDatabase* database) : SQLiteRecordset(database)
+    {
+        KeepColumnPacked(kNumberColumn);
+    }
 
     CString m_strColumn1;
     CString m_strNumber;

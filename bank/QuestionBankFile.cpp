@@ -27,9 +27,11 @@ void Harden(SQLiteDatabase& database)
     ApplyBankLimits(database);
 }
 
+// Every call comes from the interface thread, so the connection needs no
+// mutex of its own.
 bool Open(SQLiteDatabase& database, const std::string& name, int flags)
 {
-    sqlite3_open_v2(name.c_str(), &database.m_handle, flags, nullptr);
+    sqlite3_open_v2(name.c_str(), &database.m_handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (database.m_handle == nullptr)
         return false;
     Harden(database);

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <functional>
 
 namespace litex {
 
@@ -28,9 +29,11 @@ void RowCache::Clear()
     m_block = 0;
     m_blockUsed = 0;
     m_bytesHeld = 0;
+    m_packedOffsets.clear();
+    m_packedTexts.clear();
     m_indexedColumn = -1;
     m_indexedRows = 0;
-    m_firstRowByText.clear();
+    m_slots.clear();
 }
 
 // The values are read through sqlite3_column_value, which takes the
@@ -72,6 +75,20 @@ void RowCache::Capture(sqlite3_stmt* statement)
         std::memcpy(&cells[column], &cell, sizeof cell);
     }
     m_rows.push_back(row);
+    if (m_packedColumn >= 0 && m_packedColumn < m_columns)
+        PackColumnOf(m_scratch[static_cast<size_t>(m_packedColumn)]);
+}
+
+void RowCache::PackColumnOf(const ColumnValue& read)
+{
+    if (read.text == nullptr) {
+        m_packedOffsets.push_back(kNull);
+        return;
+    }
+    m_packedOffsets.push_back(static_cast<uint32_t>(m_packedTexts.size()));
+    m_packedTexts.append(read.text, read.size);
+    m_packedTexts.push_back(0);
+    m_bytesHeld += read.size + 1 + sizeof(uint32_t);
 }
 
 char* RowCache::Allocate(size_t size)
@@ -100,6 +117,9 @@ void RowCache::Release()
 {
     Clear();
     m_rows.shrink_to_fit();
+    m_packedOffsets.shrink_to_fit();
+    m_packedTexts.shrink_to_fit();
+    m_slots.shrink_to_fit();
     m_blocks.clear();
     m_blockSizes.clear();
 }
@@ -119,20 +139,61 @@ const char* RowCache::GetText(int row, int column) const
 
 std::string RowCache::GetAnsiText(int row, int column) const
 {
+    if (column == m_packedColumn && column < m_columns) {
+        const uint32_t offset = m_packedOffsets[static_cast<size_t>(row)];
+        return offset == kNull ? std::string() : Utf8ToAnsi(m_packedTexts.data() + offset);
+    }
     return IsNull(row, column) ? std::string() : Utf8ToAnsi(GetText(row, column));
 }
 
 int RowCache::FindFirst(int column, const std::string& text)
 {
     if (column != m_indexedColumn) {
-        m_firstRowByText.clear();
         m_indexedColumn = column;
         m_indexedRows = 0;
+        m_slots.clear();
     }
-    for (const int rows = RowCount(); m_indexedRows < rows; ++m_indexedRows)
-        m_firstRowByText.emplace(GetAnsiText(m_indexedRows, column), m_indexedRows);
-    const auto found = m_firstRowByText.find(text);
-    return found == m_firstRowByText.end() ? -1 : found->second;
+    if (m_slots.size() < 2 * static_cast<size_t>(RowCount()) + 2)
+        Reindex();
+    for (; m_indexedRows < RowCount(); ++m_indexedRows)
+        IndexRow(m_indexedRows);
+    const size_t hash = std::hash<std::string>()(text);
+    for (size_t slot = hash & (m_slots.size() - 1);; slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Slot& held = m_slots[slot];
+        if (held.row < 0)
+            return -1;
+        if (held.hash == hash && GetAnsiText(held.row, m_indexedColumn) == text)
+            return held.row;
+    }
+}
+
+// At most half the slots are taken, so a probe always ends at a free one.
+void RowCache::Reindex()
+{
+    size_t size = 64;
+    while (size < 4 * static_cast<size_t>(RowCount()))
+        size *= 2;
+    m_slots.assign(size, Slot());
+    const int indexed = m_indexedRows;
+    for (int row = 0; row < indexed; ++row)
+        IndexRow(row);
+}
+
+// Rows are indexed in order and a text already held keeps its row, so a
+// look-up finds the first row with the text, as a scan from the top would.
+void RowCache::IndexRow(int row)
+{
+    const std::string text = GetAnsiText(row, m_indexedColumn);
+    const size_t hash = std::hash<std::string>()(text);
+    for (size_t slot = hash & (m_slots.size() - 1);; slot = (slot + 1) & (m_slots.size() - 1)) {
+        Slot& held = m_slots[slot];
+        if (held.row < 0) {
+            held = Slot{hash, row};
+            return;
+        }
+        if (held.hash == hash && GetAnsiText(held.row, m_indexedColumn) == text)
+            return;
+    }
 }
 
 } // namespace litex

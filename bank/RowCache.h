@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -18,6 +17,11 @@ public:
     void Clear();
     // Forgets every row and gives the storage back.
     void Release();
+
+    // One column's texts are also kept packed together, in row order: a
+    // test's draws read that column of rows all over the pool, which the
+    // rows themselves, spread over megabytes, make a cache miss each.
+    void KeepColumnPacked(int column) { m_packedColumn = column; }
 
     // Copies every column of the statement's current row.
     void Capture(sqlite3_stmt* statement);
@@ -50,6 +54,7 @@ private:
         int32_t integer;
     };
     const CellValue& Cell(int row, int column) const;
+    void PackColumnOf(const ColumnValue& read);
     char* Allocate(size_t size);
 
     int m_columns = 0;
@@ -61,9 +66,22 @@ private:
     size_t m_blockUsed = 0;
     size_t m_bytesHeld = 0;
 
+    int m_packedColumn = -1;
+    // Where each row's text starts in m_packedTexts, kNull for NULL.
+    std::vector<uint32_t> m_packedOffsets;
+    std::string m_packedTexts;
+
+    // An open-addressed table of the rows by their text in the indexed
+    // column: one allocation, where a map of strings takes one a row.
+    struct Slot {
+        size_t hash = 0;
+        int row = -1;
+    };
+    void Reindex();
+    void IndexRow(int row);
     int m_indexedColumn = -1;
     int m_indexedRows = 0;
-    std::unordered_map<std::string, int> m_firstRowByText;
+    std::vector<Slot> m_slots;
 };
 
 } // namespace litex

@@ -32,6 +32,19 @@ SQLiteRecordset::~SQLiteRecordset()
 
 int SQLiteRecordset::Open(const CString& sql)
 {
+    return OpenReading(sql, std::numeric_limits<int>::max());
+}
+
+// Nothing shows the default query's rows before the reader is opened on
+// another query, so only its first row is read: a big book is then read
+// once at start-up, for the test's pool.
+void SQLiteRecordset::OpenDefault()
+{
+    OpenReading(GetDefaultSQL(), 0);
+}
+
+int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
+{
     m_strSQL = sql;
     // The rows of the old query go; their storage is kept for the new one.
     FinalizeStatement();
@@ -53,16 +66,15 @@ int SQLiteRecordset::Open(const CString& sql)
     }
     m_pStatement = statement;
     RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
-    // Every row is read at once: the statement then ends, and with it the
-    // read lock on the bank, so other programs may change the bank while
-    // this one runs.
-    FetchRow(std::numeric_limits<int>::max());
+    // The rows are read at once and the statement then ends, or is reset
+    // when rows are left, and with it the read lock on the bank, so other
+    // programs may change the bank while this one runs.
+    FetchRow(lastRowRead);
+    if (!m_bQueryDone) {
+        sqlite3_reset(m_pStatement->m_handle);
+        m_bPaused = true;
+    }
     return MoveFirst();
-}
-
-void SQLiteRecordset::OpenDefault()
-{
-    Open(GetDefaultSQL());
 }
 
 CString SQLiteRecordset::GetDefaultConnect()
@@ -88,6 +100,7 @@ void SQLiteRecordset::FinalizeStatement()
     m_rows.Clear();
     m_bQueryDone = false;
     m_bStepFailed = false;
+    m_bPaused = false;
     const int result = sqlite3_finalize(m_pStatement->m_handle);
     m_pStatement->m_handle = nullptr;
     delete m_pStatement;
@@ -157,9 +170,8 @@ int SQLiteRecordset::CountRows()
     return m_rows.RowCount();
 }
 
-int SQLiteRecordset::RowReachedBy(int n)
+int SQLiteRecordset::RowReachedByReading(int target)
 {
-    const int target = std::max(n, 0);
     return FetchRow(target) ? target : m_rows.RowCount() - 1;
 }
 
@@ -193,8 +205,10 @@ void SQLiteRecordset::Exchange(int rowIndex, int hasRow)
 
 bool SQLiteRecordset::FetchRow(int index)
 {
-    while (m_pStatement != nullptr && !m_bQueryDone && m_rows.RowCount() <= index) {
-        if (m_bStepFailed)
+    // A paused query is read on to its end, so that it holds no lock.
+    const int target = m_bPaused && index >= m_rows.RowCount() ? std::numeric_limits<int>::max() : index;
+    while (m_pStatement != nullptr && !m_bQueryDone && m_rows.RowCount() <= target) {
+        if (m_bStepFailed || m_bPaused)
             RestartQuery();
         if (m_bQueryDone)
             break;
@@ -231,13 +245,14 @@ bool SQLiteRecordset::StepQuery()
     throw SQLiteException(m_pDatabase->m_handle, result);
 }
 
-// SQLite runs a statement whose step failed from its start again; the rows
-// already held are passed over. The reset only repeats the failure that
-// was already reported.
+// SQLite runs a statement whose step failed, or that was paused, from its
+// start again; the rows already held are passed over. The reset only
+// repeats the failure that was already reported.
 void SQLiteRecordset::RestartQuery()
 {
     sqlite3_reset(m_pStatement->m_handle);
     m_bStepFailed = false;
+    m_bPaused = false;
     for (int row = 0; row < m_rows.RowCount(); ++row)
         if (!StepQuery()) {
             m_bQueryDone = true;

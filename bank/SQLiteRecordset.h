@@ -2,7 +2,8 @@
 // A cursor over one SQL query, modelled on a framework recordset. Readers
 // derive from it and copy the current row in DoFieldExchange. Open steps
 // the query to its end once: every row it yields is remembered until Close
-// or the next Open, so reaching any row is a look-up.
+// or the next Open, so reaching any row is a look-up. OpenDefault reads the
+// first row only, and the rest when a row past it is first wanted.
 
 #include "afx/CObject.h"
 #include "afx/CString.h"
@@ -47,8 +48,13 @@ public:
     // cursor stays where it is.
     int CountRows();
     // The row whose values Move(n) would leave in the fields, or -1 when
-    // the query has no rows; the cursor stays where it is.
-    int RowReachedBy(int n);
+    // the query has no rows; the cursor stays where it is. A test's draws
+    // ask this hundreds of thousands of times, mostly of rows held already.
+    int RowReachedBy(int n)
+    {
+        const int target = n > 0 ? n : 0;
+        return target < m_rows.RowCount() ? target : RowReachedByReading(target);
+    }
     // A column of a row that RowReachedBy has named, read as GetString would.
     CString GetStringAt(int row, int column) const;
 
@@ -61,10 +67,16 @@ public:
     int GetInt(int column) const;
     CString GetString(int column) const;
 
+protected:
+    // A column the reader's callers look up row after row, kept packed.
+    void KeepColumnPacked(int column) { m_rows.KeepColumnPacked(column); }
+
 private:
     void FinalizeStatement();
     // Makes row index available if the query has it; false past its end.
     bool FetchRow(int index);
+    int RowReachedByReading(int target);
+    int OpenReading(const CString& sql, int lastRowRead);
     bool StepQuery();
     [[noreturn]] void StopAtRowLimit();
     void RestartQuery();
@@ -81,6 +93,8 @@ private:
     bool m_bQueryDone = false;
     // A failed step leaves the statement to start over on the next one.
     bool m_bStepFailed = false;
+    // Reset after its first rows; read on from its start when more are wanted.
+    bool m_bPaused = false;
 };
 
 } // namespace litex

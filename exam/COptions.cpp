@@ -52,9 +52,13 @@ void COptions::ClearOutcomes()
     m_answered.RemoveAll();
 }
 
+// Built in one piece: the class filter makes a key a row of the pool.
 CString COptions::MakeKey(const CString& number) const
 {
-    return m_strTable + "." + number;
+    std::string key;
+    key.reserve(m_strTable.Bytes().size() + 1 + number.Bytes().size());
+    key.append(m_strTable.Bytes()).append(1, '.').append(number.Bytes());
+    return CString(std::move(key));
 }
 
 void COptions::AddMissed(const CString& number) { Add(m_missed, MakeKey(number)); }
@@ -71,31 +75,32 @@ bool COptions::IsTagged1(const CString& number) const { return m_tagged1.Contain
 bool COptions::IsTagged2(const CString& number) const { return m_tagged2.Contains(MakeKey(number)); }
 bool COptions::IsAnswered(const CString& number) const { return m_answered.Contains(MakeKey(number)); }
 
-// Any flag other than 0 counts as checked.
+// Any flag other than 0 counts as checked. A set is asked only when a flag
+// makes the answer depend on it: a pool of thousands is filtered a row at a
+// time, and most rows fail at the first question asked of them.
 bool COptions::Matches(const CString& number) const
 {
     const CString key = MakeKey(number);
-    const bool answered = m_answered.Contains(key);
-    const bool missed = m_missed.Contains(key);
-    const bool correct = m_correct.Contains(key);
-    const bool tagged1 = m_tagged1.Contains(key);
-    const bool tagged2 = m_tagged2.Contains(key);
+    const auto holds = [&key](const CMapStringToString& set) { return set.Contains(key); };
 
-    if (m_bNew == 0 && !answered)
+    if (m_bNew == 0 && !holds(m_answered))
         return false;
-    if (m_bMissed == 0 && missed)
+    if (m_bMissed == 0 && holds(m_missed))
         return false;
-    if (m_bCorrect == 0 && correct)
+    if (m_bCorrect == 0 && holds(m_correct))
         return false;
-    if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && answered && !missed && !correct)
+    if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && holds(m_answered) && !holds(m_missed) &&
+        !holds(m_correct))
         return false;
+    if (m_bUntagged != 0 && m_bTagged1 != 0 && m_bTagged2 != 0)
+        return true;
+    const bool tagged1 = holds(m_tagged1);
+    const bool tagged2 = holds(m_tagged2);
     if (m_bUntagged == 0 && !tagged1 && !tagged2)
         return false;
     if (m_bTagged1 == 0 && tagged1)
         return false;
-    if (m_bTagged2 == 0 && tagged2)
-        return false;
-    return true;
+    return m_bTagged2 != 0 || !tagged2;
 }
 
 // Table name and filter come from files other people send: each goes into

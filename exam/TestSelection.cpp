@@ -55,19 +55,21 @@ void TestSelection::SelectSequential(int n)
 // Draws land on row r * P / 32767, so only the largest draw steps past the
 // last row; the product is 64-bit so that huge pools stay defined. A draw
 // only names the row the reader would move to: the reader moves once, to
-// the last draw, and the class filter is asked once a row, since the record
-// does not change while a test is drawn.
+// the last draw. A row, once considered, can change nothing more, since the
+// record does not change while a test is drawn and the list only grows; a
+// filter that few rows pass takes all 10 * P draws, mostly of such rows.
 void TestSelection::SelectRandom(int n, int poolSize)
 {
     m_random.Seed(static_cast<unsigned>(m_clock()));
     if (n <= 0)
         return;
-    std::vector<Verdict> verdicts(static_cast<size_t>(poolSize), Verdict::Unknown);
+    std::vector<bool> considered(static_cast<size_t>(poolSize), false);
     const int64_t lastDraw = int64_t(10) * poolSize;
     int row = kCurrentFields;
     int target = 0;
     for (int64_t i = 0;; ++i) {
-        Consider(row, verdicts, n);
+        if (row < 0 || row >= poolSize || !considered[static_cast<size_t>(row)])
+            Consider(row, considered, n);
         const int64_t r = m_random.Next();
         target = static_cast<int>(r * poolSize / afx::RAND_MAX_CRT);
         row = m_pool.RowReachedBy(target);
@@ -77,21 +79,14 @@ void TestSelection::SelectRandom(int n, int poolSize)
     m_pool.Move(target);
 }
 
-void TestSelection::Consider(int row, std::vector<Verdict>& verdicts, int& n)
+// The class filter is asked once a row of the pool; the fields' own
+// candidate and rows past the pool's size, every time.
+void TestSelection::Consider(int row, std::vector<bool>& considered, int& n)
 {
-    Verdict* verdict = row >= 0 && row < static_cast<int>(verdicts.size()) ? &verdicts[static_cast<size_t>(row)]
-                                                                             : nullptr;
-    if (verdict != nullptr && *verdict == Verdict::Fails)
-        return;
+    if (row >= 0 && row < static_cast<int>(considered.size()))
+        considered[static_cast<size_t>(row)] = true;
     const CString candidate = row == kCurrentFields ? m_pool.m_strNumber : m_pool.NumberAt(row);
-    if (verdict == nullptr || *verdict == Verdict::Unknown) {
-        const bool passes = m_test.Matches(candidate);
-        if (verdict != nullptr)
-            *verdict = passes ? Verdict::Passes : Verdict::Fails;
-        if (!passes)
-            return;
-    }
-    if (!m_list.Contains(candidate)) {
+    if (m_test.Matches(candidate) && !m_list.Contains(candidate)) {
         m_list.Add(candidate);
         --n;
     }

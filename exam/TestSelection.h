@@ -35,11 +35,10 @@ public:
     void SelectRandom(int n, int poolSize);
 
 private:
-    enum class Verdict : signed char { Unknown, Passes, Fails };
     // The first candidate is whatever the reader's fields hold.
     static constexpr int kCurrentFields = -2;
     // Adds the candidate of a row to the list when it passes and is new.
-    void Consider(int row, std::vector<Verdict>& verdicts, int& n);
+    void Consider(int row, std::vector<bool>& considered, int& n);
 
     CQuestionSet& m_pool;
     const COptions& m_test;

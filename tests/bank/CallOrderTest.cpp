@@ -88,3 +88,31 @@ TEST(SqliteCallOrder, AFailedStepIsReportedAndTheNextMoveReadsOnWhereItStopped)
     EXPECT_EQ(reader.m_nFirst, 3);
     EXPECT_EQ(reader.MoveNext(), 0);
 }
+
+// Nothing shows the default query's rows, so start-up reads its first row
+// only; the bank stays free for writers, and a later move reads on.
+TEST(SqliteCallOrder, TheDefaultQueryReadsOneRowHoldsNoLockAndReadsOnWhenMoved)
+{
+    TestBank bank("CREATE TABLE T(k INTEGER, s TEXT); INSERT INTO T VALUES(1,'a'), (2,'b'), (3,'c');");
+    struct DefaultReader : PairReader {
+        using PairReader::PairReader;
+        CString GetDefaultSQL() override { return "SELECT * FROM T"; }
+    } reader(bank.Database());
+    sqlite_log::Clear();
+    reader.OpenDefault();
+    EXPECT_EQ(sqlite_log::WithoutColumnReads(),
+              (Calls{"sqlite3_prepare_v2", "sqlite3_reset", "sqlite3_step", "sqlite3_reset"}));
+    EXPECT_EQ(reader.m_nFirst, 1);
+
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(bank.Path().c_str(), &writer), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(writer, "INSERT INTO T VALUES(4,'d')", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(writer);
+
+    sqlite_log::Clear();
+    reader.MoveLast();
+    EXPECT_EQ(reader.m_nFirst, 4);
+    EXPECT_EQ(sqlite_log::WithoutColumnReads(),
+              (Calls{"sqlite3_reset", "sqlite3_step", "sqlite3_step", "sqlite3_step", "sqlite3_step",
+                     "sqlite3_step"}));
+}
