@@ -6,6 +6,8 @@ namespace afx {
 
 constexpr int kAbortBankSelection = -1;
 constexpr int kAbortSQLite = -3;
+// The user would not go on with a bank that changed under the program.
+constexpr int kAbortBankChanged = -4;
 
 [[noreturn]] inline void ThrowAbortSignal(int code)
 {

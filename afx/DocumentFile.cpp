@@ -2,6 +2,10 @@
 
 #include <ext/stdio_filebuf.h>
 
+#include <dirent.h>
+#include <sys/file.h>
+
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -55,6 +59,42 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
+// ".NAME.XXXXXX", where mkostemp put six letters or digits.
+bool IsTemporaryOf(const std::string& entry, const std::string& name)
+{
+    const std::string prefix = "." + name + ".";
+    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (size_t i = prefix.size(); i < entry.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(entry[i])))
+            return false;
+    return true;
+}
+
+// A save that was killed leaves its temporary file behind. Every save holds
+// its own temporary file locked while it lives, so one that can be locked
+// now belongs to no running save; links and other kinds of file are never
+// ours to remove.
+void RemoveOrphanedTemporaries(const std::string& folder, const std::string& name)
+{
+    DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+    if (listing == nullptr)
+        return;
+    while (const dirent* entry = readdir(listing)) {
+        if (!IsTemporaryOf(entry->d_name, name))
+            continue;
+        const std::string path = folder + entry->d_name;
+        const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info{};
+        if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+            unlink(path.c_str());
+        close(fd);
+    }
+    closedir(listing);
+}
+
 void SyncFolder(const std::string& file)
 {
     const size_t slash = file.rfind('/');
@@ -89,6 +129,11 @@ FileFault DocumentReader::Open(const CString& path)
     return FileFault::none;
 }
 
+CString ResolvedPath(const CString& path)
+{
+    return FinalTarget(path.Bytes());
+}
+
 FileFault ReplaceFileContents(const CString& path, const std::string& bytes)
 {
     const std::string target = FinalTarget(path.Bytes());
@@ -108,10 +153,12 @@ FileFault ReplaceFileContents(const CString& path, const std::string& bytes)
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = target.substr(folder.size());
+    RemoveOrphanedTemporaries(folder, name);
     std::string temporary = folder + "." + name + ".XXXXXX";
     const int fd = mkostemp(&temporary[0], O_CLOEXEC);
     if (fd < 0)
         return FileFaultFromErrno(errno);
+    flock(fd, LOCK_EX | LOCK_NB);
 
     int error = 0;
     errno = 0;

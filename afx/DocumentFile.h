@@ -31,11 +31,16 @@ private:
     uint64_t m_size = 0;
 };
 
+// The file that writing to path lands in: the end of its chain of links.
+CString ResolvedPath(const CString& path);
+
 // Writes bytes as the new contents of path: into a fresh uniquely named
 // file in the same folder, flushed to disk, then renamed over the old one.
 // A symbolic link is written through to its target; the old file's
 // permissions are kept; a read-only file is refused. On failure the old
-// file is untouched and no temporary file stays behind.
+// file is untouched and no temporary file stays behind; one that a killed
+// save of the same file left is removed first. Callers that must not race
+// another save of the same file hold its FolderLock.
 FileFault ReplaceFileContents(const CString& path, const std::string& bytes);
 
 } // namespace afx

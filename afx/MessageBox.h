@@ -17,6 +17,7 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 constexpr unsigned MB_OK = 0;
 constexpr unsigned MB_YESNOCANCEL = 3;
+constexpr unsigned MB_YESNO = 4;
 
 class MessageSink {
 public:

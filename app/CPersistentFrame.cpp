@@ -31,14 +31,22 @@ CString CPersistentFrame::FormatRect(const QRect& rect)
     return text;
 }
 
+// The settings file is the user's to edit: a field that is no number a
+// screen could hold makes the whole rectangle the default, before any
+// arithmetic can overflow on it.
 QRect CPersistentFrame::ParseRect(const CString& text)
 {
     constexpr int kFieldOffsets[4] = {0, 5, 10, 15};
+    constexpr long kFarthest = 100000;
     if (text.GetLength() < 19)
         return kDefaultRect;
     int values[4];
-    for (int i = 0; i < 4; ++i)
-        values[i] = std::atoi(static_cast<const char*>(text) + kFieldOffsets[i]);
+    for (int i = 0; i < 4; ++i) {
+        const long value = std::strtol(static_cast<const char*>(text) + kFieldOffsets[i], nullptr, 10);
+        if (value < -kFarthest || value > kFarthest)
+            return kDefaultRect;
+        values[i] = static_cast<int>(value);
+    }
     const int width = values[2] - values[0];
     const int height = values[3] - values[1];
     if (width <= 0 || height <= 0)

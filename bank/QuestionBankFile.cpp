@@ -73,9 +73,20 @@ std::string ImmutableUri(const std::string& path)
 
 constexpr int kReadOnly = SQLITE_OPEN_READONLY;
 
+std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath);
+
 } // namespace
 
 std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath)
+{
+    std::string problem = OpenBankFile(database, nativePath);
+    database.RememberBankFile();
+    return problem;
+}
+
+namespace {
+
+std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath)
 {
     // A full path starts with '/', so SQLite can never take it for a URI.
     const std::string path = afx::FullPath(nativePath).Bytes();
@@ -107,4 +118,5 @@ std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath
     return "The question bank %1 cannot be read here: it needs files beside it that cannot be created.";
 }
 
+} // namespace
 } // namespace litex

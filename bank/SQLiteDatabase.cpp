@@ -2,6 +2,9 @@
 
 #include "BankLimits.h"
 
+#include "afx/AbortSignal.h"
+#include "afx/MessageBox.h"
+
 #include <sqlite3.h>
 
 namespace litex {
@@ -22,6 +25,35 @@ void SQLiteDatabase::ArmStatementClock()
 bool SQLiteDatabase::StatementTimeIsUp() const
 {
     return std::chrono::steady_clock::now() > m_deadline;
+}
+
+void SQLiteDatabase::RememberBankFile()
+{
+    m_bankFile = afx::IdentityOf(m_strPath.c_str());
+}
+
+void SQLiteDatabase::ConfirmBankUnchanged()
+{
+    if (!m_bankFile.exists)
+        return;
+    const afx::FileIdentity now = afx::IdentityOf(m_strPath.c_str());
+    if (now == m_bankFile)
+        return;
+    const CString path(m_strPath);
+    if (!now.SameFile(m_bankFile)) {
+        m_bankFile = now;
+        afx::MessageBoxNamingFile("The question bank %1 was replaced or removed since Quillo opened it. Quillo "
+                                  "goes on with the questions it opened; start Quillo again to use the new bank.",
+                                  path);
+        return;
+    }
+    const int answer = afx::MessageBoxNamingFile(
+        "The question bank %1 was changed by another program since Quillo opened it: its books and questions "
+        "may no longer be the ones this test was set up on.\nGo on with the bank as it is now?",
+        path, afx::MB_YESNO);
+    if (answer != afx::IDYES)
+        afx::ThrowAbortSignal(afx::kAbortBankChanged);
+    m_bankFile = now;
 }
 
 } // namespace litex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "afx/FileIdentity.h"
+
 #include <chrono>
 #include <string>
 
@@ -25,7 +27,17 @@ public:
     // The bank's full native path, for messages that name it.
     std::string m_strPath;
 
+    // Taken once the bank is open, so that a bank another program changes
+    // or replaces while this one runs is noticed at the next query.
+    void RememberBankFile();
+    // Before a query: a bank changed in place since it was opened (or last
+    // confirmed) is used only when the user says so, else the abort signal
+    // -4 ends the command; one replaced or removed is told of once, and the
+    // connection goes on reading the file it opened.
+    void ConfirmBankUnchanged();
+
 private:
+    afx::FileIdentity m_bankFile;
     std::chrono::steady_clock::time_point m_deadline = std::chrono::steady_clock::time_point::max();
 };
 

@@ -45,6 +45,7 @@ void SQLiteRecordset::OpenDefault()
 
 int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
 {
+    m_pDatabase->ConfirmBankUnchanged();
     m_strSQL = sql;
     // The rows of the old query go; their storage is kept for the new one.
     FinalizeStatement();

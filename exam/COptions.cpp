@@ -9,6 +9,34 @@ void Add(CMapStringToString& set, const CString& key)
 {
     set.SetAt(key, CString());
 }
+// Adds every key of from that into lacks; returns whether it added any.
+bool Union(CMapStringToString& into, const CMapStringToString& from)
+{
+    bool changed = false;
+    for (const auto& [key, value] : from)
+        if (!into.Contains(key)) {
+            into.SetAt(key, value);
+            changed = true;
+        }
+    return changed;
+}
+
+// Keys added on the other side since base are added here; keys it removed
+// since base, and that this side still holds as base had them, go.
+bool MergeTags(CMapStringToString& mine, const CMapStringToString& saved, const CMapStringToString& base)
+{
+    bool changed = false;
+    for (const auto& [key, value] : saved)
+        if (!base.Contains(key) && !mine.Contains(key)) {
+            mine.SetAt(key, value);
+            changed = true;
+        }
+    for (const auto& [key, value] : base)
+        if (!saved.Contains(key))
+            changed = mine.RemoveKey(key) || changed;
+    return changed;
+}
+
 void Merge(CMapStringToString& into, CMapStringToString&& from)
 {
     if (into.IsEmpty()) {
@@ -184,4 +212,13 @@ void COptions::MergeFrom(COptions&& loaded)
     Merge(m_correct, std::move(loaded.m_correct));
     Merge(m_tagged1, std::move(loaded.m_tagged1));
     Merge(m_tagged2, std::move(loaded.m_tagged2));
+}
+
+bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
+{
+    bool changed = Union(m_answered, saved.m_answered);
+    changed = Union(m_missed, saved.m_missed) || changed;
+    changed = Union(m_correct, saved.m_correct) || changed;
+    changed = MergeTags(m_tagged1, saved.m_tagged1, base.m_tagged1) || changed;
+    return MergeTags(m_tagged2, saved.m_tagged2, base.m_tagged2) || changed;
 }

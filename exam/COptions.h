@@ -58,6 +58,14 @@ public:
     // file throws CArchiveException and leaves this record as it was.
     void Serialize(CArchive& archive) override;
 
+    // Takes in the outcomes another window saved to this record, read whole
+    // into saved, since base was read or saved here; this record's settings
+    // stay. What was ever answered, missed or correct is kept from both. A
+    // tag follows the last deliberate change on either side: one this record
+    // added or removed since base stays so, and so does one the other added
+    // or removed. Returns whether anything here changed.
+    bool MergeSavedElsewhere(const COptions& saved, const COptions& base);
+
 private:
     void Store(CArchive& archive);
     void Load(CArchive& archive);

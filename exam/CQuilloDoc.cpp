@@ -81,3 +81,16 @@ void CQuilloDoc::StartRecordFromBank()
     m_test.m_strTitle = m_pBooks->m_strTitle;
     m_test.m_strCount = m_pCounts->m_strCount;
 }
+
+bool CQuilloDoc::MergeSavedElsewhere(CArchive& archive)
+{
+    COptions saved;
+    saved.Serialize(archive);
+    return m_test.MergeSavedElsewhere(saved, m_synced);
+}
+
+void CQuilloDoc::OnSyncedWithFile()
+{
+    m_synced.m_tagged1 = m_test.m_tagged1;
+    m_synced.m_tagged2 = m_test.m_tagged2;
+}

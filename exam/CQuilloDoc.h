@@ -28,7 +28,15 @@ public:
     // first opens the bank as a new document would, then loads the file.
     bool OnOpenDocument(const CString& path) override;
 
+protected:
+    bool MergeSavedElsewhere(CArchive& archive) override;
+    void OnSyncedWithFile() override;
+
 private:
     void OpenBank();
     void StartRecordFromBank();
+
+    // The tags as the record file held them when this window last read or
+    // wrote it, to tell this window's changes from another's.
+    COptions m_synced;
 };

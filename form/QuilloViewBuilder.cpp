@@ -12,6 +12,7 @@
 #include "bank/CQuestionCountSet.h"
 #include "bank/CQuestionSet.h"
 
+#include "afx/AbortSignal.h"
 #include "afx/MessageBox.h"
 #include "afx/ui/CDocument.h"
 
@@ -88,8 +89,8 @@ void CQuilloView::RunFilteredPool()
 {
     try {
         RunPoolQuery(m_pTest->BuildSelectWhere());
-    } catch (int) {
-        if (m_pTest->m_strFilter.IsEmpty())
+    } catch (int code) {
+        if (code != afx::kAbortSQLite || m_pTest->m_strFilter.IsEmpty())
             throw;
         RunPoolQuery(m_pTest->BuildSelectAll());
     }

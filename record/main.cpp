@@ -8,6 +8,7 @@
 
 #include "afx/CArchive.h"
 #include "afx/DocumentFile.h"
+#include "afx/FolderLock.h"
 
 #include <cstdio>
 #include <fstream>
@@ -74,6 +75,7 @@ int Build(const std::string& jsonPath, const std::string& outPath)
     CArchive archive(bytes);
     record.Serialize(archive);
     archive.Flush();
+    const afx::FolderLock lock(afx::ResolvedPath(outPath.c_str()));
     const afx::FileFault fault = afx::ReplaceFileContents(outPath.c_str(), bytes.str());
     if (fault != afx::FileFault::none)
         return Fail(outPath, fault == afx::FileFault::diskFull ? "the disk is full" : "cannot be written");

@@ -1,5 +1,6 @@
 #include "CDocument.h"
 
+#include "CFrameWnd.h"
 #include "CSingleDocTemplate.h"
 #include "CWinApp.h"
 #include "CommandIds.h"
@@ -7,6 +8,7 @@
 #include "afx/CArchive.h"
 #include "afx/DocumentFile.h"
 #include "afx/FilePath.h"
+#include "afx/FolderLock.h"
 #include "afx/MessageBox.h"
 
 #include <ios>
@@ -28,6 +30,8 @@ bool CDocument::OnNewDocument()
 {
     DeleteContents();
     m_strPathName.Empty();
+    m_strSyncedPath.Empty();
+    m_syncedIdentity = FileIdentity();
     SetModifiedFlag(false);
     return true;
 }
@@ -52,12 +56,60 @@ bool CDocument::OnOpenDocument(const CString& path)
             return false;
         }
     }
+    RememberFileState(ResolvedPath(path));
     SetModifiedFlag(false);
     return true;
 }
 
+bool CDocument::MergeSavedElsewhere(CArchive&)
+{
+    return false;
+}
+
+void CDocument::RememberFileState(const CString& target)
+{
+    m_strSyncedPath = target;
+    m_syncedIdentity = IdentityOf(target);
+    OnSyncedWithFile();
+}
+
+CDocument::MergeOutcome CDocument::MergeChangesOnDisk(const CString& target)
+{
+    if (target != m_strSyncedPath)
+        return MergeOutcome::nothingToMerge;
+    const FileIdentity onDisk = IdentityOf(target);
+    if (!onDisk.exists || onDisk == m_syncedIdentity)
+        return MergeOutcome::nothingToMerge;
+    DocumentReader file;
+    bool readable = file.Open(target) == FileFault::none;
+    if (readable && file.Size() != 0) {
+        try {
+            CArchive archive(file.Stream(), file.Size());
+            return MergeSavedElsewhere(archive) ? MergeOutcome::merged : MergeOutcome::nothingToMerge;
+        } catch (const CArchiveException&) {
+            readable = false;
+        } catch (const std::ios_base::failure&) {
+            readable = false;
+        }
+    }
+    if (readable)
+        return MergeOutcome::nothingToMerge;
+    const int answer = MessageBoxNamingFile("%1 was changed by another window or program since it was opened "
+                                            "here, and it can no longer be read, so nothing of it can be kept.\n"
+                                            "Replace it with what this window holds?",
+                                            target, MB_YESNO);
+    return answer == IDYES ? MergeOutcome::replace : MergeOutcome::cancel;
+}
+
+// Two windows on one record both save into it: the folder is held from
+// reading what the other saved to renaming this save over it.
 bool CDocument::OnSaveDocument(const CString& path)
 {
+    const CString target = ResolvedPath(path);
+    FolderLock lock(target);
+    const MergeOutcome merge = MergeChangesOnDisk(target);
+    if (merge == MergeOutcome::cancel)
+        return false;
     std::ostringstream bytes;
     FileFault fault = FileFault::none;
     try {
@@ -73,7 +125,10 @@ bool CDocument::OnSaveDocument(const CString& path)
         MessageBoxNamingFile(FileFaultPrompt(fault, true), path);
         return false;
     }
+    RememberFileState(target);
     SetModifiedFlag(false);
+    if (merge == MergeOutcome::merged && m_pDocTemplate != nullptr && m_pDocTemplate->Frame() != nullptr)
+        m_pDocTemplate->Frame()->SetMessageText("Answers saved to this record by another window were kept.");
     return true;
 }
 

@@ -7,6 +7,9 @@
 
 #include "afx/CObject.h"
 #include "afx/CString.h"
+#include "afx/FileIdentity.h"
+
+class CArchive;
 
 namespace afx {
 
@@ -40,7 +43,24 @@ public:
 
     bool OnCmdMsg(int id, CCmdUI* ui) override;
 
+protected:
+    // Another window or program saved the file this document last read or
+    // wrote: the document takes in what it saved, read from archive, before
+    // its own contents are written over it. Returns whether that changed
+    // the document. A document that keeps nothing of others' saves leaves
+    // the base's false. Throws CArchiveException for a file it cannot read.
+    virtual bool MergeSavedElsewhere(CArchive& archive);
+    // The file on disk now holds what the document holds: opened or saved.
+    virtual void OnSyncedWithFile() {}
+
 private:
+    enum class MergeOutcome { nothingToMerge, merged, replace, cancel };
+    // Under the folder's lock: takes in a save made elsewhere since this
+    // document last read or wrote target, or asks to replace what cannot
+    // be read.
+    MergeOutcome MergeChangesOnDisk(const CString& target);
+    void RememberFileState(const CString& target);
+
     static const CommandEntry<CDocument> kMessageMap[2];
     void OnFileSave() { DoFileSave(); }
     void OnFileSaveAs() { DoSave(CString(), true); }
@@ -48,6 +68,9 @@ private:
     CString m_strPathName;
     CString m_strTitle;
     bool m_bModified = false;
+    // The file as it stood when this document last read or wrote it.
+    CString m_strSyncedPath;
+    FileIdentity m_syncedIdentity;
     CSingleDocTemplate* m_pDocTemplate = nullptr;
 };
 

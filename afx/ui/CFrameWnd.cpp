@@ -21,6 +21,10 @@
 #include <exception>
 
 namespace afx {
+namespace {
+// Long enough to be read, short enough not to stand as the window's state.
+constexpr int kMessageTextMs = 15000;
+} // namespace
 
 const CommandEntry<CFrameWnd> CFrameWnd::kMessageMap[] = {
     {ID_VIEW_TOOLBAR, &CFrameWnd::OnViewToolbar, &CFrameWnd::OnUpdateViewToolbar},
@@ -201,6 +205,11 @@ void CFrameWnd::OnViewToolbar()
 {
     if (auto* bar = findChild<QToolBar*>())
         bar->setVisible(!bar->isVisible());
+}
+
+void CFrameWnd::SetMessageText(const CString& text)
+{
+    statusBar()->showMessage(ToQt(text), kMessageTextMs);
 }
 
 void CFrameWnd::OnViewStatusBar()

@@ -45,6 +45,8 @@ public:
     void InitialUpdateFrame();
     virtual void ActivateFrame(int showCommand);
     void SetCaption(const QString& caption);
+    // A passing word in the status bar, as the framework's SetMessageText.
+    void SetMessageText(const CString& text);
     void DestroyWindow();
 
     bool OnCmdMsg(int id, CCmdUI* ui) override;

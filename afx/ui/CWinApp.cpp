@@ -6,6 +6,7 @@
 #include "QtText.h"
 #include "ShellAssociation.h"
 
+#include "afx/DocumentFile.h"
 #include "afx/FilePath.h"
 
 #include <QDir>
@@ -13,7 +14,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 #include <cassert>
+#include <cstdio>
 
 namespace afx {
 
@@ -54,12 +58,25 @@ void CWinApp::SetRegistryKey(const char* key)
     m_pProfile.reset();
 }
 
+// The settings are saved by writing a new file and renaming it over the
+// old one. A link is followed to the file it names, so the link stays; what
+// is not an ordinary file (a device, a folder) is never replaced: the
+// settings then live only as long as the program, in a file that cannot
+// come to be, below a name that is not a folder.
 QSettings& CWinApp::Profile()
 {
     if (!m_pProfile) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
                                ToQt(m_strRegistryKey);
-        m_pProfile = std::make_unique<QSettings>(folder + "/" + m_pszAppName + ".conf", QSettings::IniFormat);
+        const CString target = ResolvedPath(PathFromQt(folder + "/" + m_pszAppName + ".conf"));
+        QString file = PathToQt(target);
+        struct stat info{};
+        if (stat(target, &info) == 0 && !S_ISREG(info.st_mode)) {
+            std::fprintf(stderr, "quillo: settings are not kept: %s is not an ordinary file\n",
+                         static_cast<const char*>(target));
+            file = "/dev/null/" + QString(m_pszAppName) + ".conf";
+        }
+        m_pProfile = std::make_unique<QSettings>(file, QSettings::IniFormat);
     }
     return *m_pProfile;
 }

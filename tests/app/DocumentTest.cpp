@@ -3,8 +3,18 @@
 #include "afx/ui/CommandIds.h"
 #include "form/FormIds.h"
 
+#include "afx/CArchive.h"
+#include "afx/DocumentFile.h"
+
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QStatusBar>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <sstream>
 
 using namespace form;
 
@@ -60,6 +70,81 @@ TEST_F(DocumentTest, SaveWritesTheRecordAndOpenMergesIt)
     EXPECT_TRUE(Document()->m_test.IsCorrect("1"));
     EXPECT_TRUE(Document()->m_test.IsMissed("9"));
     EXPECT_EQ(ControlText(IDC_CURRENT), "1");
+}
+
+namespace {
+// What another window does to the record: reads it whole, changes it, and
+// saves it through the same safe replace.
+void SaveFromAnotherWindow(const TempFolder& folder, const std::string& name,
+                           const std::function<void(COptions&)>& change)
+{
+    COptions record;
+    const std::string bytes = folder.Read(name);
+    std::istringstream in(bytes);
+    CArchive loading(in, bytes.size());
+    record.Serialize(loading);
+    change(record);
+    std::ostringstream out;
+    CArchive storing(out);
+    record.Serialize(storing);
+    storing.Flush();
+    ASSERT_EQ(afx::ReplaceFileContents(folder.File(name).c_str(), out.str()), afx::FileFault::none);
+}
+bool Exists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+} // namespace
+
+// Two windows on one record: each save keeps what the other saved since,
+// and a tag follows whichever window changed it last.
+TEST_F(DocumentTest, SavingMergesWhatAnotherWindowSavedAndClearsTemporariesOfKilledSaves)
+{
+    ASSERT_TRUE(Start());
+    Answer(IDC_RADIO_A);
+    Document()->m_test.AddTagged1("20");
+    Document()->m_test.AddTagged1("21");
+    const std::string record = folder.File("shared.nve");
+    ASSERT_TRUE(Document()->DoSave(record.c_str(), true));
+
+    SaveFromAnotherWindow(folder, "shared.nve", [](COptions& other) {
+        other.AddAnswered("7");
+        other.AddMissed("7");
+        other.AddTagged2("8");
+        other.RemoveTagged1("21");
+    });
+    Document()->m_test.RemoveTagged1("20");
+    Document()->m_test.AddAnswered("3");
+    // Left by saves that were killed; one still being written is locked.
+    folder.Write(".shared.nve.Ab12Cd", "half");
+    folder.Write(".shared.nve.Zz99Yy", "busy");
+    const int busy = open(folder.File(".shared.nve.Zz99Yy").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(busy, LOCK_EX), 0);
+    folder.Write("victim", "not ours");
+    ASSERT_EQ(symlink(folder.File("victim").c_str(), folder.File(".shared.nve.Qq11Ww").c_str()), 0);
+
+    ASSERT_TRUE(Document()->DoFileSave());
+    COptions& mine = Document()->m_test;
+    EXPECT_TRUE(mine.IsCorrect("1") && mine.IsAnswered("3") && mine.IsMissed("7") && mine.IsTagged2("8"));
+    EXPECT_FALSE(mine.IsTagged1("20") || mine.IsTagged1("21"));
+    EXPECT_EQ(Frame()->statusBar()->currentMessage(), "Answers saved to this record by another window were kept.");
+    SaveFromAnotherWindow(folder, "shared.nve", [](COptions& saved) {
+        EXPECT_TRUE(saved.IsCorrect("1") && saved.IsAnswered("3") && saved.IsMissed("7") && saved.IsTagged2("8"));
+        EXPECT_FALSE(saved.IsTagged1("20") || saved.IsTagged1("21"));
+    });
+    EXPECT_FALSE(Exists(folder.File(".shared.nve.Ab12Cd")));
+    EXPECT_TRUE(Exists(folder.File(".shared.nve.Zz99Yy")));
+    EXPECT_EQ(folder.Read(".shared.nve.Qq11Ww"), "not ours");
+    close(busy);
+
+    // What can no longer be read is replaced only when the user says so.
+    folder.Write("shared.nve", "\x05" "BO");
+    messages.answers = {afx::IDNO};
+    EXPECT_FALSE(Document()->DoFileSave());
+    EXPECT_EQ(folder.Read("shared.nve"), "\x05" "BO");
+    messages.answers = {afx::IDYES};
+    EXPECT_TRUE(Document()->DoFileSave());
+    EXPECT_EQ(folder.Read("shared.nve").substr(0, 6), "\x05" "BOOK1");
 }
 
 TEST_F(DocumentTest, ADamagedRecordLeavesTheOutcomesInMemoryAlone)

@@ -9,6 +9,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <cstdlib>
+#include <filesystem>
+
 class FrameTest : public AppTest {
 protected:
     FrameTest() { AddBank("only.db"); }
@@ -76,6 +79,34 @@ TEST_F(FrameTest, ShortOrOddRectanglesFallBackToTheDefault)
     EXPECT_EQ(CPersistentFrame::ParseRect("0500 0500 0100 0100"), CPersistentFrame::kDefaultRect);
     EXPECT_EQ(CPersistentFrame::ParseRect("xxxxxxxxxxxxxxxxxxxxxx"), CPersistentFrame::kDefaultRect);
     EXPECT_EQ(CPersistentFrame::ParseRect(" 100  200  700  900"), QRect(100, 200, 600, 700));
+    // Numbers no screen holds, whose width would overflow an int.
+    EXPECT_EQ(CPersistentFrame::ParseRect("-2000000000 0 2000000000 100"), CPersistentFrame::kDefaultRect);
+    EXPECT_EQ(CPersistentFrame::ParseRect("0010 0010 99999999999999999999"), CPersistentFrame::kDefaultRect);
+}
+
+// Settings the user keeps elsewhere through a link are written there; a
+// link to a device is never replaced by a file of ours.
+TEST_F(FrameTest, ASettingsLinkIsWrittenThroughAndADeviceIsNeverReplaced)
+{
+    const std::string config = std::string(getenv("XDG_CONFIG_HOME")) + "/Norvane Examiner";
+    std::filesystem::create_directories(config);
+    const std::string settings = config + "/quillo.conf";
+    std::filesystem::remove(settings);
+    folder.Write("kept.conf", "");
+    std::filesystem::create_symlink(folder.File("kept.conf"), settings);
+    ASSERT_TRUE(Start());
+    Close();
+    EXPECT_TRUE(std::filesystem::is_symlink(settings));
+    EXPECT_NE(folder.Read("kept.conf").find("Rect="), std::string::npos);
+
+    Stop();
+    std::filesystem::remove(settings);
+    std::filesystem::create_symlink("/dev/full", settings);
+    ASSERT_TRUE(Start());
+    Close();
+    EXPECT_TRUE(std::filesystem::is_symlink(settings));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    std::filesystem::remove(settings);
 }
 
 TEST_F(FrameTest, HiddenBarsStayHidden)

@@ -92,7 +92,10 @@ TEST(QuestionBankFile, ABankLeftHalfWrittenIsRolledBackAndRead)
     EXPECT_NE(access((path + "-journal").c_str(), F_OK), 0);
 }
 
-TEST(QuestionBankFile, AnotherProgramCanWriteWhileTheRowsAreHeld)
+// The rows held keep no lock, so another program may change the bank; the
+// next query asks before it reads a bank that is not the one opened, and a
+// bank replaced by another file is told of while the opened one goes on.
+TEST(QuestionBankFile, ABankChangedOrReplacedUnderTheProgramIsUsedOnlyAsTheUserConfirms)
 {
     TestBank bank(kTwoRows);
     PairReader reader(bank.Database());
@@ -102,8 +105,23 @@ TEST(QuestionBankFile, AnotherProgramCanWriteWhileTheRowsAreHeld)
     EXPECT_EQ(Exec(writer, "INSERT INTO T VALUES(3,'three')"), SQLITE_OK) << sqlite3_errmsg(writer);
     sqlite3_close(writer);
     EXPECT_EQ(reader.CountRows(), 2);
+
+    MessageRecorder user;
+    user.answers = {afx::IDNO, afx::IDYES};
+    EXPECT_THROW(reader.Open("SELECT * FROM T"), int);
     reader.Open("SELECT * FROM T");
     EXPECT_EQ(reader.CountRows(), 3);
+    ASSERT_EQ(user.texts.size(), 2u);
+    EXPECT_NE(user.texts[0].find(bank.Path() + " was changed by another program"), std::string::npos);
+
+    const std::string other = bank.Path() + ".new";
+    BuildBankFile(other, "CREATE TABLE T(k INTEGER, s TEXT); INSERT INTO T VALUES(9,'nine');");
+    ASSERT_EQ(std::rename(other.c_str(), bank.Path().c_str()), 0);
+    reader.Open("SELECT * FROM T");
+    reader.Open("SELECT * FROM T");
+    EXPECT_EQ(reader.CountRows(), 3);
+    ASSERT_EQ(user.texts.size(), 3u);
+    EXPECT_NE(user.texts[2].find("was replaced or removed since Quillo opened it"), std::string::npos);
 }
 
 TEST(QuestionBankFile, AQueryWithoutEndStopsAtTheRowCeilingWithAMessageNamingTheBank)

@@ -10,5 +10,9 @@ MessageRecorder::~MessageRecorder()
 int MessageRecorder::Show(const std::string& utf8, unsigned)
 {
     texts.push_back(utf8);
-    return afx::IDOK;
+    if (answers.empty())
+        return afx::IDOK;
+    const int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
 }
