@@ -1,25 +1,39 @@
 #pragma once
-// A compiled HTML Help file, read through chmlib: its pages, pictures and
-// style sheets by path, and what its system file names as the title, the
-// contents file and the default topic.
+// A compiled HTML Help file, read through libmspack's CHM decompressor: its
+// pages, pictures and style sheets by path, and what its system file names
+// as the title, the contents file and the default topic.
+//
+// A help file can arrive from anyone beside a question bank, so reading one
+// is bounded: the file is read into memory whole (64 MiB at most), what the
+// decompressor allocates is capped (64 MiB), one object is 16 MiB at most
+// and may lie no further than 256 MiB into its section, and decompressing
+// all the objects of one file together stops at 1 GiB. A file past a bound
+// reads as a file without that object, or does not open.
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
-struct chmFile;
+#include <memory>
+
+struct mschmd_file;
 
 class ChmFile {
 public:
-    ChmFile() = default;
+    ChmFile();
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
 
     bool Open(const QString& path);
-    bool IsOpen() const { return m_file != nullptr; }
+    // The help file's bytes themselves, as Open reads them.
+    bool OpenBytes(QByteArray bytes);
+    bool IsOpen() const { return m_reader != nullptr; }
+    // Every object the file lists, by its path.
+    QList<QByteArray> Paths() const { return m_objects.keys(); }
 
-    // path as inside the file, with or without its leading '/'; null when
-    // the file has no such object.
+    // path as inside the file, with or without its leading '/', in any
+    // case; null when the file has no such object or it cannot be read.
     QByteArray Read(const QString& path) const;
 
     QString Title() const { return m_title; }
@@ -29,7 +43,10 @@ public:
 private:
     void ReadSystemFile();
 
-    chmFile* m_file = nullptr;
+    class Reader;
+    std::unique_ptr<Reader> m_reader;
+    // The objects by their lower-case path.
+    QHash<QByteArray, mschmd_file*> m_objects;
     QString m_title;
     QString m_contents;
     QString m_defaultTopic;

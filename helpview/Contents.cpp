@@ -17,17 +17,20 @@ std::vector<ContentsEntry> ReadContents(const QString& sitemap)
     ContentsEntry* current = nullptr;
     bool inObject = false;
     int depth = 0;
+    int entries = 0;
     for (auto match = tag.globalMatch(sitemap); match.hasNext();) {
         const auto found = match.next();
         const bool closing = !found.captured(1).isEmpty();
         const QString name = found.captured(2).toLower();
         if (name == "ul") {
-            if (!closing && ++depth > 1)
+            if (!closing && ++depth > 1 && depth <= kDeepestContents)
                 lists.push_back(current && !lists.back()->empty() ? &lists.back()->back().children : lists.back());
-            else if (closing && depth-- > 1 && lists.size() > 1)
+            else if (closing && depth-- > 1 && depth < kDeepestContents && lists.size() > 1)
                 lists.pop_back();
         } else if (name == "object") {
             inObject = !closing;
+            if (!closing && ++entries > kMostContents)
+                break;
             if (!closing) {
                 lists.back()->push_back(ContentsEntry{});
                 current = &lists.back()->back();

@@ -11,4 +11,10 @@ struct ContentsEntry {
     std::vector<ContentsEntry> children;
 };
 
+// Lists nested deeper than kDeepestContents hold their entries at that
+// depth, and entries past kMostContents are left out: a help file can come
+// from anyone, and neither its depth nor its size may take the viewer down.
+constexpr int kDeepestContents = 32;
+constexpr int kMostContents = 100000;
+
 std::vector<ContentsEntry> ReadContents(const QString& sitemap);

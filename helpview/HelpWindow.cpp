@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -12,16 +14,11 @@
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
-
-void AddEntries(const std::vector<ContentsEntry>& entries, QTreeWidgetItem* parent, QTreeWidget* tree)
-{
-    for (const ContentsEntry& entry : entries) {
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
-        item->setText(0, entry.name);
-        item->setData(0, kPageRole, entry.local);
-        AddEntries(entry.children, item, tree);
-    }
-}
+// The ContentsEntry an item shows, whose children it makes when opened.
+constexpr int kEntryRole = Qt::UserRole + 1;
+// A contents tree up to this size opens fully expanded; a larger one makes
+// each branch when it is opened.
+constexpr int kExpandedContents = 500;
 
 // Pages are named by their path inside the help file, from its root.
 QString PagePath(const QUrl& url)
@@ -30,34 +27,70 @@ QString PagePath(const QUrl& url)
     return path.startsWith('/') ? path : "/" + path;
 }
 
+bool InsideHelpFile(const QUrl& url)
+{
+    return (url.scheme().isEmpty() || url.scheme() == "file") && url.host().isEmpty();
+}
+
+QTreeWidgetItem* NewItem(const ContentsEntry& entry)
+{
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, entry.name);
+    item->setData(0, kPageRole, entry.local);
+    item->setData(0, kEntryRole, QVariant::fromValue(static_cast<const void*>(&entry)));
+    item->setChildIndicatorPolicy(entry.children.empty() ? QTreeWidgetItem::DontShowIndicator
+                                                         : QTreeWidgetItem::ShowIndicator);
+    return item;
+}
+
+int CountEntries(const std::vector<ContentsEntry>& top)
+{
+    int count = 0;
+    std::vector<const std::vector<ContentsEntry>*> lists{&top};
+    while (!lists.empty()) {
+        const std::vector<ContentsEntry>* list = lists.back();
+        lists.pop_back();
+        count += static_cast<int>(list->size());
+        for (const ContentsEntry& entry : *list)
+            lists.push_back(&entry.children);
+    }
+    return count;
+}
+
 } // namespace
 
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), m_file(file)
 {
-    setOpenLinks(true);
-    setOpenExternalLinks(true);
+    setOpenLinks(false);
     setAccessibleName("Help page");
 }
 
+// An empty answer, not a null one: for a null one the document would read
+// the name from the file system itself.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
-    if (!name.scheme().isEmpty() && name.scheme() != "file")
-        return QTextBrowser::loadResource(type, name);
-    const QByteArray data = m_file.Read(PagePath(name));
+    QByteArray data = InsideHelpFile(name) ? m_file.Read(PagePath(name)) : QByteArray();
     if (data.isNull())
-        return QVariant();
+        data = QByteArray("");
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-        return QString::fromUtf8(data);
+        return QString::fromUtf8(data.isEmpty() ? QByteArray(" ") : data);
     return data;
 }
 
-HelpWindow::HelpWindow() : m_tree(new QTreeWidget(this)), m_browser(new HelpBrowser(m_file, this))
+HelpWindow::HelpWindow()
+    : m_tree(new QTreeWidget(this)), m_browser(new HelpBrowser(m_file, nullptr)), m_status(new QLabel)
 {
     m_tree->setHeaderHidden(true);
     m_tree->setAccessibleName("Contents");
     m_browser->setAccessibleDescription("The help topic chosen in the contents");
+    m_status->setAccessibleName("Status");
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser, 1);
+    layout->addWidget(m_status);
     addWidget(m_tree);
-    addWidget(m_browser);
+    addWidget(page);
     setStretchFactor(1, 3);
     resize(860, 600);
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
@@ -66,6 +99,8 @@ HelpWindow::HelpWindow() : m_tree(new QTreeWidget(this)), m_browser(new HelpBrow
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         ShowPage(item->data(0, kPageRole).toString());
     });
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &HelpWindow::AddChildren);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectCurrentPage);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -94,14 +129,53 @@ bool HelpWindow::Open(const QString& argument)
 void HelpWindow::FillContents()
 {
     const QByteArray sitemap = m_file.Read(m_file.ContentsFile().isEmpty() ? "/toc.hhc" : m_file.ContentsFile());
-    AddEntries(ReadContents(QString::fromUtf8(sitemap)), nullptr, m_tree);
-    m_tree->expandAll();
+    m_contents = ReadContents(QString::fromUtf8(sitemap));
+    for (const ContentsEntry& entry : m_contents)
+        m_tree->addTopLevelItem(NewItem(entry));
+    if (CountEntries(m_contents) <= kExpandedContents)
+        for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+            (*it)->setExpanded(true);
+}
+
+// A branch's items are made when it is first opened.
+void HelpWindow::AddChildren(QTreeWidgetItem* item)
+{
+    if (item->childCount() > 0)
+        return;
+    const auto* entry = static_cast<const ContentsEntry*>(item->data(0, kEntryRole).value<const void*>());
+    if (entry == nullptr)
+        return;
+    for (const ContentsEntry& child : entry->children)
+        item->addChild(NewItem(child));
 }
 
 void HelpWindow::ShowPage(const QString& page)
 {
     if (!page.isEmpty())
         m_browser->setSource(QUrl(page.startsWith('/') ? page : "/" + page));
+}
+
+// Pages of the help file open here; the web and mail go to the desktop's
+// browser and mail program; nothing else leaves the viewer.
+void HelpWindow::FollowLink(const QUrl& link)
+{
+    const QString scheme = link.scheme().toLower();
+    if (scheme == "http" || scheme == "https" || scheme == "mailto") {
+        m_status->clear();
+        QDesktopServices::openUrl(link);
+        return;
+    }
+    if (!InsideHelpFile(link)) {
+        m_status->setText(QString("Links of the kind \"%1:\" are not opened here.").arg(scheme));
+        return;
+    }
+    const QUrl target = m_browser->source().resolved(link);
+    if (!link.path().isEmpty() && m_file.Read(PagePath(target)).isNull()) {
+        m_status->setText(QString("The help file has no page %1.").arg(PagePath(target)));
+        return;
+    }
+    m_status->clear();
+    m_browser->setSource(target);
 }
 
 void HelpWindow::SelectCurrentPage(const QUrl& page)

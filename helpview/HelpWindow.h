@@ -4,14 +4,17 @@
 // it, Escape to close.
 
 #include "ChmFile.h"
+#include "Contents.h"
 
 #include <QSplitter>
 #include <QTextBrowser>
 
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// Shows pages of one help file; every resource a page names comes from it.
+// Shows pages of one help file; every resource a page names comes from it,
+// and a name it does not hold reads as nothing, never as a file elsewhere.
 class HelpBrowser : public QTextBrowser {
 public:
     HelpBrowser(const ChmFile& file, QWidget* parent);
@@ -30,13 +33,19 @@ public:
 
     HelpBrowser* Browser() const { return m_browser; }
     QTreeWidget* ContentsTree() const { return m_tree; }
+    // The line under the page that says why a link was not followed.
+    QLabel* StatusLine() const { return m_status; }
 
 private:
     void FillContents();
+    void AddChildren(QTreeWidgetItem* item);
     void ShowPage(const QString& page);
+    void FollowLink(const QUrl& link);
     void SelectCurrentPage(const QUrl& page);
 
     ChmFile m_file;
+    std::vector<ContentsEntry> m_contents;
     QTreeWidget* m_tree;
     HelpBrowser* m_browser;
+    QLabel* m_status;
 };

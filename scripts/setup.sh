@@ -8,7 +8,7 @@ QUILLO_PACKAGES=(
   libsqlite3-dev libgtest-dev
   qt6-base-dev fonts-liberation
   # the help: its compiler (chmcmd) and the library the help viewer reads it with
-  fp-utils libchm-dev
+  fp-utils libmspack-dev
   # the desktop: the browser launcher and the caches of file types and entries
   xdg-utils shared-mime-info desktop-file-utils
   # the installable package: dependencies found by dpkg-shlibdeps

@@ -4,7 +4,10 @@
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QFile>
+#include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -51,6 +54,47 @@ TEST(HelpWindow, AFileThatIsNotHelpSaysSoInTheWindow)
     HelpWindow window;
     EXPECT_FALSE(window.Open(QUILLO_SAMPLE_DIR "/sample.db"));
     EXPECT_TRUE(AccessibleText(window.Browser()).contains("cannot be read"));
+}
+
+// A help file from anyone: nothing it names outside itself is read, and
+// no link it holds starts anything but the browser for the web.
+TEST(HelpWindow, NothingOutsideTheHelpFileIsShownOrStarted)
+{
+    HelpWindow window;
+    ASSERT_TRUE(window.Open(kHelpFile));
+    QFile local("/etc/hostname");
+    ASSERT_TRUE(local.exists());
+    for (const char* name : {"file:///etc/hostname", "/etc/hostname", "../../../../etc/hostname", "smb://host/x"})
+        EXPECT_TRUE(window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(name))
+                        .toByteArray()
+                        .isEmpty())
+            << name;
+
+    const QUrl page = window.Browser()->source();
+    for (const char* link : {"javascript:alert(1)", "smb://host/share", "../../etc/passwd"}) {
+        emit window.Browser()->anchorClicked(QUrl(link));
+        EXPECT_EQ(window.Browser()->source(), page) << link;
+        EXPECT_FALSE(window.StatusLine()->text().isEmpty()) << link;
+    }
+    EXPECT_TRUE(window.StatusLine()->text().contains("no page"));
+    emit window.Browser()->anchorClicked(QUrl("javascript:alert(1)"));
+    EXPECT_EQ(window.StatusLine()->text(), "Links of the kind \"javascript:\" are not opened here.");
+}
+
+TEST(HelpContents, NestingAndSizeAreBoundedWithoutRecursion)
+{
+    const QString entry = R"(<li><object type="text/sitemap"><param name="Name" value="x"></object>)";
+    QString deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<ul>" + entry;
+    std::vector<ContentsEntry> top = ReadContents(deep);
+    int depth = 0;
+    for (const std::vector<ContentsEntry>* level = &top; !level->empty(); level = &level->front().children)
+        ++depth;
+    EXPECT_EQ(depth, kDeepestContents);
+
+    const std::vector<ContentsEntry> flat = ReadContents("<ul>" + entry.repeated(300000) + "</ul>");
+    EXPECT_EQ(flat.size(), static_cast<size_t>(kMostContents));
 }
 
 } // namespace

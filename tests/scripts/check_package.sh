@@ -24,7 +24,7 @@ shipped=$(grep -c '^./usr/share/quillo/diagrams/.' <<<"$contents" || true)
 [ "$built" -eq "$shipped" ] || fail "the package has $shipped of the $built diagrams"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libsqlite3-0 libchm1 libc6; do
+for library in libqt6widgets6 libsqlite3-0 libmspack0 libc6; do
   grep -q "$library" <<<"$depends" || fail "Depends does not name $library: $depends"
 done
 
