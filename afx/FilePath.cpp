@@ -25,4 +25,10 @@ CString FileNameOf(const CString& path)
     return path.Mid(path.ReverseFind('/') + 1);
 }
 
+CString FolderOf(const CString& path)
+{
+    const int slash = path.ReverseFind('/');
+    return slash < 0 ? CString(".") : slash == 0 ? CString("/") : path.Left(slash);
+}
+
 } // namespace afx

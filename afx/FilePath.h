@@ -13,5 +13,7 @@ CString FullPath(const CString& path);
 
 // The last component of a path, which the framework shows as a title.
 CString FileNameOf(const CString& path);
+// All but the last component: the folder a full path's file is in.
+CString FolderOf(const CString& path);
 
 } // namespace afx

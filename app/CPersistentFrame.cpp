@@ -3,6 +3,8 @@
 #include "afx/ui/CWinApp.h"
 #include "afx/ui/QtText.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -12,6 +14,9 @@
 
 namespace {
 const char* const kSection = "Window size";
+// How long, at most, a window system may take to tell the frame it drew.
+constexpr int kFrameWaitMs = 20;
+constexpr int kFrameWaitTries = 50;
 
 QString BarSection()
 {
@@ -63,7 +68,7 @@ void CPersistentFrame::ActivateFrame(int showCommand)
     m_bFirstTime = false;
     afx::CWinApp* app = afx::AfxGetApp();
     const CString stored = app->GetProfileString(kSection, "Rect", "");
-    const QRect normal = stored.IsEmpty() ? kDefaultRect : ParseRect(stored);
+    const QRect normal = OnAScreen(stored.IsEmpty() ? kDefaultRect : ParseRect(stored));
     const bool icon = app->GetProfileInt(kSection, "icon", 0) != 0;
     const bool max = app->GetProfileInt(kSection, "max", 0) != 0;
 
@@ -83,17 +88,54 @@ QMargins CPersistentFrame::FrameMargins() const
 }
 
 // The stored rectangle is the outer frame, title bar and borders included,
-// as the desktop places windows. A window system that tells the frame only
-// once the window is shown gets the placement corrected then.
+// as the desktop places windows: the frame's corner goes where it was (a
+// window manager puts the frame there when the window is moved before it is
+// shown), and the client gets the size left inside the frame. A window
+// system that tells the frame only once the window is shown (X11) gets the
+// size corrected then.
 void CPersistentFrame::PlaceOuterFrame(const QRect& outer)
 {
     create();
     const QMargins margins = FrameMargins();
-    setGeometry(outer.marginsRemoved(margins));
-    QTimer::singleShot(0, this, [this, outer, margins] {
-        if (FrameMargins() != margins && windowState() == Qt::WindowNoState)
-            setGeometry(outer.marginsRemoved(FrameMargins()));
+    resize(outer.size().shrunkBy(margins));
+    move(outer.topLeft());
+    if (!margins.isNull())
+        return;
+    auto* wait = new QTimer(this);
+    wait->setInterval(kFrameWaitMs);
+    connect(wait, &QTimer::timeout, this, [this, wait, outer, tries = 0]() mutable {
+        const QMargins learned = FrameMargins();
+        if (windowState() != Qt::WindowNoState || !learned.isNull() || ++tries > kFrameWaitTries) {
+            if (windowState() == Qt::WindowNoState && !learned.isNull() && frameGeometry() != outer) {
+                resize(outer.size().shrunkBy(learned));
+                move(outer.topLeft());
+            }
+            wait->deleteLater();
+            return;
+        }
     });
+    wait->start();
+}
+
+// A rectangle on no screen at all (a monitor since unplugged, a settings
+// file edited by hand) comes back near the primary screen's corner; one
+// larger than its screen is cut to fit it.
+QRect CPersistentFrame::OnAScreen(QRect outer)
+{
+    QScreen* home = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->geometry().intersects(outer)) {
+            home = screen;
+            break;
+        }
+    if (home == nullptr) {
+        home = QGuiApplication::primaryScreen();
+        if (home == nullptr)
+            return outer;
+        outer.moveTopLeft(home->availableGeometry().topLeft() + kDefaultRect.topLeft());
+    }
+    outer.setSize(outer.size().boundedTo(home->availableGeometry().size()));
+    return outer;
 }
 
 void CPersistentFrame::OnDestroy()

@@ -20,6 +20,7 @@ public:
     // The stored text read at its fixed offsets; a value too short to hold
     // four fields, or one that makes no window, gives the default.
     static QRect ParseRect(const CString& text);
+    static QRect OnAScreen(QRect outer);
 
 protected:
     void OnDestroy() override;

@@ -66,8 +66,11 @@ public:
     // or removed. Returns whether anything here changed.
     bool MergeSavedElsewhere(const COptions& saved, const COptions& base);
 
+    // What loading does with a record read whole: its settings replace
+    // these, its outcomes join these.
+    void MergeFrom(COptions&& loaded);
+
 private:
     void Store(CArchive& archive);
     void Load(CArchive& archive);
-    void MergeFrom(COptions&& loaded);
 };

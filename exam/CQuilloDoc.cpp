@@ -5,6 +5,7 @@
 #include "bank/QuestionBankFile.h"
 
 #include "afx/AbortSignal.h"
+#include "afx/CArchive.h"
 #include "afx/FilePath.h"
 #include "afx/MessageBox.h"
 
@@ -19,7 +20,37 @@ CQuilloDoc::~CQuilloDoc()
 
 void CQuilloDoc::Serialize(CArchive& archive)
 {
-    m_test.Serialize(archive);
+    if (archive.IsStoring()) {
+        m_test.Serialize(archive);
+        return;
+    }
+    COptions loaded;
+    loaded.Serialize(archive);
+    ConfirmBookOf(loaded);
+    m_test.MergeFrom(std::move(loaded));
+}
+
+// A record kept on another bank whose book has the same table name would
+// show this bank's questions under the record's book title, and take the
+// answers against them. The user hears of it before the test starts; going
+// on, the form shows the bank's own title; not, nothing is loaded.
+void CQuilloDoc::ConfirmBookOf(COptions& loaded)
+{
+    if (m_pBooks == nullptr || !m_pBooks->IsOpen())
+        return;
+    bool found = false;
+    for (int more = m_pBooks->MoveFirst(); more != 0 && !found; more = found ? 1 : m_pBooks->MoveNext())
+        found = m_pBooks->m_strTable == loaded.m_strTable;
+    const CString title = m_pBooks->m_strTitle;
+    m_pBooks->MoveFirst();
+    if (!found || title == loaded.m_strTitle)
+        return;
+    const CString prompt = "The record's book " + loaded.m_strTable + " is \"" + loaded.m_strTitle +
+                           "\", but in the question bank %1 it is \"" + title +
+                           "\": its questions may not be the ones the record was kept on.\nGo on with this bank?";
+    if (afx::MessageBoxNamingFile(prompt, CString(m_db.m_strPath), afx::MB_YESNO) != afx::IDYES)
+        afx::ThrowAbortSignal(afx::kAbortBankSelection);
+    loaded.m_strTitle = title;
 }
 
 bool CQuilloDoc::OnNewDocument()

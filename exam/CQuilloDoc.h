@@ -35,6 +35,7 @@ protected:
 private:
     void OpenBank();
     void StartRecordFromBank();
+    void ConfirmBookOf(COptions& loaded);
 
     // The tags as the record file held them when this window last read or
     // wrote it, to tell this window's changes from another's.

@@ -168,15 +168,17 @@ void CWinApp::RegisterShellFileTypes()
 
 bool CWinApp::ProcessShellCommand(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
+    if (arguments.isEmpty()) {
         OnFileNew();
-    else if (OpenDocumentFile(PathFromQt(arguments.first())) == nullptr)
-        return false;
-    if (GetMainWnd() == nullptr)
-        return false;
-    // Only a start that got as far as its document says where to start.
-    RememberStartFolder(ShellDocumentType(), QDir::currentPath());
-    return true;
+    } else {
+        // As the desktop starts a program on a document: in the document's
+        // folder, where the files it goes with are.
+        const CString document = FullPath(PathFromQt(arguments.first()));
+        QDir::setCurrent(PathToQt(FolderOf(document)));
+        if (OpenDocumentFile(document) == nullptr)
+            return false;
+    }
+    return GetMainWnd() != nullptr;
 }
 
 void CWinApp::OnFileNew()

@@ -25,9 +25,19 @@ QString ProgramName()
     return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 }
 
+// An installed program's association is its package's: the package's entry
+// and type, registered by the package manager. Only a program run from
+// where it was built registers one of its own, under a name that cannot
+// shadow the package's.
+bool IsInstalled()
+{
+    return QFileInfo::exists(QCoreApplication::applicationDirPath() + "/../share/applications/" + ProgramName() +
+                             ".desktop");
+}
+
 QString EntryPath()
 {
-    return DataFolder() + "/applications/" + ProgramName() + ".desktop";
+    return DataFolder() + "/applications/" + ProgramName() + "-build.desktop";
 }
 
 // True when the file changed; an unchanged file is left alone.
@@ -53,17 +63,12 @@ void UpdateCache(const QString& tool, const QString& folder)
     update.waitForFinished(kCacheUpdateMs);
 }
 
-QString EntryFolder()
+// The sample bank's folder the build made beside the program, if any: the
+// entry starts there when no record is opened.
+QString SampleFolder()
 {
-    QFile entry(EntryPath());
-    if (entry.open(QIODevice::ReadOnly)) {
-        static const QRegularExpression path("^Path=(.*)$", QRegularExpression::MultilineOption);
-        const auto found = path.match(QString::fromUtf8(entry.readAll()));
-        if (found.hasMatch())
-            return found.captured(1);
-    }
-    const QString installed = QCoreApplication::applicationDirPath() + "/../share/" + ProgramName();
-    return QFileInfo::exists(installed + "/sample.db") ? QDir::cleanPath(installed) : QString();
+    const QString built = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../examiner");
+    return QFileInfo::exists(built + "/sample.db") ? built : QString();
 }
 
 QString MimeType(const DocumentType& type)
@@ -71,22 +76,35 @@ QString MimeType(const DocumentType& type)
     return "application/x-" + ToQt(type.typeId).toLower().replace('.', '-');
 }
 
-// Values in a desktop entry escape backslashes; Exec also quotes its program.
+// A program path with nothing the entry format reserves goes unquoted:
+// some launchers mishandle quotes. Inside quotes '"', '`', '$' and '\' are
+// escaped with a backslash, and then every backslash once more, as the
+// value is a string.
+QString ExecValue(const QString& program)
+{
+    static const QRegularExpression reserved(R"([\s"'\\><~|&;$*?#()`])");
+    if (!program.contains(reserved))
+        return program;
+    QString quoted = program;
+    quoted.replace('\\', "\\\\\\\\").replace('"', "\\\\\"").replace('`', "\\\\`").replace('$', "\\\\$");
+    return '"' + quoted + '"';
+}
+
 QString EntryText(const DocumentType& type, const QString& folder)
 {
-    QString quoted = QCoreApplication::applicationFilePath();
-    quoted.replace('\\', "\\\\").replace('"', "\\\"");
+    const QString program = QCoreApplication::applicationFilePath();
     return QString("[Desktop Entry]\n"
                    "Type=Application\n"
-                   "Name=%1\n"
-                   "Exec=\"%2\" %f\n"
-                   "%3"
-                   "Icon=%4\n"
-                   "MimeType=%5;\n"
+                   "Name=%1 (build)\n"
+                   "TryExec=%2\n"
+                   "Exec=%3 %f\n"
+                   "%4"
+                   "Icon=%5\n"
+                   "MimeType=%6;\n"
                    "Terminal=false\n"
                    "Categories=Education;\n")
-        .arg(ToQt(type.programTitle), quoted, folder.isEmpty() ? QString() : "Path=" + folder + "\n", ProgramName(),
-             MimeType(type));
+        .arg(ToQt(type.programTitle), QString(program).replace('\\', "\\\\"), ExecValue(program),
+             folder.isEmpty() ? QString() : "Path=" + folder + "\n", ProgramName(), MimeType(type));
 }
 
 void WriteEntry(const DocumentType& type, const QString& folder)
@@ -99,6 +117,8 @@ void WriteEntry(const DocumentType& type, const QString& folder)
 
 void RegisterDocumentType(const DocumentType& type)
 {
+    if (IsInstalled())
+        return;
     const bool typeChanged =
         WriteFile(DataFolder() + "/mime/packages/" + ProgramName() + ".xml",
                   QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -111,12 +131,7 @@ void RegisterDocumentType(const DocumentType& type)
                       .arg(MimeType(type), ToQt(type.typeName).toHtmlEscaped(), ToQt(type.extension)));
     if (typeChanged)
         UpdateCache("update-mime-database", DataFolder() + "/mime");
-    WriteEntry(type, EntryFolder());
-}
-
-void RememberStartFolder(const DocumentType& type, const QString& folder)
-{
-    WriteEntry(type, folder);
+    WriteEntry(type, SampleFolder());
 }
 
 } // namespace afx

@@ -1,8 +1,10 @@
 #pragma once
 // The shell's file-type association on a freedesktop desktop: a shared-
-// mime-info type and a desktop entry under $XDG_DATA_HOME, with the
-// desktop's databases brought up to date, so that opening such a file in
-// the file manager starts this program on it.
+// mime-info type and a desktop entry, so that opening such a file in the
+// file manager starts this program on it. An installed program has both
+// from its package; one run from its build writes its own under
+// $XDG_DATA_HOME at every start, with the desktop's caches brought up to
+// date.
 
 #include "afx/CString.h"
 
@@ -17,12 +19,8 @@ struct DocumentType {
     CString programTitle;
 };
 
-// Writes the type for *<extension> and the entry that opens such files.
-// The entry keeps the folder a start last opened a document in; before
-// any, the installed sample folder beside the program, when there is one.
+// Writes the type for *<extension> and the entry that opens such files,
+// unless the program is installed, whose package carries both.
 void RegisterDocumentType(const DocumentType& type);
-
-// After a start that opened its document: the entry starts there from now.
-void RememberStartFolder(const DocumentType& type, const QString& folder);
 
 } // namespace afx

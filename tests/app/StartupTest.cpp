@@ -2,9 +2,13 @@
 
 #include "form/FormIds.h"
 
+#include "afx/CArchive.h"
+
+#include <QDir>
 #include <QListWidget>
 
 #include <filesystem>
+#include <sstream>
 
 using namespace form;
 
@@ -116,6 +120,47 @@ TEST_F(AppTest, ARecordNamedAtStartUpOpensOnItsBook)
     EXPECT_EQ(ControlText(IDC_QUESTION), "Question 1 of BOOK2");
     EXPECT_TRUE(Document()->m_test.IsCorrect("3"));
     EXPECT_EQ(Frame()->windowTitle(), "record.nve - Norvane Examiner");
+}
+
+// Opened from a file manager the program starts in the record's folder, on
+// the bank there; a record whose book the bank titles otherwise is asked
+// about before any question of it is shown.
+TEST_F(AppTest, ARecordOpensOnTheBankInItsFolderAndAnotherBanksBookIsAskedAbout)
+{
+    AddBank("general.db");
+    std::filesystem::create_directory(folder.File("roads"));
+    BuildBankFile(folder.File("roads/roads.db"),
+                  QuestionBankSql(1, 5) + "UPDATE BOOKNAMES SET title='Road signs';");
+    COptions record;
+    record.m_strTable = "BOOK1";
+    record.m_strTitle = "Road signs";
+    record.m_strCount = "5";
+    record.AddAnswered("2");
+    for (const char* where : {"roads/roads.nve", "strayed.nve"}) {
+        std::ostringstream bytes;
+        CArchive archive(bytes);
+        record.Serialize(archive);
+        archive.Flush();
+        folder.Write(where, bytes.str());
+    }
+
+    ASSERT_TRUE(Start({QString::fromStdString(folder.File("roads/roads.nve"))}));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(ControlText(IDC_BOOK_NAME), "Road signs");
+    EXPECT_EQ(QDir::currentPath().toStdString(), folder.File("roads"));
+    Stop();
+
+    messages.answers = {afx::IDNO};
+    EXPECT_FALSE(Start({QString::fromStdString(folder.File("strayed.nve"))}));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("is \"Road signs\", but in the question bank " + folder.File("general.db") +
+                                     " it is \"Book 1\""),
+              std::string::npos)
+        << messages.texts[0];
+    messages.answers = {afx::IDYES};
+    ASSERT_TRUE(Start({QString::fromStdString(folder.File("strayed.nve"))}));
+    EXPECT_EQ(ControlText(IDC_BOOK_NAME), "Book 1");
+    EXPECT_TRUE(Document()->m_test.IsAnswered("2"));
 }
 
 TEST_F(AppTest, ABookWithoutQuestionsOrTablesDoesNotCrash)
