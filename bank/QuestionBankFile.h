@@ -20,4 +20,8 @@ class SQLiteDatabase;
 // query reports it.
 std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath);
 
+// Whether the file begins as every SQLite database does: a question bank,
+// not a test record, whatever its name.
+bool IsDatabaseFile(const CString& nativePath);
+
 } // namespace litex

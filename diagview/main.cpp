@@ -1,6 +1,8 @@
 // diagview: shows one bitmap, the file named by its one argument, in a
 // scrollable, resizable window titled with the file name. Escape closes it.
 
+#include "afx/ProgramInfo.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <QFile>
@@ -24,10 +26,15 @@ QString Problem(const QString& path, const QImageReader& reader)
 
 } // namespace
 
+const char* const kUsage = "usage: diagview FILE\n"
+                           "Shows the picture FILE (BMP, PNG, ...) in a window; Escape closes it.\n";
+
 int main(int argc, char** argv)
 {
+    if (afx::AnswerInfoRequest(argc, argv, "diagview", kUsage))
+        return 0;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: diagview FILE.bmp\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     // The toolkit never sees the argument: a folder named like one of its

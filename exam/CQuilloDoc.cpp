@@ -65,6 +65,12 @@ bool CQuilloDoc::OnNewDocument()
 
 bool CQuilloDoc::OnOpenDocument(const CString& path)
 {
+    if (litex::IsDatabaseFile(path)) {
+        afx::MessageBoxNamingFile("%1 is a question bank, not a test record. Quillo opens the question bank it "
+                                  "finds in the folder it starts in; a test record is a .nve file.",
+                                  path);
+        return false;
+    }
     if (m_pQuestions == nullptr) {
         OpenBank();
         StartRecordFromBank();

@@ -4,15 +4,24 @@
 
 #include "HelpWindow.h"
 
+#include "afx/ProgramInfo.h"
+
 #include <QApplication>
 #include <QFile>
 
 #include <cstdio>
 
+namespace {
+const char* const kUsage = "usage: quillo-help FILE.chm[::/page.htm]\n"
+                           "Shows a compiled help file, on its default topic or on the page named.\n";
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (afx::AnswerInfoRequest(argc, argv, "quillo-help", kUsage))
+        return 0;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: quillo-help FILE.chm[::/page.htm]\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     // As for the diagram viewer: the toolkit never sees the file name.

@@ -6,9 +6,12 @@
 
 #include "exam/COptions.h"
 
+#include "bank/QuestionBankFile.h"
+
 #include "afx/CArchive.h"
 #include "afx/DocumentFile.h"
 #include "afx/FolderLock.h"
+#include "afx/ProgramInfo.h"
 
 #include <cstdio>
 #include <fstream>
@@ -45,11 +48,15 @@ int Show(const std::string& path)
     afx::DocumentReader file;
     if (const afx::FileFault fault = file.Open(path.c_str()); fault != afx::FileFault::none)
         return Fail(path, OpenFault(fault));
+    if (litex::IsDatabaseFile(path.c_str()))
+        return Fail(path, "a question bank, not a test record");
     COptions record;
     if (file.Size() != 0) {
         try {
             CArchive archive(file.Stream(), file.Size());
             record.Serialize(archive);
+            if (file.Stream().peek() != std::char_traits<char>::eof())
+                return Fail(path, "not a test record: more follows the record's last set");
         } catch (const CArchiveException& e) {
             return Fail(path, e.Detail().empty() ? e.Message().Bytes() : e.Detail());
         } catch (const std::ios_base::failure&) {
@@ -82,16 +89,20 @@ int Build(const std::string& jsonPath, const std::string& outPath)
     return 0;
 }
 
+const char* const kUsage = "usage: quillo-record show FILE.nve\n"
+                           "       quillo-record build FILE.json OUT.nve\n";
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (afx::AnswerInfoRequest(argc, argv, "quillo-record", kUsage))
+        return 0;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "show" && argc == 3)
         return Show(argv[2]);
     if (command == "build" && argc == 4)
         return Build(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: quillo-record show FILE.nve\n"
-                         "       quillo-record build FILE.json OUT.nve\n");
+    std::fputs(kUsage, stderr);
     return 2;
 }

@@ -8,6 +8,8 @@
 #include "BankExport.h"
 #include "BankImport.h"
 
+#include "afx/ProgramInfo.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,12 +17,15 @@
 
 namespace {
 
+const char* const kUsage =
+    "usage: quillo-bank import BANK.db --book \"Title\" FILE.csv [--book \"Title\" FILE.csv ...]\n"
+    "                          [--counts 25,35,50] [--diagrams FOLDER] [--force]\n"
+    "       quillo-bank check BANK.db\n"
+    "       quillo-bank export BANK.db FOLDER\n";
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: quillo-bank import BANK.db --book \"Title\" FILE.csv [--book \"Title\" FILE.csv ...]\n"
-                         "                          [--counts 25,35,50] [--diagrams FOLDER] [--force]\n"
-                         "       quillo-bank check BANK.db\n"
-                         "       quillo-bank export BANK.db FOLDER\n");
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
@@ -89,6 +94,8 @@ int Export(const char* bank, const char* folder)
 
 int main(int argc, char** argv)
 {
+    if (afx::AnswerInfoRequest(argc, argv, "quillo-bank", kUsage))
+        return 0;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "import" && argc >= 3)
         return Import(argc, argv);

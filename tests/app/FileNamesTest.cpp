@@ -70,6 +70,13 @@ TEST_F(AppTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
     EXPECT_EQ(messages.texts.back(), "Unable to read from " + folder.File("dir.nve") + ", it is opened by someone else.");
     EXPECT_TRUE(Document()->m_test.IsMissed("7"));
     EXPECT_TRUE(Document()->IsModified());
+
+    // A question bank is not a record, whatever it is named.
+    messages.texts.clear();
+    std::filesystem::copy_file(folder.File("only.db"), folder.File("bank.nve"));
+    EXPECT_EQ(app->OpenDocumentFile(folder.File("bank.nve").c_str()), nullptr);
+    EXPECT_EQ(messages.texts.back().rfind(folder.File("bank.nve") + " is a question bank, not a test record.", 0), 0u);
+    EXPECT_TRUE(Document()->m_test.IsMissed("7"));
     Stop();
 
     // At start-up: the message, then start-up fails.

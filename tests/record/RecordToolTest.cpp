@@ -72,4 +72,20 @@ TEST(QuilloRecordTool, DamagedInputGivesOneLineAndStatusOne)
     EXPECT_EQ(folder.Read("keep.nve"), "previous");
 
     EXPECT_EQ(RunTool("show").status, 2);
+    const Result help = RunTool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("usage: quillo-record show FILE.nve", 0), 0u);
+}
+
+// A question bank or a record with something after it is not a record,
+// even where the bytes would read as one.
+TEST(QuilloRecordTool, WhatIsNotARecordIsRefused)
+{
+    TempFolder folder;
+    folder.Write("bank.nve", std::string("SQLite format 3\0", 16) + std::string(100, '\0'));
+    const Result bank = RunTool("show " + folder.File("bank.nve"));
+    EXPECT_EQ(bank.status, 1);
+    EXPECT_EQ(bank.output, "quillo-record: " + folder.File("bank.nve") + ": a question bank, not a test record\n");
+    folder.Write("longer.nve", std::string(38, '\0') + "trailing");
+    EXPECT_EQ(RunTool("show " + folder.File("longer.nve")).status, 1);
 }
