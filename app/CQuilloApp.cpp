@@ -15,6 +15,12 @@
 
 #include "afx/MessageBox.h"
 
+#include "afx/ui/QtText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include <new>
 #include <stdexcept>
 
@@ -66,9 +72,22 @@ void CQuilloApp::OnAppAbout()
     about.DoModal();
 }
 
+// The help in the working folder, as ever; failing that, the help that came
+// with the program, so that Help works in a folder of one's own banks.
 void CQuilloApp::OnHelp()
 {
-    NVHtmlHelp("quillo.chm");
+    CString help = "quillo.chm";
+    if (!QFileInfo(help.Bytes().c_str()).isReadable()) {
+        const QString beside = QCoreApplication::applicationDirPath();
+        for (const QString& folder : {beside + "/../share/quillo", beside + "/../examiner"})
+            if (QFileInfo(folder + "/quillo.chm").isReadable()) {
+                help = afx::PathFromQt(QDir::cleanPath(folder + "/quillo.chm"));
+                break;
+            }
+    }
+    if (!NVHtmlHelp(help))
+        AfxMessageBox("The help could not be shown: quillo.chm is neither in this folder nor where Quillo is "
+                      "installed, or no help viewer is installed.");
 }
 
 void CQuilloApp::OnTechSupport()

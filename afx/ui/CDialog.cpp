@@ -1,5 +1,6 @@
 #include "CDialog.h"
 
+#include "CFrameWnd.h"
 #include "CWinApp.h"
 #include "CommandIds.h"
 #include "DialogKeys.h"
@@ -10,7 +11,19 @@
 
 namespace afx {
 
-CDialog::CDialog(const DialogTemplate& dialog, QWidget* parent) : QDialog(parent)
+namespace {
+// A dialog belongs to the main window, so that the window manager keeps it
+// above it and gives it a dialog's frame: a close box, no minimise or
+// maximise.
+QWidget* OwnerOr(QWidget* parent)
+{
+    if (parent == nullptr && AfxGetApp() != nullptr)
+        parent = AfxGetApp()->GetMainWnd();
+    return parent;
+}
+} // namespace
+
+CDialog::CDialog(const DialogTemplate& dialog, QWidget* parent) : QDialog(OwnerOr(parent), kDialogFrame)
 {
     setWindowTitle(ToQt(dialog.caption));
     CreateControls(dialog, this);

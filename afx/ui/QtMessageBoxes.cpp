@@ -1,5 +1,8 @@
 #include "QtMessageBoxes.h"
 
+#include "CDialog.h"
+#include "CFrameWnd.h"
+#include "CWinApp.h"
 #include "CommandIds.h"
 
 #include <QApplication>
@@ -11,15 +14,21 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
 {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     QWidget* parent = QApplication::activeWindow();
-    if (type == MB_YESNOCANCEL || type == MB_YESNO) {
-        const auto buttons = type == MB_YESNO ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        const auto answer = QMessageBox::question(parent, m_caption, text, buttons, QMessageBox::Yes);
-        return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
+    if (parent == nullptr && AfxGetApp() != nullptr)
+        parent = AfxGetApp()->GetMainWnd();
+    const bool asks = type == MB_YESNOCANCEL || type == MB_YESNO;
+    QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton,
+                    parent, kDialogFrame);
+    if (!asks) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return IDOK;
     }
-    QMessageBox box(QMessageBox::Warning, m_caption, text, QMessageBox::Ok, parent);
-    box.exec();
-    return IDOK;
+    box.setStandardButtons(type == MB_YESNO ? QMessageBox::Yes | QMessageBox::No
+                                            : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
 }
 
 } // namespace afx

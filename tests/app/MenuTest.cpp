@@ -104,7 +104,9 @@ TEST_F(MenuTest, AboutShowsItsTexts)
     });
     Frame()->RouteCommand(afx::ID_APP_ABOUT);
     EXPECT_EQ(dialogs.captions, (std::vector<std::string>{"About Norvane Examiner"}));
-    EXPECT_EQ(texts, (QStringList{"Mar 29, 2007", "Build 29037"}));
+    EXPECT_EQ(texts, (QStringList{"Quillo, the Norvane Examiner, version " QUILLO_VERSION,
+                                  "Free software under the GNU General Public License, version 3 or later.",
+                                  "Mar 29, 2007", "Build 29037"}));
 }
 
 TEST_F(MenuTest, HelpOpensQuilloChmThroughTheLibrary)
@@ -125,6 +127,12 @@ TEST_F(MenuTest, HelpOpensQuilloChmThroughTheLibrary)
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[1], "quillo.chm");
     EXPECT_TRUE(messages.texts.empty());
+
+    // No help here nor beside the program: the user is told, not left waiting.
+    std::filesystem::remove(folder.File("quillo.chm"));
+    Frame()->RouteCommand(32772);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0].rfind("The help could not be shown", 0), 0u);
 }
 
 TEST_F(MenuTest, TheHighlightedItemsPromptShowsInTheStatusBar)
