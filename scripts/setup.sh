@@ -11,8 +11,8 @@ QUILLO_PACKAGES=(
   fp-utils libmspack-dev
   # the desktop: the browser launcher and the caches of file types and entries
   xdg-utils shared-mime-info desktop-file-utils
-  # the installable package: dependencies found by dpkg-shlibdeps
-  dpkg-dev
+  # the installable package: dependencies found by dpkg-shlibdeps, checked by lintian
+  dpkg-dev lintian
 )
 BUILD_DIR=${BUILD_DIR:-build}
 
