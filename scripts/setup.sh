@@ -13,6 +13,8 @@ QUILLO_PACKAGES=(
   xdg-utils shared-mime-info desktop-file-utils
   # the installable package: dependencies found by dpkg-shlibdeps, checked by lintian
   dpkg-dev lintian
+  # the desktop tests: a private X display, a real window manager, keys and windows driven
+  xvfb x11-utils openbox xdotool
 )
 BUILD_DIR=${BUILD_DIR:-build}
 

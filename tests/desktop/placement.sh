@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Under a real window manager the window stays put: the first start puts
+# the outer frame at (10,10), title bar on the screen; starts after it
+# leave it there; a window the user moved comes back where it was moved.
+#   placement.sh QUILLO SAMPLE-FOLDER
+set -u
+program="$1"
+cd "$2" || exit 1
+source "$(dirname "$0")/session.sh"
+start_session || exit 77
+trap stop_session EXIT
+
+passed=0
+failed=0
+check() {
+  if [ "$2" = "$3" ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "$1: expected $3, got $2"; fi
+}
+
+# Starts the program, lets the window manager settle, runs "$@" on the
+# window, and closes it as the close box does; prints the frame corner it had.
+one_start() {
+  "$program" >/dev/null 2>&1 &
+  local pid=$! window corner
+  window=$(wait_for_window "Norvane Examiner") || { echo "no window"; kill "$pid"; return; }
+  sleep 1
+  "$@" "$window"
+  corner=$(frame_corner "$window")
+  xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  echo "$corner"
+}
+stay() { :; }
+move() { xdotool windowmove "$1" 200 150; sleep 1; }
+
+check "first start" "$(one_start stay)" "10 10"
+check "second start" "$(one_start stay)" "10 10"
+moved=$(one_start move)
+check "third start, moved" "$( [ "$moved" != "10 10" ] && echo moved)" "moved"
+check "fourth start" "$(one_start stay)" "$moved"
+check "fifth start" "$(one_start stay)" "$moved"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,65 @@
+# Sourced by the desktop tests: a private X display with a real window
+# manager (openbox) in a fresh home, as a person's desktop has them.
+#   start_session || exit 77     77: no session could be had, the test is skipped
+#   stop_session
+# Needs xvfb, x11-utils and openbox; the tests drive windows with xdotool.
+
+start_session() {
+  unset QT_QPA_PLATFORM
+  session_home=$(mktemp -d /tmp/quillo-desktop-XXXX)
+  export HOME="$session_home" XDG_CONFIG_HOME="$session_home/.config" XDG_DATA_HOME="$session_home/.local/share"
+  export XDG_RUNTIME_DIR="$session_home/run"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  for tool in Xvfb openbox xdotool xdpyinfo xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; return 1; }
+  done
+  local attempt
+  for attempt in 1 2 3; do
+    export DISPLAY=":$((100 + RANDOM % 800))"
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    session_xvfb=$!
+    local tries
+    for tries in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    if xdpyinfo >/dev/null 2>&1; then
+      openbox >/dev/null 2>&1 &
+      session_wm=$!
+      for tries in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+      done
+      kill "$session_wm" 2>/dev/null
+    fi
+    kill "$session_xvfb" 2>/dev/null
+    wait "$session_xvfb" 2>/dev/null
+  done
+  echo "skipped: no X display with a window manager came up"
+  return 1
+}
+
+stop_session() {
+  kill "${session_wm:-}" "${session_xvfb:-}" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$session_home"
+}
+
+# The first visible window whose name matches, waited for up to 20 s.
+wait_for_window() {
+  local tries found
+  for tries in $(seq 200); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# "X Y" of the outer frame the window manager drew around window $1.
+frame_corner() {
+  local x y extents left top
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //')
+  left=$(cut -d, -f1 <<<"$extents" | tr -d ' ')
+  top=$(cut -d, -f3 <<<"$extents" | tr -d ' ')
+  echo "$((x - left)) $((y - top))"
+}
