@@ -1,6 +1,7 @@
 #include "CWinApp.h"
 
 #include "CDocument.h"
+#include "CFrameWnd.h"
 #include "CSingleDocTemplate.h"
 #include "CommandIds.h"
 #include "QtText.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -199,13 +201,30 @@ CDocument* CWinApp::OpenDocumentFile(const CString& path)
     return m_pDocTemplate ? m_pDocTemplate->OpenDocumentFile(FullPath(path)) : nullptr;
 }
 
+// A document not yet saved is offered in the working folder, or, where
+// that cannot be written (the installed sample's folder), in the user's
+// documents.
+QString CWinApp::SaveAsStart(const CString& path)
+{
+    const QString name = PathToQt(path);
+    if (name.contains('/'))
+        return name;
+    QString folder = QDir::currentPath();
+    if (!QFileInfo(folder).isWritable()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+    }
+    return folder + "/" + name;
+}
+
 bool CWinApp::DoPromptFileName(CString& path, bool open)
 {
     if (m_promptFileName)
         return m_promptFileName(path, open);
     const QString filter = ToQt(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterName)) + ";;All Files (*)";
-    QString chosen = open ? QFileDialog::getOpenFileName(nullptr, "Open", QString(), filter)
-                          : QFileDialog::getSaveFileName(nullptr, "Save As", PathToQt(path), filter);
+    QString chosen = open ? QFileDialog::getOpenFileName(GetMainWnd(), "Open", QString(), filter)
+                          : QFileDialog::getSaveFileName(GetMainWnd(), "Save As", SaveAsStart(path), filter);
     if (chosen.isEmpty())
         return false;
     const QString extension = ToQt(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt));

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QSettings;
+class QString;
 
 namespace afx {
 
@@ -69,6 +70,7 @@ public:
     bool OnCmdMsg(int id, CCmdUI* ui) override;
 
 private:
+    static QString SaveAsStart(const CString& path);
     void WriteRecentFiles();
     DocumentType ShellDocumentType() const;
 

@@ -113,10 +113,28 @@ void WriteEntry(const DocumentType& type, const QString& folder)
         UpdateCache("update-desktop-database", DataFolder() + "/applications");
 }
 
+// Earlier versions wrote their entry under the installed entry's own name,
+// with a quoted Exec and the folder of the last start: it shadowed the
+// installed entry and went stale. Only an entry in that form, for this type,
+// is taken away.
+void RemoveShadowingEntry(const DocumentType& type)
+{
+    const QString path = DataFolder() + "/applications/" + ProgramName() + ".desktop";
+    QFile entry(path);
+    if (!entry.open(QIODevice::ReadOnly))
+        return;
+    const QString text = QString::fromUtf8(entry.readAll());
+    entry.close();
+    if (text.contains("\nMimeType=" + MimeType(type) + ";\n") && text.contains("\nExec=\"") &&
+        QFile::remove(path))
+        UpdateCache("update-desktop-database", DataFolder() + "/applications");
+}
+
 } // namespace
 
 void RegisterDocumentType(const DocumentType& type)
 {
+    RemoveShadowingEntry(type);
     if (IsInstalled())
         return;
     const bool typeChanged =

@@ -28,6 +28,11 @@ TEST_F(AppTest, ABuildRegistersItsOwnEntryThatTheDesktopCanStart)
     const std::string data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
     const std::string entry = data + "/applications/app_tests-build.desktop";
     std::filesystem::remove(entry);
+    // What earlier versions left under the installed entry's name goes.
+    const std::string shadowing = data + "/applications/app_tests.desktop";
+    std::filesystem::create_directories(data + "/applications");
+    std::ofstream(shadowing) << "[Desktop Entry]\nExec=\"/gone/quillo\" %f\nPath=/gone\n"
+                                "MimeType=application/x-quillo-document;\n";
 
     AddBank("only.db");
     ASSERT_TRUE(Start());
@@ -36,6 +41,7 @@ TEST_F(AppTest, ABuildRegistersItsOwnEntryThatTheDesktopCanStart)
     EXPECT_NE(Contents(entry).find("\nTryExec=" + program + "\nExec=" + program + " %f\n"), std::string::npos)
         << Contents(entry);
     EXPECT_EQ(Contents(entry).find("\nPath="), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(shadowing));
     EXPECT_NE(Contents(entry).find("\nMimeType=application/x-quillo-document;\n"), std::string::npos);
     EXPECT_NE(Contents(data + "/mime/packages/app_tests.xml").find("<glob pattern=\"*.nve\"/>"), std::string::npos);
     // The desktop looks types and entries up in its caches.
