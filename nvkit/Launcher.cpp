@@ -45,10 +45,31 @@ CString FindOnPath(const CString& program)
     return CString();
 }
 
-// A double fork: the middle process exits at once and is reaped here, so
-// the program itself belongs to init. A close-on-exec pipe carries the
-// errno of a failed exec back.
-bool StartDetached(const CString& program, const CString& name, const CString& argument)
+namespace {
+
+// The middle process's word on the program it watched: it failed soon.
+constexpr int kEndedInFailure = 2;
+
+// In the middle process: whether the program ended in failure within
+// watchMs. Polled, as the middle process has nothing else to do.
+bool EndedInFailure(pid_t program, int watchMs)
+{
+    constexpr int kPollMs = 20;
+    for (int waited = 0; waited < watchMs; waited += kPollMs) {
+        int status = 0;
+        if (waitpid(program, &status, WNOHANG) == program)
+            return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+        usleep(kPollMs * 1000);
+    }
+    return false;
+}
+
+} // namespace
+
+// A double fork: the middle process exits (at once, or once it has watched
+// the program) and is reaped here, so the program itself belongs to init.
+// A close-on-exec pipe carries the errno of a failed exec back.
+bool StartDetached(const CString& program, const CString& name, const CString& argument, int watchMs)
 {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0)
@@ -66,7 +87,9 @@ bool StartDetached(const CString& program, const CString& name, const CString& a
             (void)!write(report[1], &error, sizeof error);
             _exit(127);
         }
-        _exit(program < 0 ? 1 : 0);
+        if (program < 0)
+            _exit(1);
+        _exit(EndedInFailure(program, watchMs) ? kEndedInFailure : 0);
     }
     close(report[1]);
     if (middle < 0) {

@@ -32,7 +32,9 @@ public:
             return;
         }
         EnsureApplication();
-        QMessageBox box(QMessageBox::Warning, "nvkit", afx::ToQt(text), QMessageBox::Ok);
+        // The caller's window, when it has one, owns the message.
+        QMessageBox box(QMessageBox::Warning, "nvkit", afx::ToQt(text), QMessageBox::Ok,
+                        QApplication::activeWindow(), afx::kDialogFrame);
         box.exec();
     }
     int RunDialog(afx::CDialog& dialog) override

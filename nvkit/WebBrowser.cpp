@@ -23,13 +23,15 @@ CString DefaultBrowser()
 }
 
 // A "URL" that starts with '-' would reach the browser as an option; it is
-// no address, so nothing is started.
+// no address, so nothing is started. A launcher such as xdg-open that finds
+// no browser ends in failure at once: it is watched for that long.
 void OpenInBrowser(const char* url)
 {
+    constexpr int kLauncherWatchMs = 1500;
     const CString browser = DefaultBrowser();
     const CString name = browser.Mid(browser.ReverseFind('/') + 1);
     const bool safe = url != nullptr && url[0] != '-';
-    if (!safe || !StartDetached(browser, name, url))
+    if (!safe || !StartDetached(browser, name, url, kLauncherWatchMs))
         Ui().ShowMessage("Unable to find Internet Browser");
 }
 

@@ -62,9 +62,16 @@ TEST_F(Browser, SaysSoWhenNothingCanBeStarted)
     ExecDefaultWebBrowser("https://example.org/");
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Unable to find Internet Browser"}));
 
+    // A launcher that finds no browser ends in failure at once.
+    folder.Write("no-browser-launcher", "#!/bin/sh\nexit 3\n");
+    std::filesystem::permissions(folder.File("no-browser-launcher"), std::filesystem::perms::owner_all);
+    setenv("BROWSER", folder.File("no-browser-launcher").c_str(), 1);
+    ExecDefaultWebBrowser("https://example.org/");
+    EXPECT_EQ(ui.messages.size(), 2u);
+
     setenv("BROWSER", folder.File("webviewer").c_str(), 1);
     ExecDefaultWebBrowser("--new-window");
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.size(), 3u);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(Lines(folder.File("browser.log")).empty());
 }
