@@ -160,7 +160,11 @@ std::vector<std::string> CheckBank(const std::string& bankPath, CheckSummary& su
     if (sqlite3_exec(database.m_handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
         return {bankPath + ": " + sqlite3_errmsg(database.m_handle)};
     const size_t slash = database.m_strPath.rfind('/');
-    return Checker(database, database.m_strPath.substr(0, slash + 1), summary).Run();
+    try {
+        return Checker(database, database.m_strPath.substr(0, slash + 1), summary).Run();
+    } catch (const BankReadError& e) {
+        return {e.what()};
+    }
 }
 
 } // namespace banktool

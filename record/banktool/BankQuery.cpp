@@ -1,5 +1,6 @@
 #include "BankQuery.h"
 
+#include "bank/BankLimits.h"
 #include "bank/SQLiteDatabase.h"
 
 #include <sqlite3.h>
@@ -36,7 +37,18 @@ BankQuery::~BankQuery()
 
 bool BankQuery::Next()
 {
-    return m_statement != nullptr && sqlite3_step(m_statement) == SQLITE_ROW;
+    if (m_statement == nullptr)
+        return false;
+    m_database.ArmStatementClock();
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result == SQLITE_DONE)
+        return false;
+    const std::string limit = litex::LimitMessage(m_database, result);
+    throw BankReadError(!limit.empty() ? limit
+                                       : "The question bank " + m_database.m_strPath + " could not be read to its end: " +
+                                             sqlite3_errmsg(m_database.m_handle));
 }
 
 int BankQuery::Columns() const

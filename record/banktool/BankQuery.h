@@ -1,7 +1,10 @@
 #pragma once
 // One read query on an opened bank, for the tools that look into banks
-// whole; each query gets the full time a bank's statement may take.
+// whole. A query reads every row or fails: each row gets the full time a
+// bank's statement may take, so a long bank is read to its end, and a step
+// stopped by a limit, the clock or an error throws BankReadError.
 
+#include <stdexcept>
 #include <string>
 
 struct sqlite3_stmt;
@@ -9,6 +12,12 @@ struct sqlite3_stmt;
 namespace litex { class SQLiteDatabase; }
 
 namespace banktool {
+
+// What stopped a query part way, naming the bank.
+class BankReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class BankQuery {
 public:
@@ -18,6 +27,7 @@ public:
     BankQuery& operator=(const BankQuery&) = delete;
 
     bool Prepared() const { return m_statement != nullptr; }
+    // The next row; false at the end of the rows. Throws BankReadError.
     bool Next();
     int Columns() const;
     // The column's bytes as stored; empty for NULL or a column past the end.

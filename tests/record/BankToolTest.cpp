@@ -165,3 +165,28 @@ TEST(BankExport, ExportThenImportGivesTheSameBank)
     for (const std::string table : {"BOOKNAMES", "NUMBER_OF_QUESTIONS"})
         EXPECT_EQ(Rows(copy, "SELECT * FROM " + table), Rows(sample, "SELECT * FROM " + table)) << table;
 }
+
+// What cannot be read to its end is not exported or counted as if it had
+// ended: the bank is named, nothing is left behind, and a name that is a
+// link is replaced, never written through.
+TEST(BankExport, AQueryStoppedPartWayFailsAndLeavesNothingAndLinksAreNotFollowed)
+{
+    TempFolder folder;
+    BuildBankFile(folder.File("big.db"),
+                  QuestionBankSql(1, 3) + "UPDATE BOOK1 SET Question = hex(zeroblob(6000000)) WHERE num = '2';");
+    std::string command;
+    const std::string exported = banktool::ExportBank(folder.File("big.db"), folder.File("out"), command);
+    EXPECT_NE(exported.find(folder.File("big.db") + " "), std::string::npos) << exported;
+    EXPECT_NE(exported.find("longer than 10000000 bytes"), std::string::npos) << exported;
+    EXPECT_TRUE(std::filesystem::is_empty(folder.File("out")));
+    banktool::CheckSummary summary;
+    EXPECT_EQ(banktool::CheckBank(folder.File("big.db"), summary), std::vector<std::string>{exported});
+
+    BuildBankFile(folder.File("small.db"), QuestionBankSql(1, 3));
+    folder.Write("victim", "keep");
+    std::filesystem::create_symlink(folder.File("victim"), folder.File("out/BOOK1.csv"));
+    ASSERT_EQ(banktool::ExportBank(folder.File("small.db"), folder.File("out"), command), "");
+    EXPECT_EQ(folder.Read("victim"), "keep");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder.File("out/BOOK1.csv"))));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("out")), {}), 2);
+}
