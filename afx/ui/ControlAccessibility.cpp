@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace afx {
 namespace {
@@ -52,10 +53,13 @@ public:
         return names + QAccessibleWidget::actionNames();
     }
 
+    // The assistive tool's call returns first and the click follows, as
+    // for Qt's own buttons: a click that opens a dialog or a message would
+    // otherwise hold the tool until it is closed.
     void doAction(const QString& name) override
     {
         if ((name == pressAction() || name == toggleAction()) && widget()->isEnabled())
-            Button()->click();
+            QTimer::singleShot(0, Button(), &QAbstractButton::click);
         else
             QAccessibleWidget::doAction(name);
     }

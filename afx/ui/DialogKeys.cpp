@@ -87,12 +87,18 @@ int DialogKeys::CheckedRadioInGroup(int index) const
     return index;
 }
 
+// A group of radio buttons is one stop, whichever of them has the focus:
+// moving on from it never lands in it again.
 void DialogKeys::MoveToTabStop(int from, int step)
 {
     const int count = static_cast<int>(m_entries.size());
+    const bool fromRadio = from >= 0 && m_entries[from].control.kind == ControlKind::RadioButton;
+    const auto [groupFirst, groupEnd] = fromRadio ? GroupAround(from) : std::pair<int, int>(-1, -1);
     for (int moved = 1; moved <= count; ++moved) {
         const int i = ((from + step * moved) % count + count) % count;
-        if ((m_entries[i].control.style & kTabStop) && CanFocus(i)) {
+        const bool sameRadioGroup =
+            i >= groupFirst && i < groupEnd && m_entries[i].control.kind == ControlKind::RadioButton;
+        if ((m_entries[i].control.style & kTabStop) && CanFocus(i) && !sameRadioGroup) {
             const bool radio = m_entries[i].control.kind == ControlKind::RadioButton;
             Focus(radio ? CheckedRadioInGroup(i) : i, step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;

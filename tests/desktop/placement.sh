@@ -22,9 +22,9 @@ one_start() {
   "$program" >/dev/null 2>&1 &
   local pid=$! window corner
   window=$(wait_for_window "Norvane Examiner") || { echo "no window"; kill "$pid"; return; }
-  sleep 1
+  settled_frame_corner "$window" >/dev/null
   "$@" "$window"
-  corner=$(frame_corner "$window")
+  corner=$(settled_frame_corner "$window")
   xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill "$pid" 2>/dev/null
@@ -32,7 +32,7 @@ one_start() {
   echo "$corner"
 }
 stay() { :; }
-move() { xdotool windowmove "$1" 200 150; sleep 1; }
+move() { xdotool windowmove "$1" 200 150; }
 
 check "first start" "$(one_start stay)" "10 10"
 check "second start" "$(one_start stay)" "10 10"

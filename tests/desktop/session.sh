@@ -53,6 +53,20 @@ wait_for_window() {
   return 1
 }
 
+# "X Y" of the outer frame around window $1 once the window manager has
+# framed it and it has stopped moving (5 s at most).
+settled_frame_corner() {
+  local before after tries
+  before=$(frame_corner "$1")
+  for tries in $(seq 25); do
+    sleep 0.2
+    after=$(frame_corner "$1")
+    if [ "$after" = "$before" ] && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; then break; fi
+    before=$after
+  done
+  echo "$after"
+}
+
 # "X Y" of the outer frame the window manager drew around window $1.
 frame_corner() {
   local x y extents left top

@@ -82,6 +82,14 @@ TEST_F(Keyboard, TabVisitsEveryTabStopInTemplateOrderAndWraps)
     std::vector<int> backward = TabChain(*View(), Qt::Key_Backtab);
     std::reverse(backward.begin() + 1, backward.end());
     EXPECT_EQ(backward, forward);
+
+    // The answers are one stop whichever is checked: back from B leaves them.
+    Press(Qt::Key_B, Qt::AltModifier);
+    std::vector<int> fromB = TabChain(*View(), Qt::Key_Backtab);
+    std::reverse(fromB.begin() + 1, fromB.end());
+    std::vector<int> expectedFromB = expected;
+    expectedFromB.front() = IDC_RADIO_B;
+    EXPECT_EQ(fromB, expectedFromB);
 }
 
 TEST_F(Keyboard, ArrowsStayInTheirGroupAndReturnPressesTheRightButton)

@@ -26,7 +26,12 @@ protected:
 
     QAccessibleInterface* Accessible(int id) { return QAccessible::queryAccessibleInterface(View()->GetDlgItem(id)); }
     std::string Heard(int id) { return Accessible(id)->text(QAccessible::Name).toStdString(); }
-    void Act(int id, const QString& action) { Accessible(id)->actionInterface()->doAction(action); }
+    // The action returns before the click, which runs from the event loop.
+    void Act(int id, const QString& action)
+    {
+        Accessible(id)->actionInterface()->doAction(action);
+        QCoreApplication::processEvents();
+    }
 };
 
 } // namespace
