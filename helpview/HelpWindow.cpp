@@ -62,6 +62,9 @@ int CountEntries(const std::vector<ContentsEntry>& top)
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), m_file(file)
 {
     setOpenLinks(false);
+    // A caret that the arrow keys move, so a screen reader reads the page
+    // line by line, as it reads a document.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setAccessibleName("Help page");
 }
 

@@ -163,6 +163,52 @@ void SizeComboBox(QComboBox* combo, const QRect& dropped)
     combo->setMaxVisibleItems(std::max(1, (dropped.height() - closed) / itemHeight));
 }
 
+// What a screen reader is told a control belongs to, found on the page as
+// a sighted user finds it: a field is labelled by the caption just on its
+// left on the same line, or else by the group box around it; a button
+// inside a group box is described by its title.
+struct Placed {
+    const ControlTemplate* control;
+    QWidget* widget;
+    QRect rect;
+};
+
+void LabelForScreenReaders(const std::vector<Placed>& placed)
+{
+    const auto groupAround = [&placed](const QRect& rect) -> const Placed* {
+        for (const Placed& group : placed)
+            if (group.control->kind == ControlKind::GroupBox && group.rect.contains(rect.center()))
+                return &group;
+        return nullptr;
+    };
+    for (const Placed& item : placed) {
+        const ControlKind kind = item.control->kind;
+        if (kind == ControlKind::RadioButton || kind == ControlKind::CheckBox) {
+            if (const Placed* group = groupAround(item.rect); group && item.widget->accessibleDescription().isEmpty())
+                item.widget->setAccessibleDescription(CaptionText(group->control->caption).remove('&'));
+            continue;
+        }
+        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox && kind != ControlKind::ListBox)
+            continue;
+        const Placed* caption = nullptr;
+        for (const Placed& label : placed) {
+            // Just before it: no more than two lines' height of space between.
+            const int gap = item.rect.left() - label.rect.right();
+            const bool onTheLeft = label.control->kind == ControlKind::Label && gap > 0 &&
+                                   gap <= 2 * label.rect.height() &&
+                                   label.rect.top() < item.rect.top() + item.rect.height() &&
+                                   item.rect.top() < label.rect.top() + label.rect.height();
+            if (onTheLeft && (caption == nullptr || label.rect.right() > caption->rect.right()))
+                caption = &label;
+        }
+        if (caption != nullptr)
+            static_cast<QLabel*>(caption->widget)->setBuddy(item.widget);
+
+        else if (const Placed* group = groupAround(item.rect); group && item.widget->accessibleName().isEmpty())
+            item.widget->setAccessibleName(CaptionText(group->control->caption).remove('&'));
+    }
+}
+
 // Automatic radios exclude each other within their template group, which
 // runs from a group-style control to the next one.
 void GroupRadios(const DialogTemplate& dialog, const DialogControls& controls, QWidget* parent)
@@ -190,6 +236,7 @@ DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent)
 
     DialogControls controls;
     QWidget* previous = nullptr;
+    std::vector<Placed> placed;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
         const QRect rect(units.X(control.x), units.Y(control.y), units.X(control.cx), units.Y(control.cy));
@@ -198,6 +245,7 @@ DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent)
         else
             widget->setGeometry(rect);
         DescribeForScreenReaders(control, widget);
+        placed.push_back({&control, widget, widget->geometry()});
         widget->setObjectName(QString("control%1").arg(control.id));
         if (control.kind == ControlKind::GroupBox)
             widget->lower();  // frames what follows it; must not cover it
@@ -210,6 +258,7 @@ DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent)
         controls.Add(control, widget);
     }
     GroupRadios(dialog, controls, parent);
+    LabelForScreenReaders(placed);
     return controls;
 }
 
