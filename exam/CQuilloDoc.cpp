@@ -39,8 +39,11 @@ void CQuilloDoc::ConfirmBookOf(COptions& loaded)
     if (m_pBooks == nullptr || !m_pBooks->IsOpen())
         return;
     bool found = false;
-    for (int more = m_pBooks->MoveFirst(); more != 0 && !found; more = found ? 1 : m_pBooks->MoveNext())
-        found = m_pBooks->m_strTable == loaded.m_strTable;
+    for (int more = m_pBooks->MoveFirst(); more != 0; more = m_pBooks->MoveNext())
+        if (m_pBooks->m_strTable == loaded.m_strTable) {
+            found = true;
+            break;
+        }
     const CString title = m_pBooks->m_strTitle;
     m_pBooks->MoveFirst();
     if (!found || title == loaded.m_strTitle)

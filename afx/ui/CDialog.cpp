@@ -1,6 +1,5 @@
 #include "CDialog.h"
 
-#include "CFrameWnd.h"
 #include "CWinApp.h"
 #include "CommandIds.h"
 #include "DialogKeys.h"
@@ -18,7 +17,7 @@ namespace {
 QWidget* OwnerOr(QWidget* parent)
 {
     if (parent == nullptr && AfxGetApp() != nullptr)
-        parent = AfxGetApp()->GetMainWnd();
+        parent = AfxGetApp()->VisibleMainWnd();
     return parent;
 }
 } // namespace

@@ -155,6 +155,12 @@ CFrameWnd* CWinApp::GetMainWnd() const
     return m_pDocTemplate ? m_pDocTemplate->Frame() : nullptr;
 }
 
+QWidget* CWinApp::VisibleMainWnd() const
+{
+    CFrameWnd* frame = GetMainWnd();
+    return frame != nullptr && frame->isVisible() ? frame : nullptr;
+}
+
 DocumentType CWinApp::ShellDocumentType() const
 {
     return {m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt),

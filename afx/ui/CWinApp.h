@@ -15,6 +15,7 @@
 #include <vector>
 
 class QSettings;
+class QWidget;
 class QString;
 
 namespace afx {
@@ -45,6 +46,9 @@ public:
     void AddDocTemplate(CSingleDocTemplate* docTemplate);
     CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
     CFrameWnd* GetMainWnd() const;
+    // The main window while it is on the screen: the owner of dialogs and
+    // messages, which the window manager then keeps above it.
+    QWidget* VisibleMainWnd() const;
 
     // No argument: a new document; one: open that file. False when no main
     // window came of it.

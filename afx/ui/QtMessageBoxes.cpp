@@ -1,7 +1,6 @@
 #include "QtMessageBoxes.h"
 
 #include "CDialog.h"
-#include "CFrameWnd.h"
 #include "CWinApp.h"
 #include "CommandIds.h"
 
@@ -15,7 +14,7 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && AfxGetApp() != nullptr)
-        parent = AfxGetApp()->GetMainWnd();
+        parent = AfxGetApp()->VisibleMainWnd();
     const bool asks = type == MB_YESNOCANCEL || type == MB_YESNO;
     QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton,
                     parent, kDialogFrame);
