@@ -3,13 +3,16 @@
 #include "BankText.h"
 #include "Csv.h"
 
+#include "bank/BankLimits.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -51,6 +54,43 @@ bool IsBlank(std::string_view text)
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Only an ordinary file is read, and only one no larger than the text the
+// program takes in from a bank: a folder, a pipe or a device is named as
+// what it is, and a huge file is refused before any of it is read.
+std::string ReadCsvFile(const std::string& path, std::string& text)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot be read";
+    struct stat info{};
+    std::string problem;
+    if (fstat(fd, &info) != 0)
+        problem = "cannot be read";
+    else if (S_ISDIR(info.st_mode))
+        problem = "is a folder, not a CSV file";
+    else if (!S_ISREG(info.st_mode))
+        problem = "is not an ordinary file (a pipe or a device)";
+    else if (static_cast<uint64_t>(info.st_size) > litex::kMaxBytesHeld)
+        problem = "is larger than " + std::to_string(litex::kMaxBytesHeld >> 20) +
+                  " MB, more text than Quillo takes in from a bank";
+    if (problem.empty()) {
+        text.resize(static_cast<size_t>(info.st_size));
+        size_t done = 0;
+        while (done < text.size()) {
+            const ssize_t got = read(fd, &text[done], text.size() - done);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                problem = "cannot be read";
+                break;
+            }
+            done += static_cast<size_t>(got);
+        }
+    }
+    close(fd);
+    return problem;
+}
+
 class BookReader {
 public:
     BookReader(const BookSource& source, std::vector<std::string>& problems)
@@ -61,15 +101,11 @@ public:
 
     Book Read()
     {
-        std::ifstream in(m_path, std::ios::binary);
-        if (!in) {
-            m_problems.push_back(m_path + ": cannot be read");
+        std::string text;
+        if (const std::string problem = ReadCsvFile(m_path, text); !problem.empty()) {
+            m_problems.push_back(m_path + ": " + problem);
             return std::move(m_book);
         }
-        in.seekg(0, std::ios::end);
-        std::string text(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-        in.seekg(0);
-        in.read(&text[0], static_cast<std::streamsize>(text.size()));
         m_book.csv = std::make_unique<CsvTable>(std::move(text));
         const std::vector<CsvRecord>& records = m_book.csv->Records();
         if (records.empty()) {

@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -99,9 +100,13 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
                                 "3,C,Smile \xF0\x9F\x98\x80,a,b,c,d\n"
                                 "4,A,\"never closed,a,b,c,d\n");
     folder.Write("odd.csv", "number,correct,question,a,b,c,colour\n");
+    // A folder or a pipe given as a book is named as what it is, never read.
+    std::filesystem::create_directory(folder.File("dir.csv"));
+    ASSERT_EQ(mkfifo(folder.File("pipe.csv").c_str(), 0600), 0);
     const std::string quillo = QUILLO_BANK;
     const std::string command = quillo + " import " + folder.File("out.db") + " --book Bad " + folder.File("bad.csv") +
-                                " --book Odd " + folder.File("odd.csv") + " 2>&1";
+                                " --book Odd " + folder.File("odd.csv") + " --book Dir " + folder.File("dir.csv") +
+                                " --book Pipe " + folder.File("pipe.csv") + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -115,9 +120,11 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
                           ":4: question number 2 is already used on line 3\n" + bad +
                           ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
                           bad + ":6: a quoted field is never closed\n" + odd + ":1: unknown column \"colour\"\n" + odd +
-                          ":1: missing column \"d\"\n");
+                          ":1: missing column \"d\"\n" + "quillo-bank: " + folder.File("dir.csv") +
+                          ": is a folder, not a CSV file\n" + "quillo-bank: " + folder.File("pipe.csv") +
+                          ": is not an ordinary file (a pipe or a device)\n");
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "odd.csv"}));
+    EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "dir.csv", "odd.csv", "pipe.csv"}));
 }
 
 TEST(BankCheck, NamesWhatTheProgramWouldStumbleOn)
