@@ -347,9 +347,13 @@ std::vector<std::string> ImportBank(const ImportRequest& request)
         problems.push_back(request.bankPath + ": already exists; give --force to replace it");
     if (request.books.empty())
         problems.push_back("no book given: name at least one with --book \"Title\" FILE.csv");
+    // The program offers the counts as test sizes; one it could not start
+    // a test of is refused here.
+    constexpr size_t kLargestTest = 100000;
     for (const std::string& count : request.counts)
-        if (!IsDecimal(count))
-            problems.push_back("--counts: \"" + count + "\" is not a number of questions");
+        if (!IsDecimal(count) || count.size() > 6 || std::stoul(count) < 1 || std::stoul(count) > kLargestTest)
+            problems.push_back("--counts: \"" + count + "\" is not a number of questions from 1 to " +
+                               std::to_string(kLargestTest));
     if (const std::string problem = TextProblem(request.diagramFolder); !problem.empty())
         problems.push_back("--diagrams: the folder name holds " + problem);
 

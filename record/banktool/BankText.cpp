@@ -1,5 +1,7 @@
 #include "BankText.h"
 
+#include "bank/BankLimits.h"
+
 #include "afx/CodePage.h"
 
 #include <cstdint>
@@ -41,10 +43,33 @@ bool FitsAnsi(char32_t code)
     return ansi != std::string(1, afx::kDefaultChar) || code == afx::kDefaultChar;
 }
 
+// Tab and line feed are all the program shows of the control characters;
+// a carriage return is taken only before a line feed.
+std::string ControlProblem(std::string_view utf8)
+{
+    for (size_t at = 0; at < utf8.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (byte >= 0x20 || byte == '\t' || byte == '\n')
+            continue;
+        if (byte == '\r' && at + 1 < utf8.size() && utf8[at + 1] == '\n')
+            continue;
+        char name[16];
+        std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(byte));
+        return "the control character " + std::string(name) + " at byte " + std::to_string(at + 1) +
+               ", which the program would not show as written";
+    }
+    return std::string();
+}
+
 } // namespace
 
 std::string TextProblem(std::string_view utf8)
 {
+    if (utf8.size() > static_cast<size_t>(litex::kMaxCellBytes))
+        return std::to_string(utf8.size()) + " bytes, more than the " + std::to_string(litex::kMaxCellBytes) +
+               " the program reads of one text";
+    if (const std::string problem = ControlProblem(utf8); !problem.empty())
+        return problem;
     // Most text is plain ASCII, which every code page holds: eight bytes
     // at a time are passed while none has its top bit set.
     size_t at = 0;

@@ -8,8 +8,9 @@
 namespace banktool {
 
 // The empty text when every character survives; otherwise what is wrong,
-// for example "U+1F600 (😀), which Windows-1252 cannot hold" or "bytes
-// that are not UTF-8 at byte 4".
+// for example "U+1F600 (😀), which Windows-1252 cannot hold", "bytes
+// that are not UTF-8 at byte 4", a control character or a text longer
+// than the program reads.
 std::string TextProblem(std::string_view utf8);
 
 } // namespace banktool

@@ -197,3 +197,26 @@ TEST(BankExport, AQueryStoppedPartWayFailsAndLeavesNothingAndLinksAreNotFollowed
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder.File("out/BOOK1.csv"))));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("out")), {}), 2);
 }
+
+// Import takes only what the program shows as written; check holds banks
+// to the same rules.
+TEST(BankImport, RefusesWhatTheProgramWouldRefuseOrShowWrong)
+{
+    TempFolder folder;
+    folder.Write("limits.csv", std::string(kHeader) + std::string("1,A,has\0nul,a,b,c,d\n", 20) +
+                                   "2,B,line\rbreak,a,b,c,d\n3,C," + std::string(10000001, 'x') + ",a,b,c,d\n");
+    banktool::ImportRequest request;
+    request.bankPath = folder.File("out.db");
+    request.books = {{"Limits", folder.File("limits.csv")}};
+    request.counts = {"0", "25"};
+    const std::vector<std::string> problems = banktool::ImportBank(request);
+    const std::string at = folder.File("limits.csv") + ":";
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "--counts: \"0\" is not a number of questions from 1 to 100000",
+                            at + "2: column \"question\" holds the control character U+0000 at byte 4, which the "
+                                 "program would not show as written",
+                            at + "3: column \"question\" holds the control character U+000D at byte 5, which the "
+                                 "program would not show as written",
+                            at + "4: column \"question\" holds 10000001 bytes, more than the 10000000 the program "
+                                 "reads of one text"}));
+}
