@@ -16,7 +16,7 @@ namespace {
 const char* const kSection = "Window size";
 // How long, at most, a window system may take to tell the frame it drew.
 constexpr int kFrameWaitMs = 20;
-constexpr int kFrameWaitTries = 50;
+constexpr int kFrameWaitTries = 250;
 
 QString BarSection()
 {

@@ -21,8 +21,9 @@
 namespace banktool {
 namespace {
 
-// Where each CSV column comes from in a question table; section is column 1.
-constexpr int kSourceColumn[9] = {2, 3, 4, 5, 6, 7, 8, 9, 1};
+// Where each CSV column comes from in a question table; section is column
+// 1, the note column 11.
+constexpr int kSourceColumn[kCsvColumnCount] = {2, 3, 4, 5, 6, 7, 8, 9, 1, 11};
 constexpr int kFolderColumn = 10;
 
 std::string ShellQuoted(const std::string& text)
@@ -122,14 +123,14 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
         std::ofstream* out = files.Add(name);
         if (out == nullptr)
             return folder + "/" + name + ": cannot be written";
-        for (size_t c = 0; c < 9; ++c)
+        for (size_t c = 0; c < kCsvColumnCount; ++c)
             *out << (c ? "," : "") << kCsvColumns[c];
         *out << "\r\n";
         BankQuery rows(database, "SELECT * FROM " + QuotedIdentifier(books[b].first));
         if (!rows.Prepared())
             return books[b].first + ": " + rows.Error();
         while (rows.Next()) {
-            for (size_t c = 0; c < 9; ++c)
+            for (size_t c = 0; c < kCsvColumnCount; ++c)
                 *out << (c ? "," : "") << CsvField(rows.Text(kSourceColumn[c]));
             *out << "\r\n";
             if (diagramFolder.empty() && !rows.Text(9).empty())

@@ -21,11 +21,38 @@
 
 namespace banktool {
 
-const char* const kCsvColumns[9] = {"number", "correct", "question", "a", "b", "c", "d", "diagram", "section"};
+const char* const kCsvColumns[kCsvColumnCount] = {"number", "correct", "question", "a",       "b",
+                                                  "c",      "d",       "diagram",  "section", "note"};
 
 namespace {
 
-enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kColumnCount };
+enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kNote, kColumnCount };
+static_assert(kColumnCount == kCsvColumnCount);
+
+// Other tools' names for our columns.
+const std::pair<const char*, Column> kColumnAliases[] = {
+    {"id", kNumber},       {"correct_letter", kCorrect}, {"figure", kDiagram},
+    {"image", kDiagram},   {"refs", kNote},              {"reference", kNote},
+};
+
+// A correct answer given as a letter in either case, or as the index of the
+// answer: 0 to 3 where the file's indexes start at 0 (any 0 in the column
+// shows that), else 1 to 4. Anything else stays as it is, for Validate.
+const char kLetters[] = "ABCD";
+std::string_view CorrectLetter(std::string_view value, int indexBase)
+{
+    if (value.size() != 1)
+        return value;
+    const char ch = value[0];
+    int index = -1;
+    if (ch >= 'a' && ch <= 'd')
+        index = ch - 'a';
+    else if (ch >= 'A' && ch <= 'D')
+        index = ch - 'A';
+    else if (ch >= '0' && ch <= '9')
+        index = ch - '0' - indexBase;
+    return index >= 0 && index < 4 ? std::string_view(kLetters + index, 1) : value;
+}
 constexpr int kRequiredColumns = kDiagram;
 
 // Fields point into their book's CSV text, which the book keeps.
@@ -93,8 +120,8 @@ std::string ReadCsvFile(const std::string& path, std::string& text)
 
 class BookReader {
 public:
-    BookReader(const BookSource& source, std::vector<std::string>& problems)
-        : m_path(source.csvPath), m_problems(problems)
+    BookReader(const BookSource& source, std::vector<std::string>& problems, std::vector<std::string>& warnings)
+        : m_path(source.csvPath), m_problems(problems), m_warnings(warnings)
     {
         m_book.title = source.title;
     }
@@ -112,6 +139,7 @@ public:
             if (m_book.csv->Problems().empty())
                 Problem(1, "no header row naming the columns");
         } else if (ReadHeader(records.front())) {
+            m_indexBase = IndexBase(records);
             m_book.questions.reserve(records.size() - 1);
             m_lineOfNumber.reserve(records.size());
             for (size_t i = 1; i < records.size(); ++i)
@@ -128,24 +156,37 @@ private:
         m_problems.push_back(m_path + ":" + std::to_string(line) + ": " + what);
     }
 
+    static int ColumnNamed(const std::string& name)
+    {
+        for (int column = 0; column < kColumnCount; ++column)
+            if (name == kCsvColumns[column])
+                return column;
+        for (const auto& [alias, column] : kColumnAliases)
+            if (name == alias)
+                return column;
+        return -1;
+    }
+
     bool ReadHeader(const CsvRecord& header)
     {
         m_positions.assign(kColumnCount, -1);
         bool good = true;
+        std::string ignored;
         for (size_t i = 0; i < header.fields.size(); ++i) {
             const std::string name = Lower(std::string(Trimmed(header.fields[i])));
-            const auto* known = std::find_if(std::begin(kCsvColumns), std::end(kCsvColumns),
-                                             [&name](const char* column) { return name == column; });
-            if (known == std::end(kCsvColumns)) {
-                Problem(header.line, "unknown column \"" + std::string(header.fields[i]) + "\"");
-                good = false;
-            } else if (m_positions[static_cast<size_t>(known - std::begin(kCsvColumns))] >= 0) {
-                Problem(header.line, "the column \"" + name + "\" is named twice");
+            const int column = ColumnNamed(name);
+            if (column < 0) {
+                ignored += (ignored.empty() ? "\"" : ", \"") + std::string(header.fields[i]) + "\"";
+            } else if (m_positions[static_cast<size_t>(column)] >= 0) {
+                Problem(header.line, "the column \"" + std::string(kCsvColumns[column]) + "\" is named twice");
                 good = false;
             } else {
-                m_positions[static_cast<size_t>(known - std::begin(kCsvColumns))] = static_cast<int>(i);
+                m_positions[static_cast<size_t>(column)] = static_cast<int>(i);
             }
         }
+        if (!ignored.empty())
+            m_warnings.push_back(m_path + ":" + std::to_string(header.line) + ": left out, of no use to the program: " +
+                                 ignored);
         for (int column = 0; column < kRequiredColumns; ++column)
             if (m_positions[static_cast<size_t>(column)] < 0) {
                 Problem(header.line, std::string("missing column \"") + kCsvColumns[column] + "\"");
@@ -171,6 +212,8 @@ private:
             value = record.fields[static_cast<size_t>(position)];
             if (column == kNumber || column == kCorrect || column == kDiagram)
                 value = Trimmed(value);
+            if (column == kCorrect)
+                value = CorrectLetter(value, m_indexBase);
             const std::string problem = TextProblem(value);
             if (!problem.empty())
                 Problem(record.line, std::string("column \"") + kCsvColumns[column] + "\" holds " + problem);
@@ -202,8 +245,21 @@ private:
             Problem(line, "the diagram \"" + std::string(question[kDiagram]) + "\" names a folder; give the file name only");
     }
 
+    // Indexes start at 0 when any correct answer is given as 0.
+    int IndexBase(const std::vector<CsvRecord>& records) const
+    {
+        const int position = m_positions[kCorrect];
+        for (size_t i = 1; i < records.size(); ++i)
+            if (static_cast<size_t>(position) < records[i].fields.size() &&
+                Trimmed(records[i].fields[static_cast<size_t>(position)]) == "0")
+                return 0;
+        return 1;
+    }
+
     std::string m_path;
     std::vector<std::string>& m_problems;
+    std::vector<std::string>& m_warnings;
+    int m_indexBase = 1;
     Book m_book;
     std::vector<int> m_positions;
     size_t m_width = 0;
@@ -306,7 +362,7 @@ private:
             const std::string_view questionFolder = q[kDiagram].empty() ? std::string_view() : folder;
             if (!Run(++id, std::array<std::string_view, 12>{q[kSection], q[kNumber], q[kCorrect], q[kQuestion], q[kA],
                                                             q[kB], q[kC], q[kD], q[kDiagram], questionFolder,
-                                                            std::string_view(), std::string_view()}))
+                                                            q[kNote], std::string_view()}))
                 return false;
         }
         return true;
@@ -339,8 +395,10 @@ bool IsDecimal(const std::string& text)
 
 } // namespace
 
-std::vector<std::string> ImportBank(const ImportRequest& request)
+std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<std::string>* warnings)
 {
+    std::vector<std::string> unused;
+    std::vector<std::string>& warned = warnings != nullptr ? *warnings : unused;
     std::vector<std::string> problems;
     struct stat existing{};
     if (!request.force && stat(request.bankPath.c_str(), &existing) == 0)
@@ -361,7 +419,7 @@ std::vector<std::string> ImportBank(const ImportRequest& request)
     for (const BookSource& source : request.books) {
         if (const std::string problem = TextProblem(source.title); !problem.empty())
             problems.push_back("--book \"" + source.title + "\": the title holds " + problem);
-        books.push_back(BookReader(source, problems).Read());
+        books.push_back(BookReader(source, problems, warned).Read());
     }
     if (!problems.empty())
         return problems;

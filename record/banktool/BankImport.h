@@ -22,10 +22,15 @@ struct ImportRequest {
 };
 
 // The columns a book's CSV may have, in the order export writes them.
-extern const char* const kCsvColumns[9];
+// Other quiz tools' names are taken too: id for number, correct_letter
+// for correct, figure or image for diagram, refs or reference for note.
+constexpr int kCsvColumnCount = 10;
+extern const char* const kCsvColumns[kCsvColumnCount];
 
 // Every problem found, each "FILE:LINE: what"; the bank is written, whole,
 // only when there are none. An existing bank is replaced only with force.
-std::vector<std::string> ImportBank(const ImportRequest& request);
+// What is left out but does not stop the import (a column of no use to the
+// program) goes to warnings, when given.
+std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<std::string>* warnings = nullptr);
 
 } // namespace banktool

@@ -65,7 +65,11 @@ int Import(int argc, char** argv)
             return Usage();
         }
     }
-    return Report(banktool::ImportBank(request));
+    std::vector<std::string> warnings;
+    const std::vector<std::string> problems = banktool::ImportBank(request, &warnings);
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "quillo-bank: warning: %s\n", warning.c_str());
+    return Report(problems);
 }
 
 int Check(const char* bank)

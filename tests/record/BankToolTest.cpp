@@ -116,11 +116,13 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
 
     const std::string bad = "quillo-bank: " + folder.File("bad.csv");
     const std::string odd = "quillo-bank: " + folder.File("odd.csv");
-    EXPECT_EQ(output, bad + ":2: the correct answer \"E\" is not A, B, C or D\n" + bad +
+    // A column of no use to the program is left out with a warning.
+    EXPECT_EQ(output, "quillo-bank: warning: " + folder.File("odd.csv") +
+                          ":1: left out, of no use to the program: \"colour\"\n" + bad +
+                          ":2: the correct answer \"E\" is not A, B, C or D\n" + bad +
                           ":4: question number 2 is already used on line 3\n" + bad +
                           ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
-                          bad + ":6: a quoted field is never closed\n" + odd + ":1: unknown column \"colour\"\n" + odd +
-                          ":1: missing column \"d\"\n" + "quillo-bank: " + folder.File("dir.csv") +
+                          bad + ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" + "quillo-bank: " + folder.File("dir.csv") +
                           ": is a folder, not a CSV file\n" + "quillo-bank: " + folder.File("pipe.csv") +
                           ": is not an ordinary file (a pipe or a device)\n");
     EXPECT_EQ(WEXITSTATUS(status), 1);
@@ -219,4 +221,27 @@ TEST(BankImport, RefusesWhatTheProgramWouldRefuseOrShowWrong)
                                  "program would not show as written",
                             at + "4: column \"question\" holds 10000001 bytes, more than the 10000000 the program "
                                  "reads of one text"}));
+}
+
+// The CSV other quiz tools write: their column names, the correct answer as
+// a 0-based index, references kept as a note, export giving them back.
+TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
+{
+    TempFolder folder;
+    folder.Write("pool.csv", "id,correct,question,a,b,c,d,refs,figure,topic\n"
+                             "T1A01,0,Which band?,2 m,70 cm,6 m,10 m,[97.3],,radio\n"
+                             "T1A02,3,Which power?,1 W,5 W,50 W,1500 W,,T1-1,radio\n");
+    banktool::ImportRequest request;
+    request.bankPath = folder.File("pool.db");
+    request.books = {{"Technician", folder.File("pool.csv")}};
+    std::vector<std::string> warnings;
+    ASSERT_EQ(banktool::ImportBank(request, &warnings), std::vector<std::string>{});
+    EXPECT_EQ(warnings, std::vector<std::string>{folder.File("pool.csv") +
+                                                 ":1: left out, of no use to the program: \"topic\""});
+    EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT Number, Answer, Note1, Diagram FROM BOOK1"),
+              (std::vector<std::string>{"T1A01|A|[97.3]||", "T1A02|D||T1-1|"}));
+
+    std::string command;
+    ASSERT_EQ(banktool::ExportBank(folder.File("pool.db"), folder.File("out"), command), "");
+    EXPECT_NE(folder.Read("out/BOOK1.csv").find(",[97.3]\r\n"), std::string::npos) << folder.Read("out/BOOK1.csv");
 }
