@@ -173,6 +173,22 @@ struct Placed {
     QRect rect;
 };
 
+// The caption on the field's left, on its line, with no more than two
+// lines' height of space between; the nearest when there are several.
+const Placed* CaptionBeside(const std::vector<Placed>& placed, const Placed& field)
+{
+    const Placed* caption = nullptr;
+    for (const Placed& label : placed) {
+        const int gap = field.rect.left() - label.rect.right();
+        const bool beside = label.control->kind == ControlKind::Label && gap > 0 && gap <= 2 * label.rect.height() &&
+                            label.rect.top() < field.rect.top() + field.rect.height() &&
+                            field.rect.top() < label.rect.top() + label.rect.height();
+        if (beside && (caption == nullptr || label.rect.right() > caption->rect.right()))
+            caption = &label;
+    }
+    return caption;
+}
+
 void LabelForScreenReaders(const std::vector<Placed>& placed)
 {
     const auto groupAround = [&placed](const QRect& rect) -> const Placed* {
@@ -190,20 +206,8 @@ void LabelForScreenReaders(const std::vector<Placed>& placed)
         }
         if (kind != ControlKind::Edit && kind != ControlKind::ComboBox && kind != ControlKind::ListBox)
             continue;
-        const Placed* caption = nullptr;
-        for (const Placed& label : placed) {
-            // Just before it: no more than two lines' height of space between.
-            const int gap = item.rect.left() - label.rect.right();
-            const bool onTheLeft = label.control->kind == ControlKind::Label && gap > 0 &&
-                                   gap <= 2 * label.rect.height() &&
-                                   label.rect.top() < item.rect.top() + item.rect.height() &&
-                                   item.rect.top() < label.rect.top() + label.rect.height();
-            if (onTheLeft && (caption == nullptr || label.rect.right() > caption->rect.right()))
-                caption = &label;
-        }
-        if (caption != nullptr)
+        if (const Placed* caption = CaptionBeside(placed, item))
             static_cast<QLabel*>(caption->widget)->setBuddy(item.widget);
-
         else if (const Placed* group = groupAround(item.rect); group && item.widget->accessibleName().isEmpty())
             item.widget->setAccessibleName(CaptionText(group->control->caption).remove('&'));
     }
