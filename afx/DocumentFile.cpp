@@ -1,5 +1,7 @@
 #include "DocumentFile.h"
 
+#include "FilePath.h"
+
 #include <ext/stdio_filebuf.h>
 
 #include <dirent.h>
@@ -97,9 +99,7 @@ void RemoveOrphanedTemporaries(const std::string& folder, const std::string& nam
 
 void SyncFolder(const std::string& file)
 {
-    const size_t slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(FolderOf(CString(file)), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         fsync(fd);
         close(fd);

@@ -105,14 +105,15 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer)
     wait->setInterval(kFrameWaitMs);
     connect(wait, &QTimer::timeout, this, [this, wait, outer, tries = 0]() mutable {
         const QMargins learned = FrameMargins();
-        if (windowState() != Qt::WindowNoState || !learned.isNull() || ++tries > kFrameWaitTries) {
-            if (windowState() == Qt::WindowNoState && !learned.isNull() && frameGeometry() != outer) {
-                resize(outer.size().shrunkBy(learned));
-                move(outer.topLeft());
-            }
-            wait->deleteLater();
+        const bool normal = windowState() == Qt::WindowNoState;
+        if (normal && learned.isNull() && ++tries <= kFrameWaitTries)
             return;
+        if (normal && !learned.isNull() && frameGeometry() != outer) {
+            resize(outer.size().shrunkBy(learned));
+            move(outer.topLeft());
         }
+        wait->stop();
+        wait->deleteLater();
     });
     wait->start();
 }

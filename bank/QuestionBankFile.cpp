@@ -77,33 +77,6 @@ std::string ImmutableUri(const std::string& path)
 
 constexpr int kReadOnly = SQLITE_OPEN_READONLY;
 
-std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath);
-
-} // namespace
-
-bool IsDatabaseFile(const CString& nativePath)
-{
-    static const char kHeader[] = "SQLite format 3";
-    char start[sizeof kHeader] = {};
-    const int fd = open(nativePath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info{};
-    const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      ::read(fd, start, sizeof start) == static_cast<ssize_t>(sizeof start);
-    close(fd);
-    return read && std::memcmp(start, kHeader, sizeof kHeader) == 0;
-}
-
-std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath)
-{
-    std::string problem = OpenBankFile(database, nativePath);
-    database.RememberBankFile();
-    return problem;
-}
-
-namespace {
-
 std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath)
 {
     // A full path starts with '/', so SQLite can never take it for a URI.
@@ -137,4 +110,26 @@ std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath)
 }
 
 } // namespace
+
+bool IsDatabaseFile(const CString& nativePath)
+{
+    static const char kHeader[] = "SQLite format 3";
+    char start[sizeof kHeader] = {};
+    const int fd = open(nativePath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info{};
+    const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      ::read(fd, start, sizeof start) == static_cast<ssize_t>(sizeof start);
+    close(fd);
+    return read && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+}
+
+std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath)
+{
+    std::string problem = OpenBankFile(database, nativePath);
+    database.RememberBankFile();
+    return problem;
+}
+
 } // namespace litex

@@ -157,17 +157,20 @@ int RowCache::FindFirst(int column, const std::string& text)
         Reindex();
     for (; m_indexedRows < RowCount(); ++m_indexedRows)
         IndexRow(m_indexedRows);
-    const size_t hash = std::hash<std::string>()(text);
+    return m_slots[SlotOf(text, std::hash<std::string>()(text))].row;
+}
+
+// The slot that holds the text, or the free one where it would go. At most
+// half the slots are taken, so a probe always ends.
+size_t RowCache::SlotOf(const std::string& text, size_t hash) const
+{
     for (size_t slot = hash & (m_slots.size() - 1);; slot = (slot + 1) & (m_slots.size() - 1)) {
         const Slot& held = m_slots[slot];
-        if (held.row < 0)
-            return -1;
-        if (held.hash == hash && GetAnsiText(held.row, m_indexedColumn) == text)
-            return held.row;
+        if (held.row < 0 || (held.hash == hash && GetAnsiText(held.row, m_indexedColumn) == text))
+            return slot;
     }
 }
 
-// At most half the slots are taken, so a probe always ends at a free one.
 void RowCache::Reindex()
 {
     size_t size = 64;
@@ -185,15 +188,9 @@ void RowCache::IndexRow(int row)
 {
     const std::string text = GetAnsiText(row, m_indexedColumn);
     const size_t hash = std::hash<std::string>()(text);
-    for (size_t slot = hash & (m_slots.size() - 1);; slot = (slot + 1) & (m_slots.size() - 1)) {
-        Slot& held = m_slots[slot];
-        if (held.row < 0) {
-            held = Slot{hash, row};
-            return;
-        }
-        if (held.hash == hash && GetAnsiText(held.row, m_indexedColumn) == text)
-            return;
-    }
+    Slot& held = m_slots[SlotOf(text, hash)];
+    if (held.row < 0)
+        held = Slot{hash, row};
 }
 
 } // namespace litex

@@ -79,6 +79,7 @@ private:
     };
     void Reindex();
     void IndexRow(int row);
+    size_t SlotOf(const std::string& text, size_t hash) const;
     int m_indexedColumn = -1;
     int m_indexedRows = 0;
     std::vector<Slot> m_slots;

@@ -80,13 +80,9 @@ void COptions::ClearOutcomes()
     m_answered.RemoveAll();
 }
 
-// Built in one piece: the class filter makes a key a row of the pool.
 CString COptions::MakeKey(const CString& number) const
 {
-    std::string key;
-    key.reserve(m_strTable.Bytes().size() + 1 + number.Bytes().size());
-    key.append(m_strTable.Bytes()).append(1, '.').append(number.Bytes());
-    return CString(std::move(key));
+    return m_strTable + "." + number;
 }
 
 void COptions::AddMissed(const CString& number) { Add(m_missed, MakeKey(number)); }

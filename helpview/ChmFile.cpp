@@ -72,10 +72,6 @@ void MendChmcmdHeader(QByteArray& bytes)
         bytes[kSecondGuid] = 0x11;
 }
 
-QByteArray LookupKey(const QString& path)
-{
-    return (path.startsWith('/') ? path : "/" + path).toUtf8().toLower();
-}
 } // namespace
 
 // libmspack's file access and memory, served from memory and counted: the
@@ -268,6 +264,11 @@ bool ChmFile::OpenBytes(QByteArray bytes)
     m_reader = std::move(reader);
     ReadSystemFile();
     return true;
+}
+
+QByteArray ChmFile::LookupKey(const QString& path)
+{
+    return (path.startsWith('/') ? path : "/" + path).toUtf8().toLower();
 }
 
 QByteArray ChmFile::Read(const QString& path) const

@@ -35,12 +35,16 @@ public:
     // path as inside the file, with or without its leading '/', in any
     // case; null when the file has no such object or it cannot be read.
     QByteArray Read(const QString& path) const;
+    // Whether the file lists an object at path, without reading it.
+    bool Has(const QString& path) const { return m_objects.contains(LookupKey(path)); }
 
     QString Title() const { return m_title; }
     QString ContentsFile() const { return m_contents; }
     QString DefaultTopic() const { return m_defaultTopic; }
 
 private:
+    // An object's path as the lookup keys it: from the root, in lower case.
+    static QByteArray LookupKey(const QString& path);
     void ReadSystemFile();
 
     class Reader;

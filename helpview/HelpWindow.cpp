@@ -173,7 +173,7 @@ void HelpWindow::FollowLink(const QUrl& link)
         return;
     }
     const QUrl target = m_browser->source().resolved(link);
-    if (!link.path().isEmpty() && m_file.Read(PagePath(target)).isNull()) {
+    if (!link.path().isEmpty() && !m_file.Has(PagePath(target))) {
         m_status->setText(QString("The help file has no page %1.").arg(PagePath(target)));
         return;
     }

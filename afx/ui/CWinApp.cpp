@@ -74,7 +74,7 @@ QSettings& CWinApp::Profile()
         QString file = PathToQt(target);
         struct stat info{};
         if (stat(target, &info) == 0 && !S_ISREG(info.st_mode)) {
-            std::fprintf(stderr, "quillo: settings are not kept: %s is not an ordinary file\n",
+            std::fprintf(stderr, "%s: settings are not kept: %s is not an ordinary file\n", m_pszAppName,
                          static_cast<const char*>(target));
             file = "/dev/null/" + QString(m_pszAppName) + ".conf";
         }
