@@ -89,6 +89,20 @@ char32_t DecodeUtf8(const unsigned char* text, size_t size, size_t& i)
     return code;
 }
 
+// Reads one code point from UTF-16; a lone surrogate is the replacement
+// character.
+char32_t DecodeUtf16(const char16_t* text, size_t size, size_t& i)
+{
+    const char16_t unit = text[i++];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i < size && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
+        return 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[i++] - 0xDC00);
+    if (unit >= 0xD800 && unit <= 0xDFFF)
+        return kReplacement;
+    return unit;
+}
+
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t code)
 {
     if (code < 0x80) {
@@ -107,20 +121,6 @@ void AppendUtf8(std::string& out, char32_t code)
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-// Reads one code point from UTF-16; a lone surrogate is the replacement
-// character.
-char32_t DecodeUtf16(const char16_t* text, size_t size, size_t& i)
-{
-    const char16_t unit = text[i++];
-    if (unit >= 0xD800 && unit <= 0xDBFF && i < size && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
-        return 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[i++] - 0xDC00);
-    if (unit >= 0xD800 && unit <= 0xDFFF)
-        return kReplacement;
-    return unit;
-}
-
-} // namespace
 
 std::u16string MultiByteToWideChar(unsigned codePage, const char* text, int length)
 {

@@ -19,4 +19,7 @@ constexpr char kDefaultChar = '?';
 std::u16string MultiByteToWideChar(unsigned codePage, const char* text, int length);
 std::string WideCharToMultiByte(unsigned codePage, const char16_t* text, int length);
 
+// One code point, which the caller has checked, appended as UTF-8.
+void AppendUtf8(std::string& out, char32_t code);
+
 } // namespace afx

@@ -6,13 +6,36 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 namespace {
 // BOOK1's columns in the order of the import columns.
 constexpr int kColumnOf[9] = {2, 3, 4, 5, 6, 7, 8, 9, 1};
+enum { kNumber, kCorrect, kQuestion, kA };
+
+std::string Escaped(const std::string& text, const char* specials, bool xml)
+{
+    std::string escaped;
+    for (const char ch : text) {
+        if (std::strchr(specials, ch) == nullptr)
+            escaped += ch;
+        else if (!xml)
+            escaped.append({'\\', ch});
+        else
+            escaped += ch == '<' ? "&lt;" : ch == '>' ? "&gt;" : "&amp;";
+    }
+    return escaped;
+}
 } // namespace
+
+const std::vector<std::pair<std::string, std::string>>& ImportBench::Formats()
+{
+    static const std::vector<std::pair<std::string, std::string>> formats = {
+        {"csv", "book.csv"}, {"pool", "book.txt"}, {"aiken", "book.aiken"}, {"gift", "book.gift"}, {"moodle", "book.xml"}};
+    return formats;
+}
 
 ImportBench::ImportBench(sqlite3* db, const std::string& folder) : m_folder(folder), m_csv(folder + "/book.csv")
 {
@@ -34,6 +57,42 @@ ImportBench::ImportBench(sqlite3* db, const std::string& folder) : m_folder(fold
         m_rows.push_back(std::move(row));
     }
     sqlite3_finalize(statement);
+    WriteOtherFormats();
+}
+
+// The same questions as a pool's text, Aiken, GIFT and Moodle XML; the
+// generated texts are one line each.
+void ImportBench::WriteOtherFormats() const
+{
+    std::ofstream pool(m_folder + "/book.txt", std::ios::binary | std::ios::trunc);
+    std::ofstream aiken(m_folder + "/book.aiken", std::ios::binary | std::ios::trunc);
+    std::ofstream gift(m_folder + "/book.gift", std::ios::binary | std::ios::trunc);
+    std::ofstream xml(m_folder + "/book.xml", std::ios::binary | std::ios::trunc);
+    xml << "<?xml version=\"1.0\"?>\n<quiz>\n";
+    for (const auto& row : m_rows) {
+        pool << "Q" << row[kNumber] << " (" << row[kCorrect] << ")\n" << row[kQuestion] << "\n";
+        aiken << row[kQuestion] << "\n";
+        gift << "::" << Escaped(row[kNumber], "~=#{}:\\", false) << ":: "
+             << Escaped(row[kQuestion], "~=#{}:\\", false) << " {\n";
+        xml << "<question type=\"multichoice\"><name><text>" << Escaped(row[kNumber], "<>&", true)
+            << "</text></name><questiontext format=\"plain_text\"><text>" << Escaped(row[kQuestion], "<>&", true)
+            << "</text></questiontext>\n";
+        for (int answer = 0; answer < 4; ++answer) {
+            const std::string& text = row[static_cast<size_t>(kA + answer)];
+            const char letter = static_cast<char>('A' + answer);
+            const bool right = row[kCorrect][0] == letter;
+            pool << letter << ". " << text << "\n";
+            aiken << letter << ". " << text << "\n";
+            gift << (right ? "=" : "~") << Escaped(text, "~=#{}:\\", false) << "\n";
+            xml << "<answer fraction=\"" << (right ? 100 : 0) << "\"><text>" << Escaped(text, "<>&", true)
+                << "</text></answer>\n";
+        }
+        pool << "~~\n\n";
+        aiken << "ANSWER: " << row[kCorrect] << "\n\n";
+        gift << "}\n\n";
+        xml << "</question>\n";
+    }
+    xml << "</quiz>\n";
 }
 
 ImportBench::~ImportBench()
@@ -41,10 +100,13 @@ ImportBench::~ImportBench()
     std::filesystem::remove_all(m_folder);
 }
 
-void ImportBench::Import()
+// A first import: replacing a bank would also read the old one, to list
+// what changed.
+void ImportBench::Import(const std::string& file)
 {
+    std::filesystem::remove(m_folder + "/imported.db");
     const auto problems =
-        banktool::ImportBank({m_folder + "/imported.db", {{"Generated", m_csv}}, {"50"}, "figures", true});
+        banktool::ImportBank({m_folder + "/imported.db", {{"Generated", m_folder + "/" + file}}, {"50"}, "figures", true, ""});
     for (const std::string& problem : problems)
         std::fprintf(stderr, "quillo-bench: %s\n", problem.c_str());
 }

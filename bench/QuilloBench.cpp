@@ -264,8 +264,10 @@ private:
             return;
         ImportBench bench(m_db, (std::filesystem::temp_directory_path() /
                                  ("quillo-bench-import-" + std::to_string(getpid()))).string());
-        PrintSummary("bank_import", bench.Rows(),
-                     Measure(m_arguments.repetitions, 1, [&] { bench.Import(); }, [&] { bench.PlainInserts(); }));
+        for (const auto& [format, file] : ImportBench::Formats())
+            PrintSummary("bank_import " + format, bench.Rows(),
+                         Measure(m_arguments.repetitions, 1, [&, file = file] { bench.Import(file); },
+                                 [&] { bench.PlainInserts(); }));
     }
 
     const Arguments& m_arguments;

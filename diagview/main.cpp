@@ -1,6 +1,9 @@
-// diagview: shows one bitmap, the file named by its one argument, in a
+// diagview: shows one picture, the file named by its one argument, in a
 // scrollable, resizable window titled with the file name. Escape closes it.
+// A diagram named NAME.bmp that is there only as NAME.png (or .jpg, .gif)
+// is shown from that file.
 
+#include "afx/PictureFile.h"
 #include "afx/ProgramInfo.h"
 
 #include <QApplication>
@@ -39,7 +42,8 @@ int main(int argc, char** argv)
     }
     // The toolkit never sees the argument: a folder named like one of its
     // options ("-style", "-platform") is still just a folder.
-    const QString path = QFile::decodeName(argv[1]);
+    const std::string found = afx::ExistingPicture(argv[1]);
+    const QString path = QFile::decodeName(found.empty() ? argv[1] : found.c_str());
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QApplication application(toolkitArgc, toolkitArgv);

@@ -15,6 +15,8 @@ QUILLO_PACKAGES=(
   dpkg-dev lintian
   # the desktop tests: a private X display, a real window manager, keys and windows driven
   xvfb x11-utils openbox xdotool
+  # real question pools (the amateur-radio pools, a file a question) for the import tests
+  hamexam
 )
 BUILD_DIR=${BUILD_DIR:-build}
 

@@ -3,6 +3,7 @@
 #include "BankQuery.h"
 #include "BankText.h"
 
+#include "afx/PictureFile.h"
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
 
@@ -15,12 +16,6 @@ namespace banktool {
 namespace {
 
 constexpr int kQuestionColumns = 13;
-
-bool FileExists(const std::string& path)
-{
-    struct stat info{};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 class Checker {
 public:
@@ -134,7 +129,7 @@ private:
                 ch = '/';
         const std::string relative = (folder.empty() ? std::string() : folder + "/") + name + ".bmp";
         const std::string path = relative[0] == '/' ? relative : m_folder + relative;
-        if (FileExists(path))
+        if (!afx::ExistingPicture(path).empty())
             ++m_summary.figures;
         else
             m_problems.push_back(where + "the diagram " + relative + " is not beside the bank");

@@ -1,6 +1,6 @@
 // quillo-bank: makes, checks and exports question banks.
-//   quillo-bank import BANK.db --book "Title" FILE.csv [--book ...] [--counts 25,35,50]
-//                              [--diagrams FOLDER] [--force]
+//   quillo-bank import BANK.db --book "Title" FILE [--book ...] [--counts 25,35,50]
+//                              [--diagrams FOLDER] [--format NAME] [--force]
 //   quillo-bank check BANK.db
 //   quillo-bank export BANK.db FOLDER
 
@@ -18,10 +18,12 @@
 namespace {
 
 const char* const kUsage =
-    "usage: quillo-bank import BANK.db --book \"Title\" FILE.csv [--book \"Title\" FILE.csv ...]\n"
-    "                          [--counts 25,35,50] [--diagrams FOLDER] [--force]\n"
+    "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
+    "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
     "       quillo-bank check BANK.db\n"
-    "       quillo-bank export BANK.db FOLDER\n";
+    "       quillo-bank export BANK.db FOLDER\n"
+    "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
+    "GIFT or Moodle XML, told by its content; --format csv|pool|aiken|gift|moodle says which.\n";
 
 int Usage()
 {
@@ -59,6 +61,8 @@ int Import(int argc, char** argv)
             request.counts = Split(argv[++i]);
         } else if (option == "--diagrams" && i + 1 < argc) {
             request.diagramFolder = argv[++i];
+        } else if (option == "--format" && i + 1 < argc) {
+            request.format = argv[++i];
         } else if (option == "--force") {
             request.force = true;
         } else {
@@ -66,9 +70,12 @@ int Import(int argc, char** argv)
         }
     }
     std::vector<std::string> warnings;
-    const std::vector<std::string> problems = banktool::ImportBank(request, &warnings);
+    std::vector<std::string> changes;
+    const std::vector<std::string> problems = banktool::ImportBank(request, &warnings, &changes);
     for (const std::string& warning : warnings)
         std::fprintf(stderr, "quillo-bank: warning: %s\n", warning.c_str());
+    for (const std::string& change : changes)
+        std::printf("%s\n", change.c_str());
     return Report(problems);
 }
 

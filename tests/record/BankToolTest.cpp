@@ -1,6 +1,7 @@
 // quillo-bank as its users meet it: CSV in, a bank the program reads out,
 // every problem named with its file and line, and nothing written then.
 
+#include "BankRows.h"
 #include "TempFolder.h"
 #include "TestBank.h"
 
@@ -19,26 +20,6 @@
 namespace {
 
 const char* const kHeader = "number,correct,question,a,b,c,d\n";
-
-std::vector<std::string> Rows(const std::string& bank, const std::string& sql)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(bank.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-    std::vector<std::string> rows;
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        std::string row;
-        for (int c = 0; c < sqlite3_column_count(statement); ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
-            row += std::string(text ? text : "<null>") + "|";
-        }
-        rows.push_back(row);
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return rows;
-}
 
 std::vector<std::string> FilesIn(const TempFolder& folder)
 {
@@ -74,7 +55,7 @@ TEST(BankImport, MakesTheBankTheProgramReads)
     folder.Write("two.csv", kHeader + std::string("7,A,q,a,b,c,d\n"));
     const std::string bank = folder.File("new.db");
     EXPECT_TRUE(banktool::ImportBank({bank, {{"First", folder.File("one.csv")}, {"Second", folder.File("two.csv")}},
-                                      {"25", "35"}, "figures", false})
+                                      {"25", "35"}, "figures", false, ""})
                     .empty());
     EXPECT_EQ(Rows(bank, "SELECT * FROM BOOKNAMES"), (std::vector<std::string>{"1|BOOK1|First|", "2|BOOK2|Second|"}));
     EXPECT_EQ(Rows(bank, "SELECT * FROM NUMBER_OF_QUESTIONS"), (std::vector<std::string>{"1|25|", "2|35|"}));
@@ -83,10 +64,10 @@ TEST(BankImport, MakesTheBankTheProgramReads)
                                         "2||2|D|Café °C|1|2|3|4|||||"}));
 
     // Only with --force is an existing bank replaced.
-    const auto again = banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false});
+    const auto again = banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, ""});
     ASSERT_EQ(again.size(), 1u);
     EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
-    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true}).empty());
+    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, ""}).empty());
     EXPECT_EQ(Rows(bank, "SELECT Title FROM BOOKNAMES"), (std::vector<std::string>{"Only|"}));
 }
 
@@ -123,7 +104,7 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
                           ":4: question number 2 is already used on line 3\n" + bad +
                           ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
                           bad + ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" + "quillo-bank: " + folder.File("dir.csv") +
-                          ": is a folder, not a CSV file\n" + "quillo-bank: " + folder.File("pipe.csv") +
+                          ": is a folder, not a file of questions\n" + "quillo-bank: " + folder.File("pipe.csv") +
                           ": is not an ordinary file (a pipe or a device)\n");
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "dir.csv", "odd.csv", "pipe.csv"}));

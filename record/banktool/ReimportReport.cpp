@@ -1,0 +1,139 @@
+#include "ReimportReport.h"
+
+#include "BankQuery.h"
+
+#include "bank/QuestionBankFile.h"
+#include "bank/SQLiteDatabase.h"
+
+#include <map>
+#include <set>
+#include <sys/stat.h>
+
+namespace banktool {
+
+namespace {
+
+struct OldQuestion {
+    std::string wording;
+    std::string correct;
+};
+using OldBook = std::map<std::string, OldQuestion>;
+
+// Title to table, and each table's questions by number.
+struct OldBank {
+    std::map<std::string, std::string> tables;
+    std::map<std::string, OldBook> books;
+};
+
+// Only a table named as this tool names them is kept: the name goes into
+// the new bank's SQL as it stands.
+bool IsOurTableName(const std::string& table)
+{
+    return table.size() > 4 && table.size() < 12 && table.compare(0, 4, "BOOK") == 0 &&
+           table.find_first_not_of("0123456789", 4) == std::string::npos;
+}
+
+OldBank ReadOldBank(litex::SQLiteDatabase& database)
+{
+    OldBank bank;
+    BankQuery titles(database, "SELECT TableName, Title FROM BOOKNAMES");
+    while (titles.Next())
+        if (IsOurTableName(titles.Text(0)))
+            bank.tables.emplace(titles.Text(1), titles.Text(0));
+    for (const auto& [title, table] : bank.tables) {
+        BankQuery questions(database, "SELECT Number, Question, Answer FROM " + QuotedIdentifier(table));
+        OldBook& book = bank.books[table];
+        while (questions.Next())
+            book[questions.Text(0)] = {questions.Text(1), questions.Text(2)};
+    }
+    return bank;
+}
+
+// "added 3: E1A15, E1A16, E2B01"; at most twenty numbers are listed.
+std::string Listed(const std::string& book, const char* what, const std::vector<std::string>& numbers)
+{
+    std::string line = book + ": " + what + " " + std::to_string(numbers.size()) + ":";
+    for (size_t i = 0; i < numbers.size() && i < 20; ++i)
+        line += (i ? ", " : " ") + numbers[i];
+    if (numbers.size() > 20)
+        line += ", ...";
+    return line;
+}
+
+void CompareBook(const std::string& title, const std::vector<Question>& questions, const OldBook& old,
+                 std::vector<std::string>& changes)
+{
+    std::vector<std::string> added, reworded, answered, withdrawn;
+    std::set<std::string_view> stayed;
+    for (const Question& question : questions) {
+        const std::string number(question[kNumber]);
+        const auto before = old.find(number);
+        if (before == old.end()) {
+            added.push_back(number);
+            continue;
+        }
+        stayed.insert(question[kNumber]);
+        if (before->second.wording != question[kQuestion])
+            reworded.push_back(number);
+        if (before->second.correct != question[kCorrect])
+            answered.push_back(number);
+    }
+    for (const auto& [number, question] : old)
+        if (!stayed.count(number))
+            withdrawn.push_back(number);
+    const std::pair<const char*, const std::vector<std::string>*> kinds[] = {
+        {"added", &added}, {"withdrawn", &withdrawn}, {"other wording", &reworded}, {"other correct answer", &answered}};
+    for (const auto& [what, numbers] : kinds)
+        if (!numbers->empty())
+            changes.push_back(Listed(title, what, *numbers));
+}
+
+} // namespace
+
+Reimport CompareWithBank(const std::string& bankPath, const std::vector<NewBook>& books)
+{
+    OldBank old;
+    Reimport result;
+    struct stat info{};
+    if (stat(bankPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        litex::SQLiteDatabase database;
+        const std::string problem = litex::OpenQuestionBank(database, bankPath.c_str());
+        try {
+            if (problem.empty() && database.m_handle != nullptr)
+                old = ReadOldBank(database);
+        } catch (const BankReadError& e) {
+            result.changes.push_back(std::string("the bank in place could not be compared: ") + e.what());
+            old = OldBank();
+        }
+    }
+    // A book keeps its old table once; the books left get the lowest free.
+    std::set<std::string> taken;
+    std::vector<bool> kept;
+    for (const NewBook& book : books) {
+        const auto table = old.tables.find(book.title);
+        kept.push_back(table != old.tables.end() && taken.insert(table->second).second);
+    }
+    int next = 1;
+    for (size_t b = 0; b < books.size(); ++b) {
+        const NewBook& book = books[b];
+        if (kept[b]) {
+            const std::string& table = old.tables[book.title];
+            result.tables.push_back(table);
+            CompareBook(book.title, *book.questions, old.books[table], result.changes);
+            old.tables.erase(book.title);
+            continue;
+        }
+        while (taken.count("BOOK" + std::to_string(next)))
+            ++next;
+        result.tables.push_back("BOOK" + std::to_string(next++));
+        if (!old.books.empty())
+            result.changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) +
+                                     " questions");
+    }
+    for (const auto& [title, table] : old.tables)
+        result.changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) +
+                                 " questions");
+    return result;
+}
+
+} // namespace banktool

@@ -1,0 +1,41 @@
+#include "SourceFormats.h"
+
+namespace banktool {
+
+std::vector<TextLine> LinesOf(std::string_view text)
+{
+    std::vector<TextLine> lines;
+    int number = 0;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back({++number, line});
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view()
+                                           : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::optional<std::string_view> AnswerText(std::string_view line, char letter)
+{
+    if (line.size() < 2 || line[0] != letter || (line[1] != '.' && line[1] != ')'))
+        return std::nullopt;
+    return Trimmed(line.substr(2));
+}
+
+} // namespace banktool

@@ -1,0 +1,63 @@
+#pragma once
+// One book's questions as a reader took them from its file, in whatever
+// format the file is, before the checks every format shares.
+
+#include "Csv.h"
+
+#include <array>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace banktool {
+
+enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kNote, kColumnCount };
+
+// Fields point into the book's text or into the texts a reader made.
+using Question = std::array<std::string_view, kColumnCount>;
+
+struct Finding {
+    int line;
+    std::string what;
+};
+
+struct SourceBook {
+    std::string path;
+    std::string text;
+    // A CSV book's fields point into its table, which holds the text.
+    std::unique_ptr<CsvTable> csv;
+    std::vector<Question> questions;
+    std::vector<int> lines;  // where each question starts, from 1
+    std::vector<Finding> problems;
+    // What is left out without stopping the import: a column of no use, a
+    // kind of question the program cannot ask.
+    std::vector<Finding> warnings;
+
+    // Texts a reader rewrote (unescaped, joined, made plain) stay here; a
+    // deque keeps them where they are as it grows.
+    std::string_view Keep(std::string made) { return m_made.emplace_back(std::move(made)); }
+    void Add(int line, const Question& question)
+    {
+        questions.push_back(question);
+        lines.push_back(line);
+    }
+    void Problem(int line, std::string what) { problems.push_back({line, std::move(what)}); }
+    void Warn(int line, std::string what) { warnings.push_back({line, std::move(what)}); }
+
+private:
+    std::deque<std::string> m_made;
+};
+
+// The lines of a text with their numbers, a line break being LF or CRLF.
+struct TextLine {
+    int number;
+    std::string_view text;
+};
+std::vector<TextLine> LinesOf(std::string_view text);
+
+std::string_view Trimmed(std::string_view text);
+bool IsBlank(std::string_view text);
+
+} // namespace banktool

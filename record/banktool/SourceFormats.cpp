@@ -1,0 +1,119 @@
+#include "BankImport.h"
+#include "SourceFormats.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace banktool {
+
+const char* const kFormatNames = "csv, pool, aiken, gift, moodle";
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+const std::pair<std::string_view, SourceFormat> kNamed[] = {
+    {"csv", SourceFormat::kCsv},   {"pool", SourceFormat::kPoolText},   {"aiken", SourceFormat::kAiken},
+    {"gift", SourceFormat::kGift}, {"moodle", SourceFormat::kMoodleXml},
+};
+
+// A first line naming at least three of our columns (or their aliases).
+bool IsCsvHeader(std::string_view line)
+{
+    int named = 0;
+    for (const std::string_view name : {"number", "id", "correct", "question", "a", "b", "c", "d"}) {
+        for (size_t at = 0; (at = line.find(name, at)) != std::string_view::npos; at += name.size()) {
+            const bool starts = at == 0 || line[at - 1] == ',' || line[at - 1] == '"';
+            const size_t after = at + name.size();
+            if (starts && (after == line.size() || line[after] == ',' || line[after] == '"')) {
+                ++named;
+                break;
+            }
+        }
+    }
+    return named >= 3;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    return lower;
+}
+
+std::optional<SourceFormat> FormatOfName(const std::string& path)
+{
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return std::nullopt;
+    const std::string extension = Lower(path.substr(dot + 1));
+    if (extension == "xml")
+        return SourceFormat::kMoodleXml;
+    if (extension == "gift")
+        return SourceFormat::kGift;
+    if (extension == "csv")
+        return SourceFormat::kCsv;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<SourceFormat> FormatNamed(std::string_view name)
+{
+    for (const auto& [known, format] : kNamed)
+        if (name == known)
+            return format;
+    return std::nullopt;
+}
+
+// The content decides where it shows one format beyond doubt: an XML
+// document, our header, a pool's question line, Aiken's "ANSWER:", GIFT's
+// answer braces, looked for in the first hundred lines.
+SourceFormat ChooseFormat(const std::string& path, std::string_view text)
+{
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first != std::string_view::npos && text[first] == '<')
+        return SourceFormat::kMoodleXml;
+    const std::vector<TextLine> lines = LinesOf(text.substr(0, std::min<size_t>(text.size(), 1 << 16)));
+    std::optional<SourceFormat> shown;
+    int looked = 0;
+    for (const TextLine& line : lines) {
+        if (IsBlank(line.text) || Trimmed(line.text).substr(0, 2) == "//")
+            continue;
+        if (looked++ == 0 && IsCsvHeader(Lower(line.text)))
+            return SourceFormat::kCsv;
+        if (PoolHeadingOf(line.text))
+            return SourceFormat::kPoolText;
+        if (Lower(Trimmed(line.text).substr(0, 7)) == "answer:")
+            return SourceFormat::kAiken;
+        if (!shown && line.text.find('{') != std::string_view::npos)
+            shown = SourceFormat::kGift;
+        if (looked == 100)
+            break;
+    }
+    if (const std::optional<SourceFormat> named = FormatOfName(path))
+        return *named;
+    return shown.value_or(SourceFormat::kCsv);
+}
+
+void ReadSource(SourceFormat format, SourceBook& book)
+{
+    if (format != SourceFormat::kCsv && book.text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
+        book.text.erase(0, kByteOrderMark.size());
+    switch (format) {
+    case SourceFormat::kCsv:
+        return ReadCsvBook(book);
+    case SourceFormat::kPoolText:
+        return ReadPoolTextBook(book);
+    case SourceFormat::kAiken:
+        return ReadAikenBook(book);
+    case SourceFormat::kGift:
+        return ReadGiftBook(book);
+    case SourceFormat::kMoodleXml:
+        return ReadMoodleXmlBook(book);
+    }
+}
+
+} // namespace banktool
