@@ -17,6 +17,7 @@
 #include "bank/CQuestionSet.h"
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
+#include "exam/BankStart.h"
 #include "exam/COptions.h"
 #include "exam/CTestQuestionList.h"
 #include "exam/TestSelection.h"
@@ -167,13 +168,9 @@ private:
         CQuestionSet questions(&database);
         CBookNamesSet books(&database);
         CQuestionCountSet counts(&database);
-        counts.OpenDefault();
-        books.OpenDefault();
-        questions.OpenDefault();
-        books.MoveFirst();
+        OpenReadersOnDefaults(counts, books, questions);
         COptions record;
-        record.m_strTable = books.m_strTable;
-        record.m_strCount = counts.m_strCount;
+        TakeFirstBook(record, books, counts);
         questions.Close();
         questions.Open(record.BuildSelectWhere());
         const int poolSize = CountPool(questions);

@@ -1,5 +1,6 @@
 #include "CQuilloDoc.h"
 
+#include "BankStart.h"
 #include "CSelectDatabase.h"
 
 #include "bank/QuestionBankFile.h"
@@ -108,18 +109,9 @@ void CQuilloDoc::OpenBank()
 
 void CQuilloDoc::StartRecordFromBank()
 {
-    for (litex::SQLiteRecordset* reader : {static_cast<litex::SQLiteRecordset*>(m_pCounts),
-                                           static_cast<litex::SQLiteRecordset*>(m_pBooks),
-                                           static_cast<litex::SQLiteRecordset*>(m_pQuestions)}) {
-        if (reader->IsOpen())
-            reader->Close();
-        reader->OpenDefault();
-    }
-    m_pBooks->MoveFirst();
+    OpenReadersOnDefaults(*m_pCounts, *m_pBooks, *m_pQuestions);
     m_test.Reset();
-    m_test.m_strTable = m_pBooks->m_strTable;
-    m_test.m_strTitle = m_pBooks->m_strTitle;
-    m_test.m_strCount = m_pCounts->m_strCount;
+    TakeFirstBook(m_test, *m_pBooks, *m_pCounts);
 }
 
 bool CQuilloDoc::MergeSavedElsewhere(CArchive& archive)

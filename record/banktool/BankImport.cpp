@@ -229,15 +229,12 @@ std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<st
     }
     if (!problems.empty())
         return problems;
-    std::vector<NewBook> compared;
-    for (size_t b = 0; b < books.size(); ++b)
-        compared.push_back({request.books[b].title, &books[b].questions});
-    Reimport reimport = CompareWithBank(request.bankPath, compared);
-    if (changes != nullptr)
-        *changes = std::move(reimport.changes);
     std::vector<BookToWrite> written;
     for (size_t b = 0; b < books.size(); ++b)
-        written.push_back({reimport.tables[b], request.books[b].title, &books[b].questions});
+        written.push_back({std::string(), request.books[b].title, &books[b].questions});
+    std::vector<std::string> compared = CompareWithBank(request.bankPath, written);
+    if (changes != nullptr)
+        *changes = std::move(compared);
     if (const std::string failed = BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder);
         !failed.empty())
         problems.push_back(failed);

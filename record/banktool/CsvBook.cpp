@@ -1,9 +1,6 @@
 #include "BankImport.h"
 #include "SourceFormats.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace banktool {
 
 namespace {
@@ -34,13 +31,6 @@ std::string_view CorrectLetter(std::string_view value, int indexBase)
     else if (ch >= '0' && ch <= '9')
         index = ch - '0' - indexBase;
     return index >= 0 && index < 4 ? std::string_view(kLetters + index, 1) : value;
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
-    return lower;
 }
 
 int ColumnNamed(const std::string& name)

@@ -35,9 +35,7 @@ size_t FindUnescaped(std::string_view text, std::string_view special, size_t fro
 // none of these is used where it stands.
 std::string_view Unescaped(std::string_view text, SourceBook& book)
 {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    text = first == std::string_view::npos ? std::string_view()
-                                           : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    text = TrimmedSpace(text);
     if (text.find('\\') == std::string_view::npos && text.find('\n') == std::string_view::npos)
         return text;
     std::string plain;

@@ -17,16 +17,13 @@ struct MoodleText {
     bool html = false;
 
     // HTML made plain, other text with the white space around it dropped.
-    std::string_view Plain(SourceBook& book) &&
+    std::string_view Plain(SourceBook& book) const
     {
         const std::string_view text = isMade ? std::string_view(made) : inPlace;
         if (html)
             return book.Keep(PlainFromHtml(text));
-        const size_t first = text.find_first_not_of(" \t\r\n");
-        if (first == std::string_view::npos)
-            return std::string_view();
-        const std::string_view trimmed = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-        return isMade ? book.Keep(std::string(trimmed)) : trimmed;
+        const std::string_view trimmed = TrimmedSpace(text);
+        return isMade && !trimmed.empty() ? book.Keep(std::string(trimmed)) : trimmed;
     }
 };
 
@@ -102,7 +99,7 @@ private:
         Add(line, name, wording, answers);
     }
 
-    void Add(int line, std::string_view name, MoodleText& wording, std::vector<MoodleAnswer>& answers)
+    void Add(int line, std::string_view name, const MoodleText& wording, const std::vector<MoodleAnswer>& answers)
     {
         int right = 0;
         Question question;
@@ -118,9 +115,9 @@ private:
         question[kNumber] = name.empty() ? m_book.Keep(std::to_string(m_place)) : name;
         if (wording.html)
             question[kDiagram] = m_book.Keep(FirstImageName(wording.isMade ? std::string_view(wording.made) : wording.inPlace));
-        question[kQuestion] = std::move(wording).Plain(m_book);
+        question[kQuestion] = wording.Plain(m_book);
         for (size_t i = 0; i < 4; ++i)
-            question[kA + i] = std::move(answers[i].text).Plain(m_book);
+            question[kA + i] = answers[i].text.Plain(m_book);
         question[kSection] = m_section;
         m_book.Add(line, question);
     }

@@ -90,10 +90,10 @@ void CompareBook(const std::string& title, const std::vector<Question>& question
 
 } // namespace
 
-Reimport CompareWithBank(const std::string& bankPath, const std::vector<NewBook>& books)
+std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vector<BookToWrite>& books)
 {
     OldBank old;
-    Reimport result;
+    std::vector<std::string> changes;
     struct stat info{};
     if (stat(bankPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
         litex::SQLiteDatabase database;
@@ -102,38 +102,36 @@ Reimport CompareWithBank(const std::string& bankPath, const std::vector<NewBook>
             if (problem.empty() && database.m_handle != nullptr)
                 old = ReadOldBank(database);
         } catch (const BankReadError& e) {
-            result.changes.push_back(std::string("the bank in place could not be compared: ") + e.what());
-            old = OldBank();
+            changes.push_back(std::string("the bank in place could not be compared: ") + e.what());
         }
     }
     // A book keeps its old table once; the books left get the lowest free.
     std::set<std::string> taken;
     std::vector<bool> kept;
-    for (const NewBook& book : books) {
+    for (const BookToWrite& book : books) {
         const auto table = old.tables.find(book.title);
         kept.push_back(table != old.tables.end() && taken.insert(table->second).second);
     }
     int next = 1;
     for (size_t b = 0; b < books.size(); ++b) {
-        const NewBook& book = books[b];
+        BookToWrite& book = books[b];
         if (kept[b]) {
-            const std::string& table = old.tables[book.title];
-            result.tables.push_back(table);
-            CompareBook(book.title, *book.questions, old.books[table], result.changes);
+            book.table = old.tables[book.title];
+            CompareBook(book.title, *book.questions, old.books[book.table], changes);
             old.tables.erase(book.title);
             continue;
         }
         while (taken.count("BOOK" + std::to_string(next)))
             ++next;
-        result.tables.push_back("BOOK" + std::to_string(next++));
+        book.table = "BOOK" + std::to_string(next++);
         if (!old.books.empty())
-            result.changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) +
-                                     " questions");
+            changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) +
+                              " questions");
     }
     for (const auto& [title, table] : old.tables)
-        result.changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) +
-                                 " questions");
-    return result;
+        changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) +
+                          " questions");
+    return changes;
 }
 
 } // namespace banktool

@@ -1,5 +1,8 @@
 #include "SourceFormats.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace banktool {
 
 std::vector<TextLine> LinesOf(std::string_view text)
@@ -24,6 +27,20 @@ std::string_view Trimmed(std::string_view text)
     const size_t first = text.find_first_not_of(" \t");
     return first == std::string_view::npos ? std::string_view()
                                            : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string_view TrimmedSpace(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    return first == std::string_view::npos ? std::string_view()
+                                           : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    return lower;
 }
 
 bool IsBlank(std::string_view text)

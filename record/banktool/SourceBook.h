@@ -57,7 +57,11 @@ struct TextLine {
 };
 std::vector<TextLine> LinesOf(std::string_view text);
 
+// Without the spaces and tabs around it.
 std::string_view Trimmed(std::string_view text);
+// Without any white space around it, line breaks too.
+std::string_view TrimmedSpace(std::string_view text);
 bool IsBlank(std::string_view text);
+std::string Lower(std::string_view text);
 
 } // namespace banktool

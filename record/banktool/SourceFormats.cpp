@@ -2,7 +2,6 @@
 #include "SourceFormats.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace banktool {
 
@@ -32,13 +31,6 @@ bool IsCsvHeader(std::string_view line)
         }
     }
     return named >= 3;
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
-    return lower;
 }
 
 std::optional<SourceFormat> FormatOfName(const std::string& path)

@@ -24,11 +24,11 @@ bool IsSpace(char ch)
 
 int XmlReader::Line()
 {
+    // The reader only moves forward: lines are counted once, as it goes.
     const size_t upTo = std::min(m_at, m_text.size());
-    if (upTo > m_lineCountedTo)
-        m_line += static_cast<int>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(m_lineCountedTo),
-                                              m_text.begin() + static_cast<std::ptrdiff_t>(upTo), '\n'));
-    m_lineCountedTo = std::max(m_lineCountedTo, upTo);
+    m_line += static_cast<int>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(m_lineCountedTo),
+                                          m_text.begin() + static_cast<std::ptrdiff_t>(upTo), '\n'));
+    m_lineCountedTo = upTo;
     return m_line;
 }
 

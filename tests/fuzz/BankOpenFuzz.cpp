@@ -3,6 +3,7 @@
 // and a test of both orders. Any end but a clean one, a reported abort or
 // an SQLiteException is a finding, and so is a statement past its limits.
 
+#include "exam/BankStart.h"
 #include "exam/COptions.h"
 #include "exam/CTestQuestionList.h"
 #include "exam/TestSelection.h"
@@ -43,13 +44,9 @@ void UseBank(litex::SQLiteDatabase& database)
     CQuestionSet questions(&database);
     CBookNamesSet books(&database);
     CQuestionCountSet counts(&database);
-    counts.OpenDefault();
-    books.OpenDefault();
-    questions.OpenDefault();
-    books.MoveFirst();
+    OpenReadersOnDefaults(counts, books, questions);
     COptions test;
-    test.m_strTable = books.m_strTable;
-    test.m_strCount = counts.m_strCount;
+    TakeFirstBook(test, books, counts);
     test.m_strFilter = "%e_";
     questions.Open(test.BuildSelectWhere());
     const int poolSize = CountPool(questions);

@@ -192,26 +192,21 @@ std::vector<PoolQuestion> ReadHamexam(const std::string& folder)
     return pool;
 }
 
-std::string Escaped(const std::string& text, const std::string& specials, const char* (*as)(char))
+std::string Gift(const std::string& text)
 {
     std::string escaped;
     for (const char ch : text)
-        escaped += specials.find(ch) == std::string::npos ? std::string(1, ch) : as(ch);
+        escaped += std::string_view("~=#{}:\\").find(ch) == std::string_view::npos ? std::string(1, ch)
+                                                                                   : std::string{'\\', ch};
     return escaped;
-}
-
-std::string Gift(const std::string& text)
-{
-    return Escaped(text, "~=#{}:\\", [](char ch) -> const char* {
-        static thread_local char pair[3] = {'\\', 0, 0};
-        pair[1] = ch;
-        return pair;
-    });
 }
 
 std::string Xml(const std::string& text)
 {
-    return Escaped(text, "<>&", [](char ch) -> const char* { return ch == '<' ? "&lt;" : ch == '>' ? "&gt;" : "&amp;"; });
+    std::string escaped;
+    for (const char ch : text)
+        escaped += ch == '<' ? "&lt;" : ch == '>' ? "&gt;" : ch == '&' ? "&amp;" : std::string(1, ch);
+    return escaped;
 }
 
 // The pool in each of the five formats, as other programs write them.
