@@ -40,6 +40,7 @@ CQuilloView::CQuilloView() : CFormView(QuilloFormTemplate())
     // committing an answer to the one shown.
     Keys().PressOnReturn(IDC_NUMBER, IDC_GO);
     InstallAnswerKeys();
+    InstallScreenReaderTexts();
 }
 
 CQuilloView::~CQuilloView()

@@ -13,6 +13,7 @@ class COptions;
 class CQuestionSet;
 class CBookNamesSet;
 class CQuestionCountSet;
+namespace afx { class ScreenReaderNotice; }
 
 class CQuilloView : public afx::CFormView {
 public:
@@ -74,6 +75,10 @@ private:
     // Alt+A to Alt+D choose an answer, Alt+N and Alt+P move on and back.
     void InstallAnswerKeys();
 
+    void InstallScreenReaderTexts();
+    void AnnounceQuestion();
+    void AnnounceResult();
+
     void OnAnswer();
     void OnCommit();
     void OnNext();
@@ -88,4 +93,5 @@ private:
     void OnUpdateNextQuestion(afx::CCmdUI* ui);
 
     afx::CrtRandom m_random;
+    afx::ScreenReaderNotice* m_pNotice = nullptr;
 };

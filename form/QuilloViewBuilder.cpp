@@ -73,6 +73,7 @@ void CQuilloView::StartTest()
     m_strBookName = m_pTest->m_strTitle;
     m_strScore = m_testList.ScoreText(m_pTest->m_nScoring);
     ShowQuestion(true);
+    AnnounceQuestion();
 }
 
 int CQuilloView::SelectQuestions()

@@ -54,6 +54,7 @@ void CQuilloView::OnCommit()
     else
         m_pTest->AddMissed(entry.m_strNumber);
     ShowQuestion(true);
+    AnnounceResult();
     GetDocument()->SetModifiedFlag();
 }
 
@@ -66,6 +67,7 @@ void CQuilloView::OnNext()
     if (m_nCurrent < m_nTestSize) {
         ++m_nCurrent;
         ShowQuestion(true);
+        AnnounceQuestion();
     } else {
         AfxMessageBox("Test has completed. Bang on \"Setup\" or \"Go\" for a new test.");
     }
@@ -80,6 +82,7 @@ void CQuilloView::OnPrevious()
     if (m_nCurrent > 1)
         --m_nCurrent;
     ShowQuestion(true);
+    AnnounceQuestion();
 }
 
 void CQuilloView::OnGo()

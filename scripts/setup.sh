@@ -15,6 +15,8 @@ QUILLO_PACKAGES=(
   dpkg-dev lintian
   # the desktop tests: a private X display, a real window manager, keys and windows driven
   xvfb x11-utils openbox xdotool
+  # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
+  orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 at-spi2-core
   # real question pools (the amateur-radio pools, a file a question) for the import tests
   hamexam
 )

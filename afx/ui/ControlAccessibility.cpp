@@ -11,6 +11,7 @@ namespace afx {
 namespace {
 
 const char* const kKindProperty = "afxControlKind";
+const char* const kNamedAfterProperty = "afxNamedAfter";
 
 QAccessible::Role ButtonRole(ControlKind kind)
 {
@@ -43,6 +44,17 @@ public:
             state.defaultButton = push->isDefault();
         }
         return state;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        auto* source = qvariant_cast<QWidget*>(widget()->property(kNamedAfterProperty));
+        QAccessibleInterface* shown = source != nullptr ? QAccessible::queryAccessibleInterface(source) : nullptr;
+        if (kind != QAccessible::Name || shown == nullptr)
+            return own;
+        const QString value = shown->text(QAccessible::Value).simplified();
+        return value.isEmpty() ? own : own + ". " + value;
     }
 
     QStringList actionNames() const override
@@ -113,6 +125,11 @@ void MarkControlKind(QWidget* widget, ControlKind kind)
     static const bool installed = (QAccessible::installFactory(ControlFactory), true);
     (void)installed;
     widget->setProperty(kKindProperty, static_cast<int>(kind));
+}
+
+void NameAfterText(QWidget* button, QWidget* text)
+{
+    button->setProperty(kNamedAfterProperty, QVariant::fromValue(text));
 }
 
 void DescribeForScreenReaders(const ControlTemplate& control, QWidget* widget)

@@ -16,4 +16,8 @@ void MarkControlKind(QWidget* widget, ControlKind kind);
 // Makes widget, built for control, answer screen readers as the control.
 void DescribeForScreenReaders(const ControlTemplate& control, QWidget* widget);
 
+// A button or radio whose name is followed by what another control shows,
+// as it shows it: the radio "Answer A" is heard as "Answer A. Red".
+void NameAfterText(QWidget* button, QWidget* text);
+
 } // namespace afx

@@ -36,7 +36,56 @@ start_session() {
   return 1
 }
 
+# Orca on the session's own D-Bus and accessibility bus, speaking into a
+# null sound device, every phrase logged to $1. Orca can start slowly: a
+# start that has not said "Screen reader on." in 30 s is tried once more.
+start_screen_reader() {
+  local tool
+  for tool in orca speech-dispatcher dbus-launch /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; return 1; }
+  done
+  eval "$(dbus-launch --sh-syntax)"
+  session_dbus=$DBUS_SESSION_BUS_PID
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  session_atspi=$!
+  printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+  mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$HOME/orca"
+  printf 'Include "/etc/speech-dispatcher/speechd.conf"\nAudioOutputMethod "alsa"\nDefaultModule espeak-ng\n' \
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+  local attempt tries
+  for attempt in 1 2; do
+    speech-dispatcher -s -t 60 >/dev/null 2>&1 &
+    session_speech=$!
+    orca -u "$HOME/orca" --debug-file "$1" >/dev/null 2>&1 &
+    session_orca=$!
+    for tries in $(seq 300); do
+      grep -q "SPEECH OUTPUT: 'Screen reader on." "$1" 2>/dev/null && return 0
+      sleep 0.1
+    done
+    kill "$session_orca" "$session_speech" 2>/dev/null
+    wait "$session_orca" "$session_speech" 2>/dev/null
+  done
+  echo "skipped: Orca never spoke"
+  return 1
+}
+
+# Orca writes its log through a buffer: it is whole only once Orca has
+# ended as it ends by itself, on the next event after the signal; a key in
+# a window still open gives it one.
+stop_screen_reader() {
+  kill "$session_orca" 2>/dev/null
+  local tries
+  for tries in $(seq 100); do
+    kill -0 "$session_orca" 2>/dev/null || return 0
+    [ $((tries % 20)) = 1 ] && xdotool key shift 2>/dev/null
+    sleep 0.1
+  done
+  kill -9 "$session_orca" 2>/dev/null
+}
+
 stop_session() {
+  kill "${session_orca:-}" "${session_speech:-}" "${session_atspi:-}" "${session_dbus:-}" 2>/dev/null
   kill "${session_wm:-}" "${session_xvfb:-}" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$session_home"

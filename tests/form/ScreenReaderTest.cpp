@@ -2,6 +2,8 @@
 // takes it, and what the statics and combo boxes draw.
 #include "FormTest.h"
 
+#include "afx/ui/ScreenReaderNotice.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
@@ -24,10 +26,28 @@ const char* const kBank =
 
 class ScreenReader : public FormTest {
 protected:
-    ScreenReader() { StartOn(kBank); }
+    // Shown, as a reader only hears what is on the screen.
+    ScreenReader()
+    {
+        StartOn(kBank);
+        View()->window()->show();
+    }
 
     QAccessibleInterface* Accessible(int id) { return QAccessible::queryAccessibleInterface(View()->GetDlgItem(id)); }
     std::string Heard(int id) { return Accessible(id)->text(QAccessible::Name).toStdString(); }
+    // What the reader was last given to speak as it came up, and how.
+    std::string Noticed()
+    {
+        for (QObject* child : View()->children())
+            if (auto* notice = dynamic_cast<afx::ScreenReaderNotice*>(child)) {
+                QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
+                EXPECT_EQ(heard->role(), QAccessible::Notification);
+                EXPECT_TRUE(notice->isVisible());
+                return heard->text(QAccessible::Name).toStdString();
+            }
+        return "no notice";
+    }
+
     // The action returns before the click, which runs from the event loop.
     void Act(int id, const QString& action)
     {
@@ -44,18 +64,21 @@ TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
     EXPECT_EQ(Accessible(IDC_BOOK_NAME)->text(QAccessible::Description).toStdString(), "Book name");
     EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "Correct answer") << "nothing shown yet: the caption stands in";
     EXPECT_EQ(Accessible(IDC_RADIO_C)->role(), QAccessible::RadioButton);
+    EXPECT_EQ(Heard(IDC_RADIO_C), "Answer C. c") << "a radio is heard with its answer";
     EXPECT_TRUE(Accessible(IDC_COMMIT)->state().disabled);
 
     Act(IDC_RADIO_C, QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(Accessible(IDC_RADIO_C)->state().checked);
     EXPECT_FALSE(Accessible(IDC_COMMIT)->state().disabled) << "the action ran the answer's handler";
     Act(IDC_COMMIT, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Noticed(), "Correct. Score: 50%") << "the result is spoken once, without moving the focus";
 
     EXPECT_EQ(Heard(IDC_STATUS), "Correct");
     EXPECT_EQ(Heard(IDC_CORRECT_ANSWER), "C");
     EXPECT_EQ(Heard(IDC_SCORE), "50%");
     Act(IDC_NEXT, QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Heard(IDC_CURRENT), "2");
+    EXPECT_EQ(Noticed(), "Question 2 of 2: q2");
 }
 
 // '@' is the letter before 'A': unanswered (-1) must not match it.
@@ -64,6 +87,7 @@ TEST_F(ScreenReader, AnUnansweredCommitNeverMatchesAndTheLongAnswerShowsItsStart
     Click(IDC_NEXT);
     Command(IDC_COMMIT);
     EXPECT_EQ(Text(IDC_STATUS), "Incorrect");
+    EXPECT_EQ(Noticed(), "Incorrect. Correct Answer: @ at sign. Score: 0%");
     EXPECT_TRUE(Record().IsMissed("2"));
 
     // The right-aligned static wraps "@ at sign" between words and clips

@@ -1,0 +1,48 @@
+#include "ScreenReaderNotice.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace afx {
+namespace {
+
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(ScreenReaderNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const ScreenReaderNotice*>(widget())->Message();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* NoticeFactory(const QString&, QObject* object)
+{
+    auto* notice = dynamic_cast<ScreenReaderNotice*>(object);
+    return notice != nullptr ? new NoticeAccessible(notice) : nullptr;
+}
+
+} // namespace
+
+ScreenReaderNotice::ScreenReaderNotice(QWidget* parent) : QWidget(parent)
+{
+    static const bool installed = (QAccessible::installFactory(NoticeFactory), true);
+    (void)installed;
+    setGeometry(0, 0, 1, 1);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+// Hidden and shown again, so that the reader hears a second message as it
+// heard the first.
+void ScreenReaderNotice::Say(const QString& message)
+{
+    m_message = message;
+    hide();
+    show();
+}
+
+} // namespace afx

@@ -1,0 +1,26 @@
+#pragma once
+// Tells a screen reader what just happened, once, without moving the focus:
+// the result of an answer, the question that came up. Orca 43 with Qt 6.4
+// speaks neither a label that changes away from the focus nor a changed
+// name or description (Qt sends no text with them), and Qt 6.4 has no
+// announcement event; it does speak a notification as it is shown. The
+// notice is such a notification, one pixel in the corner of its parent
+// that paints nothing, shown anew for every message.
+
+#include <QString>
+#include <QWidget>
+
+namespace afx {
+
+class ScreenReaderNotice : public QWidget {
+public:
+    explicit ScreenReaderNotice(QWidget* parent);
+
+    void Say(const QString& message);
+    const QString& Message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+} // namespace afx

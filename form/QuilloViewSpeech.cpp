@@ -1,0 +1,42 @@
+// What a screen reader hears of the test beyond the focused control: the
+// question that comes up, and the result of an answer, in the form's words.
+
+#include "CQuilloView.h"
+
+#include "FormIds.h"
+
+#include "bank/CQuestionSet.h"
+
+#include "afx/ui/ControlAccessibility.h"
+#include "afx/ui/QtText.h"
+#include "afx/ui/ScreenReaderNotice.h"
+
+using namespace form;
+
+// Each answer radio is heard with its answer's text.
+void CQuilloView::InstallScreenReaderTexts()
+{
+    m_pNotice = new afx::ScreenReaderNotice(this);
+    const int radios[] = {IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_RADIO_D};
+    const int texts[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D};
+    for (int i = 0; i < 4; ++i)
+        afx::NameAfterText(GetDlgItem(radios[i]), GetDlgItem(texts[i]));
+}
+
+void CQuilloView::AnnounceQuestion()
+{
+    m_pNotice->Say(QString("Question %1 of %2: %3")
+                       .arg(m_nCurrent)
+                       .arg(m_nTestSize)
+                       .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
+}
+
+// "Incorrect. Correct Answer: B. Score: 50%": the status, the answer when
+// it was missed, and the score, as the form's header shows them.
+void CQuilloView::AnnounceResult()
+{
+    QString result = afx::ToQt(m_strStatus) + ".";
+    if (m_strStatus != "Correct")
+        result += " Correct Answer: " + afx::ToQt(m_strCorrectAnswer) + ".";
+    m_pNotice->Say(result + " Score: " + afx::ToQt(m_strScore));
+}
