@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QRadioButton>
 
 namespace afx {
@@ -51,11 +52,17 @@ void DialogKeys::Focus(int index, Qt::FocusReason reason)
     QWidget* widget = m_entries[index].widget;
     widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     widget->setFocus(reason);
-    // Tabbing into an edit selects its text, so typing replaces it.
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
+    // Tabbing into an edit selects its text, so typing replaces it. In a
+    // text of several lines the caret stays at the start of the selection:
+    // a screen reader reads from the caret's line, the first, not the last.
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->selectAll();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
-        text->selectAll();
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+        QTextCursor cursor = text->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+        text->setTextCursor(cursor);
+    }
 }
 
 void DialogKeys::FocusFirstTabStop()

@@ -90,6 +90,14 @@ TEST_F(Keyboard, TabVisitsEveryTabStopInTemplateOrderAndWraps)
     std::vector<int> expectedFromB = expected;
     expectedFromB.front() = IDC_RADIO_B;
     EXPECT_EQ(fromB, expectedFromB);
+
+    // Tabbing into the question selects it all with the caret at its start,
+    // where a screen reader begins to read.
+    while (FocusedId(*View()) != IDC_QUESTION)
+        Press(Qt::Key_Tab);
+    const QTextCursor caret = static_cast<QPlainTextEdit*>(View()->GetDlgItem(IDC_QUESTION))->textCursor();
+    EXPECT_EQ(caret.position(), 0);
+    EXPECT_EQ(caret.selectedText(), ControlText(IDC_QUESTION));
 }
 
 TEST_F(Keyboard, ArrowsStayInTheirGroupAndReturnPressesTheRightButton)
