@@ -1,7 +1,9 @@
 // diagview: shows one picture, the file named by its one argument, in a
 // scrollable, resizable window titled with the file name. Escape closes it.
 // A diagram named NAME.bmp that is there only as NAME.png (or .jpg, .gif)
-// is shown from that file.
+// is shown from that file. NAME.txt beside it, when there, says in words
+// what the diagram shows: it is shown under the picture, and a screen
+// reader hears it with the diagram's name.
 
 #include "afx/PictureFile.h"
 #include "afx/ProgramInfo.h"
@@ -9,11 +11,13 @@
 #include <QApplication>
 #include <cstdio>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -25,6 +29,18 @@ QString Problem(const QString& path, const QImageReader& reader)
     if (!file.isReadable())
         return QString("The diagram file %1 cannot be read.").arg(path);
     return QString("The diagram file %1 is not a picture this viewer can show (%2).").arg(path, reader.errorString());
+}
+
+// The description beside the picture named (by its .bmp name or its own),
+// as UTF-8 text; empty when there is none or it is not a short text file.
+QString DescriptionBeside(const QString& path)
+{
+    const QFileInfo picture(path);
+    QFile text(picture.dir().filePath(picture.completeBaseName() + ".txt"));
+    constexpr qint64 kLongest = 64 * 1024;
+    if (text.size() > kLongest || !text.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(text.read(kLongest)).simplified();
 }
 
 } // namespace
@@ -60,13 +76,30 @@ int main(int argc, char** argv)
         picture->setPixmap(QPixmap::fromImage(image));
     }
 
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture, 1);
+    const QString description = image.isNull() ? QString() : DescriptionBeside(path);
+    if (!description.isEmpty()) {
+        auto* caption = new QLabel(description);
+        caption->setWordWrap(true);
+        caption->setMargin(8);
+        layout->addWidget(caption);
+    }
+
     QScrollArea window;
-    window.setWidget(picture);
-    window.setWidgetResizable(image.isNull());
+    window.setWidget(page);
+    window.setWidgetResizable(true);
     window.setAlignment(Qt::AlignCenter);
     window.setWindowTitle(QFileInfo(path).fileName());
-    window.setAccessibleName(image.isNull() ? picture->text() : "Diagram " + QFileInfo(path).fileName());
-    const QSize size = image.isNull() ? QSize(420, 160) : image.size() + QSize(4, 4);
+    const QString named = "Diagram " + QFileInfo(path).fileName();
+    window.setAccessibleName(image.isNull()          ? picture->text()
+                             : description.isEmpty() ? named
+                                                     : named + ": " + description);
+    // As wide as the picture, as high as picture and wrapped words together.
+    const int width = image.width() + 4;
+    const QSize size = image.isNull() ? QSize(420, 160) : QSize(width, layout->heightForWidth(width - 4) + 4);
     window.resize(size.boundedTo(QSize(1200, 900)));
     QShortcut close(QKeySequence(Qt::Key_Escape), &window);
     QObject::connect(&close, &QShortcut::activated, &window, &QWidget::close);

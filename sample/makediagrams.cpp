@@ -33,6 +33,8 @@ public:
           m_pixels(static_cast<size_t>(width * height), kPaper) {}
 
     const std::string& Name() const { return m_name; }
+    // What the figure shows, in words, for those who cannot see it.
+    std::string description;
 
     void Plot(int x, int y, Colour c)
     {
@@ -196,6 +198,8 @@ int main(int argc, char** argv)
             canvas.Dot(a, b);
         } else if (verb == "grid" && in >> a && a > 0) {
             canvas.Grid(a);
+        } else if (verb == "describe") {
+            std::getline(in >> std::ws, canvas.description);
         } else if (verb == "text" && in >> a >> b) {
             std::string words;
             std::getline(in >> std::ws, words);
@@ -206,7 +210,12 @@ int main(int argc, char** argv)
         }
     }
     for (const Canvas& canvas : figures) {
-        if (!canvas.Save(folder + "/" + canvas.Name() + ".bmp")) {
+        bool written = canvas.Save(folder + "/" + canvas.Name() + ".bmp");
+        if (written && !canvas.description.empty()) {
+            std::ofstream description(folder + "/" + canvas.Name() + ".txt", std::ios::binary);
+            written = static_cast<bool>(description << canvas.description << "\n");
+        }
+        if (!written) {
             std::fprintf(stderr, "makediagrams: cannot write %s\n", canvas.Name().c_str());
             return 1;
         }
