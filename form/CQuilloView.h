@@ -13,7 +13,6 @@ class COptions;
 class CQuestionSet;
 class CBookNamesSet;
 class CQuestionCountSet;
-namespace afx { class ScreenReaderNotice; }
 
 class CQuilloView : public afx::CFormView {
 public:
@@ -93,5 +92,4 @@ private:
     void OnUpdateNextQuestion(afx::CCmdUI* ui);
 
     afx::CrtRandom m_random;
-    afx::ScreenReaderNotice* m_pNotice = nullptr;
 };

@@ -16,7 +16,6 @@ using namespace form;
 // Each answer radio is heard with its answer's text.
 void CQuilloView::InstallScreenReaderTexts()
 {
-    m_pNotice = new afx::ScreenReaderNotice(this);
     const int radios[] = {IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_RADIO_D};
     const int texts[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D};
     for (int i = 0; i < 4; ++i)
@@ -25,7 +24,7 @@ void CQuilloView::InstallScreenReaderTexts()
 
 void CQuilloView::AnnounceQuestion()
 {
-    m_pNotice->Say(QString("Question %1 of %2: %3")
+    afx::ScreenReaderNotice::In(this)->Say(QString("Question %1 of %2: %3")
                        .arg(m_nCurrent)
                        .arg(m_nTestSize)
                        .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
@@ -38,5 +37,5 @@ void CQuilloView::AnnounceResult()
     QString result = afx::ToQt(m_strStatus) + ".";
     if (m_strStatus != "Correct")
         result += " Correct Answer: " + afx::ToQt(m_strCorrectAnswer) + ".";
-    m_pNotice->Say(result + " Score: " + afx::ToQt(m_strScore));
+    afx::ScreenReaderNotice::In(this)->Say(result + " Score: " + afx::ToQt(m_strScore));
 }

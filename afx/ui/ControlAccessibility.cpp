@@ -1,8 +1,11 @@
 #include "ControlAccessibility.h"
 
+#include "ScreenReaderNotice.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -81,6 +84,37 @@ private:
     ControlKind m_kind;
 };
 
+// A closed list is heard as its caption and its value together: Orca 43
+// takes a Qt list's caption from the label relation and then finds no
+// value, so the caption is folded into the name and the relation dropped.
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString value = static_cast<const QComboBox*>(widget())->currentText();
+        if (kind == QAccessible::Value)
+            return value;
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        QString caption = QAccessibleWidget::text(QAccessible::Name);
+        for (const auto& [label, relation] : QAccessibleWidget::relations(QAccessible::Label))
+            if (caption.isEmpty())
+                caption = label->text(QAccessible::Name);
+        return caption.isEmpty() ? value : caption + " " + value;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> kept;
+        for (const auto& pair : QAccessibleWidget::relations(match))
+            if (!(pair.second & QAccessible::Label))
+                kept.append(pair);
+        return kept;
+    }
+};
+
 // The name is the value shown; the caption beside it is the description,
 // and stands in as the name while nothing is shown.
 class ValueStaticAccessible : public QAccessibleWidget {
@@ -113,6 +147,8 @@ QAccessibleInterface* ControlFactory(const QString&, QObject* object)
         return new ButtonAccessible(static_cast<QAbstractButton*>(widget), static_cast<ControlKind>(kind.toInt()));
     case ControlKind::Static:
         return new ValueStaticAccessible(static_cast<QLabel*>(widget));
+    case ControlKind::ComboBox:
+        return new ComboAccessible(static_cast<QComboBox*>(widget));
     default:
         return nullptr;
     }
@@ -125,6 +161,12 @@ void MarkControlKind(QWidget* widget, ControlKind kind)
     static const bool installed = (QAccessible::installFactory(ControlFactory), true);
     (void)installed;
     widget->setProperty(kKindProperty, static_cast<int>(kind));
+    // A value chosen with the arrows in a closed list is said at once.
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+            if (combo->hasFocus())
+                ScreenReaderNotice::In(combo->window())->Say(combo->currentText());
+        });
 }
 
 void NameAfterText(QWidget* button, QWidget* text)

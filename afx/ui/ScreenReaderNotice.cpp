@@ -36,6 +36,14 @@ ScreenReaderNotice::ScreenReaderNotice(QWidget* parent) : QWidget(parent)
     hide();
 }
 
+ScreenReaderNotice* ScreenReaderNotice::In(QWidget* window)
+{
+    for (QObject* child : window->children())
+        if (auto* notice = dynamic_cast<ScreenReaderNotice*>(child))
+            return notice;
+    return new ScreenReaderNotice(window);
+}
+
 // Hidden and shown again, so that the reader hears a second message as it
 // heard the first.
 void ScreenReaderNotice::Say(const QString& message)

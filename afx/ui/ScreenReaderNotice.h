@@ -15,6 +15,8 @@ namespace afx {
 class ScreenReaderNotice : public QWidget {
 public:
     explicit ScreenReaderNotice(QWidget* parent);
+    // The notice of a window (or a view), made on first use.
+    static ScreenReaderNotice* In(QWidget* window);
 
     void Say(const QString& message);
     const QString& Message() const { return m_message; }
