@@ -52,15 +52,16 @@ void DialogKeys::Focus(int index, Qt::FocusReason reason)
     QWidget* widget = m_entries[index].widget;
     widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     widget->setFocus(reason);
-    // Tabbing into an edit selects its text, so typing replaces it. In a
-    // text of several lines the caret stays at the start of the selection:
-    // a screen reader reads from the caret's line, the first, not the last.
+    // Tabbing into a one-line edit selects its text, so typing replaces it.
+    // A text of several lines is read, not typed over: the caret goes to its
+    // start, where a screen reader begins, with nothing selected. Qt keeps
+    // drawing a selection the focus has left, and every refill of the text
+    // would then have the reader say "Text unselected".
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->selectAll();
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
         QTextCursor cursor = text->textCursor();
-        cursor.movePosition(QTextCursor::End);
-        cursor.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::Start);
         text->setTextCursor(cursor);
     }
 }
