@@ -1,10 +1,14 @@
 #include "HelpWindow.h"
 
+#include "HelpPageAccessible.h"
+
 #include "Contents.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QShortcut>
@@ -61,6 +65,9 @@ int CountEntries(const std::vector<ContentsEntry>& top)
 
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), m_file(file)
 {
+    // Before anything here makes the toolkit's own interface for the page.
+    static const bool installed = (QAccessible::installFactory(HelpPageAccessible), true);
+    (void)installed;
     setOpenLinks(false);
     // A caret that the arrow keys move, so a screen reader reads the page
     // line by line, as it reads a document.
@@ -107,6 +114,15 @@ HelpWindow::HelpWindow()
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectCurrentPage);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+    // F6 goes between the contents and the page, where Tab goes from link to link.
+    auto* otherPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(otherPane, &QShortcut::activated, this, [this] {
+        (m_tree->hasFocus() ? static_cast<QWidget*>(m_browser) : m_tree)->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == m_tree && !m_tree->selectedItems().isEmpty())
+            m_tree->setCurrentItem(m_tree->selectedItems().first());
+    });
 }
 
 bool HelpWindow::Open(const QString& argument)
@@ -181,12 +197,22 @@ void HelpWindow::FollowLink(const QUrl& link)
     m_browser->setSource(target);
 }
 
+// The contents show the page shown. While the reader is in the page, its
+// entry is only selected: Qt 6.4 tells a screen reader that the current
+// entry of a tree has the focus, and Orca would leave the page for it. The
+// entry becomes the current one as the focus enters the contents.
 void HelpWindow::SelectCurrentPage(const QUrl& page)
 {
     const QString path = PagePath(page);
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
         if ("/" + (*it)->data(0, kPageRole).toString() == path) {
-            m_tree->setCurrentItem(*it);
+            if (m_tree->hasFocus()) {
+                m_tree->setCurrentItem(*it);
+            } else {
+                m_tree->clearSelection();
+                (*it)->setSelected(true);
+                m_tree->scrollToItem(*it);
+            }
             return;
         }
 }

@@ -1,0 +1,151 @@
+#include "HelpPageAccessible.h"
+
+#include "HelpWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAccessibleWidget>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace {
+
+// The page's plain text, its caret and its selection, read from the
+// browser's own cursor; line boundaries are the base class's.
+class PageAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PageAccessible(HelpBrowser* page) : QAccessibleWidget(page, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    void selection(int index, int* start, int* end) const override
+    {
+        const QTextCursor cursor = Page()->textCursor();
+        *start = index == 0 && cursor.hasSelection() ? cursor.selectionStart() : 0;
+        *end = index == 0 && cursor.hasSelection() ? cursor.selectionEnd() : 0;
+    }
+    int selectionCount() const override { return Page()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { setCursorPosition(cursorPosition()); }
+    void setSelection(int, int start, int end) override
+    {
+        QTextCursor cursor = Page()->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        Page()->setTextCursor(cursor);
+    }
+    int cursorPosition() const override { return Page()->textCursor().position(); }
+    void setCursorPosition(int position) override
+    {
+        QTextCursor cursor = Page()->textCursor();
+        cursor.setPosition(position);
+        Page()->setTextCursor(cursor);
+    }
+
+    // Read through a cursor, whose positions are the caret's: the document's
+    // raw text also holds the marks where frames begin and end.
+    QString text(int start, int end) const override
+    {
+        QTextCursor cursor(Page()->document());
+        cursor.setPosition(std::clamp(start, 0, characterCount()));
+        cursor.setPosition(std::clamp(end, 0, characterCount()), QTextCursor::KeepAnchor);
+        QString plain = cursor.selectedText();
+        for (QChar& ch : plain)
+            if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
+                ch = QChar('\n');
+            else if (ch == QChar::Nbsp)
+                ch = QChar(' ');
+        return plain;
+    }
+
+    // Lines as the page shows them, wrapped, which the caret keys move by.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
+        QTextCursor cursor(Page()->document());
+        cursor.setPosition(std::clamp(offset, 0, characterCount()));
+        cursor.movePosition(QTextCursor::StartOfLine);
+        *start = cursor.position();
+        cursor.movePosition(QTextCursor::EndOfLine);
+        // The line break after the line belongs to it.
+        *end = std::min(cursor.position() + 1, characterCount());
+        return text(*start, *end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, start, end);
+        int lineStart = 0;
+        int lineEnd = 0;
+        textAtOffset(offset, boundary, &lineStart, &lineEnd);
+        if (lineStart == 0) {
+            *start = *end = 0;
+            return QString();
+        }
+        return textAtOffset(lineStart - 1, boundary, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAfterOffset(offset, boundary, start, end);
+        int lineStart = 0;
+        int lineEnd = 0;
+        textAtOffset(offset, boundary, &lineStart, &lineEnd);
+        if (lineEnd >= characterCount()) {
+            *start = *end = characterCount();
+            return QString();
+        }
+        return textAtOffset(lineEnd, boundary, start, end);
+    }
+    QString text(QAccessible::Text kind) const override { return QAccessibleWidget::text(kind); }
+    int characterCount() const override { return Page()->document()->characterCount() - 1; }
+
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor cursor(Page()->document());
+        cursor.setPosition(std::clamp(offset, 0, characterCount()));
+        const QRect local = Page()->cursorRect(cursor);
+        return QRect(Page()->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return Page()->cursorForPosition(Page()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int start, int) override
+    {
+        setCursorPosition(start);
+        Page()->ensureCursorVisible();
+    }
+    // No attributes: one run over the whole text, as a reader that joins
+    // runs into lines expects.
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+private:
+    HelpBrowser* Page() const { return static_cast<HelpBrowser*>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface* HelpPageAccessible(const QString&, QObject* object)
+{
+    auto* page = dynamic_cast<HelpBrowser*>(object);
+    return page != nullptr ? new PageAccessible(page) : nullptr;
+}
