@@ -45,12 +45,28 @@ ScreenReaderNotice* ScreenReaderNotice::In(QWidget* window)
 }
 
 // Hidden and shown again, so that the reader hears a second message as it
-// heard the first.
+// heard the first. A reader passes over what an inactive window shows (the
+// form while Setup closes, or before it is first shown): the message then
+// waits for the window to become active.
 void ScreenReaderNotice::Say(const QString& message)
 {
     m_message = message;
+    m_waiting = !window()->isActiveWindow();
+    if (m_waiting) {
+        window()->installEventFilter(this);
+        return;
+    }
     hide();
     show();
+}
+
+bool ScreenReaderNotice::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::WindowActivate && m_waiting) {
+        window()->removeEventFilter(this);
+        Say(m_message);
+    }
+    return false;
 }
 
 } // namespace afx

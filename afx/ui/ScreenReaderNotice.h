@@ -21,8 +21,12 @@ public:
     void Say(const QString& message);
     const QString& Message() const { return m_message; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString m_message;
+    bool m_waiting = false;
 };
 
 } // namespace afx

@@ -5,10 +5,12 @@
 #include "afx/ui/ScreenReaderNotice.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QTest>
 
 #include <map>
 
@@ -26,11 +28,13 @@ const char* const kBank =
 
 class ScreenReader : public FormTest {
 protected:
-    // Shown, as a reader only hears what is on the screen.
+    // Shown and active, as a reader only hears the window it is in.
     ScreenReader()
     {
         StartOn(kBank);
         View()->window()->show();
+        QApplication::setActiveWindow(View()->window());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(View()->window()));
     }
 
     QAccessibleInterface* Accessible(int id) { return QAccessible::queryAccessibleInterface(View()->GetDlgItem(id)); }
