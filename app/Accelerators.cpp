@@ -1,5 +1,7 @@
 #include "Accelerators.h"
 
+#include "form/FormIds.h"
+
 #include "afx/ui/CFrameWnd.h"
 #include "afx/ui/CommandIds.h"
 
@@ -18,7 +20,7 @@ const std::vector<Accelerator>& AcceleratorTable()
         {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+Z", ID_EDIT_UNDO},        {"Ctrl+X", ID_EDIT_CUT},
         {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+V", ID_EDIT_PASTE},       {"Alt+Backspace", ID_EDIT_UNDO},
         {"Shift+Del", ID_EDIT_CUT},     {"Ctrl+Ins", ID_EDIT_COPY},      {"Shift+Ins", ID_EDIT_PASTE},
-        {"F6", ID_NEXT_PANE},           {"Shift+F6", ID_PREV_PANE},
+        {"F6", ID_NEXT_PANE},           {"Shift+F6", ID_PREV_PANE},      {"Ctrl+R", form::ID_RETRY_MISSED},
     };
     return table;
 }

@@ -96,7 +96,8 @@ void BuildMainMenu(CFrameWnd& frame)
             {{ID_FIRST_QUESTION, "&First Question"},
              {ID_PREVIOUS_QUESTION, "&Previous Question"},
              {ID_NEXT_QUESTION, "&Next Question"},
-             {ID_LAST_QUESTION, "&Last Question"}});
+             {ID_LAST_QUESTION, "&Last Question"},
+             {ID_RETRY_MISSED, "&Retry Missed"}});
     AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar"}, {ID_VIEW_STATUS_BAR, "&Status Bar"}});
     AddMenu(frame, "&Help",
             {{ID_HELP_CONTENTS, "Help..."},

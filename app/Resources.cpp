@@ -33,6 +33,7 @@ const std::map<int, const char*>& StringTable()
         {ID_LAST_QUESTION, "Move to final question\nLast Question"},
         {ID_NEXT_QUESTION, "Move to next question\nNext Question"},
         {ID_PREVIOUS_QUESTION, "Move to previous question\nPrevious Question"},
+        {ID_RETRY_MISSED, "Start a test of the missed questions of this book, in random order\nRetry Missed"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
         {ID_FILE_SAVE, "Save the active document\nSave"},

@@ -7,7 +7,10 @@
 
 #include "FormIds.h"
 
+#include "afx/ui/ScreenReaderNotice.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QShortcut>
 
 void CQuilloView::InstallAnswerKeys()
@@ -26,12 +29,19 @@ void CQuilloView::InstallAnswerKeys()
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | entry.key), this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         const bool takesFocus = entry.takesFocus;
-        connect(shortcut, &QShortcut::activated, button, [button, takesFocus] {
+        connect(shortcut, &QShortcut::activated, button, [this, button, takesFocus] {
             if (!button->isEnabled() || !button->isVisible())
                 return;
+            // A reader speaks a focus that moves; an answer chosen where the
+            // focus already is (the same letter as on the last question) is
+            // said here instead.
+            const bool stays = takesFocus && button->hasFocus();
             if (takesFocus)
                 button->setFocus(Qt::ShortcutFocusReason);
             button->click();
+            if (stays)
+                afx::ScreenReaderNotice::In(this)->Say(
+                    QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name));
         });
     }
 }

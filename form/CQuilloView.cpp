@@ -20,6 +20,7 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {IDC_GO, &CQuilloView::OnGo, nullptr},
     {IDC_SETUP, &CQuilloView::OnSetup, nullptr},
     {ID_SETUP, &CQuilloView::OnSetup, nullptr},
+    {ID_RETRY_MISSED, &CQuilloView::OnRetryMissed, nullptr},
     {IDC_DISPLAY, &CQuilloView::OnDisplay, nullptr},
     {IDC_RADIO_A, &CQuilloView::OnAnswer, nullptr},
     {IDC_RADIO_B, &CQuilloView::OnAnswer, nullptr},

@@ -51,6 +51,7 @@ public:
     void StartTest();
     int SelectQuestions();
     void OnSetup();
+    void OnRetryMissed();
 
     bool OnCmdMsg(int id, afx::CCmdUI* ui) override;
 

@@ -36,6 +36,7 @@ constexpr int IDC_GO = 1032;
 constexpr int ID_SETUP = 32771;
 constexpr int ID_HELP_CONTENTS = 32772;
 constexpr int ID_TECH_SUPPORT = 32773;
+constexpr int ID_RETRY_MISSED = 32774;
 constexpr int ID_FIRST_QUESTION = 59648;
 constexpr int ID_LAST_QUESTION = 59649;
 constexpr int ID_NEXT_QUESTION = 59650;

@@ -6,6 +6,7 @@
 #include "CSetupDlg.h"
 
 #include "exam/COptions.h"
+#include "exam/RetryMissed.h"
 #include "exam/TestSelection.h"
 
 #include "bank/CBookNamesSet.h"
@@ -142,6 +143,24 @@ void CQuilloView::OnSetup()
 
     if (dialog.m_bPoolOnly == 0)
         RunPoolQuery(m_pTest->BuildSelectAll());
+    RunFilteredPool();
+    StartTest();
+}
+
+// Setup with the choice made: the book's missed questions, shuffled.
+void CQuilloView::OnRetryMissed()
+{
+    StopViewer();
+    UpdateData(true);
+    if (!PoolIsOpen())
+        return;
+    if (!HasMissedToRetry(*m_pTest)) {
+        AfxMessageBox("No missed questions to retry in this book.");
+        return;
+    }
+    ChooseRetryMissed(*m_pTest);
+    GetDocument()->SetModifiedFlag();
+    RunPoolQuery(m_pTest->BuildSelectAll());
     RunFilteredPool();
     StartTest();
 }

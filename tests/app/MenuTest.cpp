@@ -61,7 +61,8 @@ TEST_F(MenuTest, MenusFollowTheResourceTable)
                                         "Save &As...|57604|", "-", "Recent File|0|", "-", "E&xit|57665|"}));
     EXPECT_EQ(Entries(Menu(bar, "&Questions")),
               (std::vector<std::string>{"&First Question|59648|", "&Previous Question|59651|",
-                                        "&Next Question|59650|", "&Last Question|59649|"}));
+                                        "&Next Question|59650|", "&Last Question|59649|",
+                                        "&Retry Missed|32774|Ctrl+R"}));
     EXPECT_EQ(Entries(Menu(bar, "&View")), (std::vector<std::string>{"&Toolbar|59392|", "&Status Bar|59393|"}));
     EXPECT_EQ(Entries(Menu(bar, "&Help")),
               (std::vector<std::string>{"Help...|32772|", "Tech Support on the Web...|32773|",

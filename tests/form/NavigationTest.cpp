@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include <filesystem>
+#include <set>
 
 using namespace form;
 
@@ -77,4 +78,29 @@ TEST_F(Navigation, DuplicateNumbersLandOnTheFirstRow)
     ASSERT_TRUE(Start());
     View()->FindQuestion("2");
     EXPECT_EQ(View()->m_pQuestions->m_strQuestion, "Question 2 of BOOK1");
+}
+
+// Retry Missed in one step: the book's questions still missed, shuffled,
+// chosen as Setup would choose them; with none, one message and no change.
+TEST_F(FormTest, RetryMissedStartsATestOfTheMissedQuestions)
+{
+    StartOnQuestions(6);
+    Command(ID_RETRY_MISSED);
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"No missed questions to retry in this book."}));
+    EXPECT_EQ(Record().m_bNew, 1) << "nothing changed";
+
+    Command(IDC_COMMIT);  // no answer chosen: missed
+    Click(IDC_NEXT);
+    Click(IDC_NEXT);
+    Command(IDC_COMMIT);
+    const CString first = View()->m_testList.GetNumber(0);
+    const CString third = View()->m_testList.GetNumber(2);
+    Command(ID_RETRY_MISSED);
+    ASSERT_EQ(View()->m_testList.GetSize(), 2);
+    const std::set<std::string> retried{static_cast<const char*>(View()->m_testList.GetNumber(0)),
+                                        static_cast<const char*>(View()->m_testList.GetNumber(1))};
+    EXPECT_EQ(retried, (std::set<std::string>{static_cast<const char*>(first), static_cast<const char*>(third)}));
+    EXPECT_EQ(Record().m_nMode, 0);
+    EXPECT_EQ(Record().m_bNew + Record().m_bCorrect, 0);
+    EXPECT_TRUE(Document()->IsModified()) << "Save keeps the choice";
 }
