@@ -99,9 +99,9 @@ public:
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
         QString caption = QAccessibleWidget::text(QAccessible::Name);
-        for (const auto& [label, relation] : QAccessibleWidget::relations(QAccessible::Label))
-            if (caption.isEmpty())
-                caption = label->text(QAccessible::Name);
+        const auto labels = QAccessibleWidget::relations(QAccessible::Label);
+        if (caption.isEmpty() && !labels.isEmpty())
+            caption = labels.first().first->text(QAccessible::Name);
         return caption.isEmpty() ? value : caption + " " + value;
     }
 

@@ -36,12 +36,12 @@ ScreenReaderNotice::ScreenReaderNotice(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-ScreenReaderNotice* ScreenReaderNotice::In(QWidget* window)
+ScreenReaderNotice* ScreenReaderNotice::In(QWidget* parent)
 {
-    for (QObject* child : window->children())
+    for (QObject* child : parent->children())
         if (auto* notice = dynamic_cast<ScreenReaderNotice*>(child))
             return notice;
-    return new ScreenReaderNotice(window);
+    return new ScreenReaderNotice(parent);
 }
 
 // Hidden and shown again, so that the reader hears a second message as it

@@ -15,8 +15,9 @@ namespace afx {
 class ScreenReaderNotice : public QWidget {
 public:
     explicit ScreenReaderNotice(QWidget* parent);
-    // The notice of a window (or a view), made on first use.
-    static ScreenReaderNotice* In(QWidget* window);
+    // The notice among the children of parent (a window or a view), made
+    // on first use.
+    static ScreenReaderNotice* In(QWidget* parent);
 
     void Say(const QString& message);
     const QString& Message() const { return m_message; }
