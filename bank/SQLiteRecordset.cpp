@@ -176,6 +176,14 @@ int SQLiteRecordset::RowReachedByReading(int target)
     return FetchRow(target) ? target : m_rows.RowCount() - 1;
 }
 
+CString SQLiteRecordset::GetColumnName(int column) const
+{
+    if (m_pStatement == nullptr)
+        return CString();
+    const char* name = sqlite3_column_name(m_pStatement->m_handle, column);
+    return CString(name != nullptr ? Utf8ToAnsi(name).c_str() : "");
+}
+
 CString SQLiteRecordset::GetStringAt(int row, int column) const
 {
     return CString(m_rows.GetAnsiText(row, column));

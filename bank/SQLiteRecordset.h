@@ -66,6 +66,8 @@ public:
 
     int GetInt(int column) const;
     CString GetString(int column) const;
+    // The name the open query gives a column; empty when none is open.
+    CString GetColumnName(int column) const;
 
 protected:
     // A column the reader's callers look up row after row, kept packed.

@@ -127,31 +127,35 @@ bool COptions::Matches(const CString& number) const
     return m_bTagged2 != 0 || !tagged2;
 }
 
-// Table name and filter come from files other people send: each goes into
-// the statement as one quoted token with its quotes doubled, so neither can
-// end its token early and add SQL of its own. In the FROM clause SQLite
-// takes the quoted text as the table's name.
-static CString SingleQuoted(const CString& text)
+// Table name and filter come from files other people send, so each goes in
+// as one quoted token. In the FROM clause SQLite takes the quoted text as
+// the table's name.
+CString SqlQuoted(const CString& text, char quote)
 {
-    CString quoted("'");
+    CString quoted(quote, 1);
     for (int i = 0; i < text.GetLength(); ++i) {
-        if (text.GetAt(i) == '\'')
-            quoted += '\'';
+        if (text.GetAt(i) == quote)
+            quoted += quote;
         quoted += text.GetAt(i);
     }
-    return quoted + "'";
+    return quoted + quote;
+}
+
+CString SelectAllFrom(const CString& table)
+{
+    return "SELECT * FROM " + SqlQuoted(table);
 }
 
 CString COptions::BuildSelectAll() const
 {
-    return "SELECT * FROM " + SingleQuoted(m_strTable);
+    return SelectAllFrom(m_strTable);
 }
 
 // The filter stays a LIKE pattern, % and _ and its case rule as before; a
 // quote in it is searched for as text.
 CString COptions::BuildSelectWhere() const
 {
-    const CString condition = "Question LIKE " + SingleQuoted("%" + m_strFilter + "%");
+    const CString condition = "Question LIKE " + SqlQuoted("%" + m_strFilter + "%");
     return BuildSelectAll() + " WHERE " + condition;
 }
 

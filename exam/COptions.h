@@ -7,6 +7,13 @@
 #include "afx/CObject.h"
 #include "afx/CString.h"
 
+// Text from a file made one SQL token: quoted, its own quotes doubled, so
+// that it cannot end the token early and add SQL of its own.
+CString SqlQuoted(const CString& text, char quote = '\'');
+
+// The statement that reads every row of a book's table.
+CString SelectAllFrom(const CString& table);
+
 class COptions : public CObject {
 public:
     COptions();

@@ -1,0 +1,61 @@
+#include "PracticeExam.h"
+
+#include "COptions.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+PracticeExam::PracticeExam(const ExamSettings& settings, std::vector<BookQuestion> questions, Clock clock)
+    : m_settings(settings), m_questions(std::move(questions)), m_chosen(m_questions.size(), -1),
+      m_clock(std::move(clock)), m_deadline(m_clock() + std::chrono::minutes(settings.minutes))
+{
+}
+
+int PracticeExam::AnsweredCount() const
+{
+    return static_cast<int>(std::count_if(m_chosen.begin(), m_chosen.end(), [](int chosen) { return chosen >= 0; }));
+}
+
+int PracticeExam::SecondsLeft() const
+{
+    if (!HasTimeLimit())
+        return 0;
+    const auto left = std::chrono::duration_cast<std::chrono::seconds>(m_deadline - m_clock()).count();
+    return static_cast<int>(std::max<long long>(left, 0));
+}
+
+bool IsCorrectAnswer(int answer, const CString& correct)
+{
+    return answer >= 0 && !correct.IsEmpty() && answer == static_cast<signed char>(correct.GetAt(0)) - 'A';
+}
+
+ExamResult PracticeExam::Finish(COptions& record) const
+{
+    ExamResult result;
+    result.questions = Size();
+    result.passMarkPercent = m_settings.passMarkPercent;
+    result.timeRanOut = TimeIsUp();
+    std::unordered_map<std::string, size_t> sectionIndex;
+    for (int i = 0; i < Size(); ++i) {
+        const BookQuestion& question = Question(i);
+        const bool right = IsCorrectAnswer(Chosen(i), question.correct);
+        result.correct += right;
+        record.AddAnswered(question.number);
+        if (right) {
+            record.AddCorrect(question.number);
+        } else {
+            record.AddMissed(question.number);
+            result.missed.push_back({question.number, Chosen(i), question.correct});
+        }
+        if (question.section.IsEmpty())
+            continue;
+        auto [place, added] = sectionIndex.emplace(static_cast<const char*>(question.section), result.sections.size());
+        if (added)
+            result.sections.push_back({question.section, 0, 0});
+        ++result.sections[place->second].questions;
+        result.sections[place->second].correct += right;
+    }
+    result.passed = 100LL * result.correct >= 1LL * result.passMarkPercent * result.questions && result.questions > 0;
+    return result;
+}
