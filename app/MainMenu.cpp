@@ -97,7 +97,12 @@ void BuildMainMenu(CFrameWnd& frame)
              {ID_PREVIOUS_QUESTION, "&Previous Question"},
              {ID_NEXT_QUESTION, "&Next Question"},
              {ID_LAST_QUESTION, "&Last Question"},
-             {ID_RETRY_MISSED, "&Retry Missed"}});
+             {ID_RETRY_MISSED, "&Retry Missed"},
+             {0, nullptr},
+             {ID_PROGRESS, "Pro&gress..."},
+             {ID_PRACTICE_EXAM, "Practice &Exam..."},
+             {ID_FINISH_EXAM, "F&inish Exam"},
+             {ID_TIME_LEFT, "&Time Left"}});
     AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar"}, {ID_VIEW_STATUS_BAR, "&Status Bar"}});
     AddMenu(frame, "&Help",
             {{ID_HELP_CONTENTS, "Help..."},

@@ -16,7 +16,7 @@ const char* const kDocTemplateString =
 
 const std::vector<int> kToolbarButtons = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_SETUP, 0, ID_FIRST_QUESTION, ID_PREVIOUS_QUESTION,
-    ID_NEXT_QUESTION, ID_LAST_QUESTION, 0, ID_HELP_CONTENTS,
+    ID_NEXT_QUESTION, ID_LAST_QUESTION, 0, ID_PROGRESS, ID_PRACTICE_EXAM, 0, ID_HELP_CONTENTS,
 };
 
 namespace {
@@ -34,6 +34,10 @@ const std::map<int, const char*>& StringTable()
         {ID_NEXT_QUESTION, "Move to next question\nNext Question"},
         {ID_PREVIOUS_QUESTION, "Move to previous question\nPrevious Question"},
         {ID_RETRY_MISSED, "Start a test of the missed questions of this book, in random order\nRetry Missed"},
+        {ID_PROGRESS, "Show how much of each book and section is answered, correct and missed\nProgress"},
+        {ID_PRACTICE_EXAM, "Take a timed exam with a pass mark, with no result until the end\nPractice Exam"},
+        {ID_FINISH_EXAM, "End the practice exam and see its result\nFinish Exam"},
+        {ID_TIME_LEFT, "Tell the time left in the practice exam\nTime Left"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
         {ID_FILE_SAVE, "Save the active document\nSave"},

@@ -59,6 +59,24 @@ void Arrow(QPainter& p, bool right, bool bar)
     }
 }
 
+void Bars(QPainter& p)
+{
+    p.setBrush(QColor(60, 150, 70));
+    p.drawRect(2, 2, 10, 3);
+    p.drawRect(2, 7, 6, 3);
+    p.setBrush(QColor(200, 60, 50));
+    p.drawRect(2, 12, 12, 3);
+}
+
+void Clock(QPainter& p)
+{
+    p.setBrush(kPaper);
+    p.drawEllipse(1, 1, 14, 14);
+    p.setPen(QPen(kAccent, 2));
+    p.drawLine(8, 8, 8, 4);
+    p.drawLine(8, 8, 11, 10);
+}
+
 void Question(QPainter& p)
 {
     p.setBrush(kAccent);
@@ -86,6 +104,8 @@ QIcon Drawn(int commandId)
     case form::ID_PREVIOUS_QUESTION: Arrow(p, false, false); break;
     case form::ID_NEXT_QUESTION: Arrow(p, true, false); break;
     case form::ID_LAST_QUESTION: Arrow(p, true, true); break;
+    case form::ID_PROGRESS: Bars(p); break;
+    case form::ID_PRACTICE_EXAM: Clock(p); break;
     default: Question(p); break;
     }
     return QIcon(pixmap);
@@ -102,6 +122,8 @@ const char* ThemeName(int commandId)
     case form::ID_PREVIOUS_QUESTION: return "go-previous";
     case form::ID_NEXT_QUESTION: return "go-next";
     case form::ID_LAST_QUESTION: return "go-last";
+    case form::ID_PROGRESS: return "view-statistics";
+    case form::ID_PRACTICE_EXAM: return "chronometer";
     default: return "help-contents";
     }
 }

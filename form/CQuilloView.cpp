@@ -21,6 +21,11 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {IDC_SETUP, &CQuilloView::OnSetup, nullptr},
     {ID_SETUP, &CQuilloView::OnSetup, nullptr},
     {ID_RETRY_MISSED, &CQuilloView::OnRetryMissed, nullptr},
+    {ID_PROGRESS, &CQuilloView::OnProgress, nullptr},
+    {ID_PRACTICE_EXAM, &CQuilloView::OnPracticeExam, nullptr},
+    {ID_FINISH_EXAM, &CQuilloView::OnFinishExam, &CQuilloView::OnUpdateExamRunning},
+    {ID_TIME_LEFT, &CQuilloView::OnTimeLeft, &CQuilloView::OnUpdateExamRunning},
+    {ID_EXAM_TICK, &CQuilloView::OnExamTick, nullptr},
     {IDC_DISPLAY, &CQuilloView::OnDisplay, nullptr},
     {IDC_RADIO_A, &CQuilloView::OnAnswer, nullptr},
     {IDC_RADIO_B, &CQuilloView::OnAnswer, nullptr},
@@ -85,6 +90,9 @@ void CQuilloView::DoDataExchange(afx::CDataExchange& dx)
 
 void CQuilloView::OnInitialUpdate()
 {
+    // A record opened or begun during an exam ends it without a result.
+    if (m_exam)
+        EndExamMode();
     auto* document = static_cast<CQuilloDoc*>(GetDocument());
     m_pQuestions = document->m_pQuestions;
     m_pBooks = document->m_pBooks;
@@ -111,8 +119,10 @@ void CQuilloView::ShowQuestion(bool bRefreshTags)
     m_nAnswer = entry.m_nChosen;
     m_strCorrectAnswer = entry.m_strCorrect;
     m_strScore = m_testList.ScoreText(m_pTest->m_nScoring);
+    if (m_exam)
+        ShowExamState();
     FindQuestion(entry.m_strNumber);
-    EnableWindow(IDC_COMMIT, !entry.m_bAnswered && m_nAnswer != -1);
+    EnableWindow(IDC_COMMIT, m_exam || (!entry.m_bAnswered && m_nAnswer != -1));
     UpdateData(false);
 }
 

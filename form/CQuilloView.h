@@ -5,14 +5,22 @@
 #include "ViewerProcess.h"
 
 #include "exam/CTestQuestionList.h"
+#include "exam/PracticeExam.h"
 
 #include "afx/CrtRandom.h"
 #include "afx/ui/CFormView.h"
+
+#include <QPointer>
+
+#include <memory>
 
 class COptions;
 class CQuestionSet;
 class CBookNamesSet;
 class CQuestionCountSet;
+class QLabel;
+class QTimer;
+namespace litex { class SQLiteDatabase; }
 
 class CQuilloView : public afx::CFormView {
 public:
@@ -53,6 +61,17 @@ public:
     void OnSetup();
     void OnRetryMissed();
 
+    // Progress, and a test of the book or section chosen there.
+    void OnProgress();
+    void StartTestOf(const CString& table, const CString& title, const CString& section);
+
+    // The practice exam. The clock is the exam's; tests put in their own.
+    void OnPracticeExam();
+    void OnFinishExam();
+    bool ExamIsRunning() const { return m_exam != nullptr; }
+    const PracticeExam* Exam() const { return m_exam.get(); }
+    void SetExamClock(PracticeExam::Clock clock) { m_examClock = std::move(clock); }
+
     bool OnCmdMsg(int id, afx::CCmdUI* ui) override;
 
 protected:
@@ -75,6 +94,24 @@ private:
     // Alt+A to Alt+D choose an answer, Alt+N and Alt+P move on and back.
     void InstallAnswerKeys();
 
+    litex::SQLiteDatabase& Database() const;
+
+    // While an exam runs, the commands that would start another test say
+    // so and do nothing.
+    bool ExamBlocks() const;
+    void StartExam(const ExamSettings& settings, const std::vector<BookQuestion>& book);
+    void BeginExamMode();
+    void EndExamMode();
+    void ShowExamState();
+    void ShowExamClock();
+    void FinishExam();
+    void ShowExamResult(const ExamResult& result);
+    void StartTestOfNumbers(const std::vector<CString>& numbers);
+    void OnExamTick();
+    void OnTimeLeft();
+    void OnUpdateExamRunning(afx::CCmdUI* ui);
+    QString TimeLeftText() const;
+
     void InstallScreenReaderTexts();
     void AnnounceQuestion();
     void AnnounceResult();
@@ -93,4 +130,11 @@ private:
     void OnUpdateNextQuestion(afx::CCmdUI* ui);
 
     afx::CrtRandom m_random;
+    std::unique_ptr<PracticeExam> m_exam;
+    PracticeExam::Clock m_examClock = [] { return std::chrono::steady_clock::now(); };
+    QTimer* m_examTimer = nullptr;
+    QPointer<QLabel> m_examClockLabel;
+    // The minutes left last put in the title, and the warnings given.
+    int m_titleMinutes = -1;
+    int m_warningsGiven = 0;
 };

@@ -37,6 +37,13 @@ constexpr int ID_SETUP = 32771;
 constexpr int ID_HELP_CONTENTS = 32772;
 constexpr int ID_TECH_SUPPORT = 32773;
 constexpr int ID_RETRY_MISSED = 32774;
+constexpr int ID_PROGRESS = 32775;
+constexpr int ID_PRACTICE_EXAM = 32776;
+constexpr int ID_FINISH_EXAM = 32777;
+constexpr int ID_TIME_LEFT = 32778;
+// The exam clock's tick, routed as a command so that nothing it throws
+// reaches the event loop; no menu carries it.
+constexpr int ID_EXAM_TICK = 32779;
 constexpr int ID_FIRST_QUESTION = 59648;
 constexpr int ID_LAST_QUESTION = 59649;
 constexpr int ID_NEXT_QUESTION = 59650;

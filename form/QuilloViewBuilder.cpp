@@ -123,6 +123,8 @@ void CopySettings(const From& from, To& to)
 
 void CQuilloView::OnSetup()
 {
+    if (ExamBlocks())
+        return;
     StopViewer();
     UpdateData(true);
 
@@ -150,6 +152,8 @@ void CQuilloView::OnSetup()
 // Setup with the choice made: the book's missed questions, shuffled.
 void CQuilloView::OnRetryMissed()
 {
+    if (ExamBlocks())
+        return;
     StopViewer();
     UpdateData(true);
     if (!PoolIsOpen())

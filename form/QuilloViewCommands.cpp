@@ -16,14 +16,26 @@
 
 using namespace form;
 
-// A test with no questions has no entry to answer or move to.
+// A test with no questions has no entry to answer or move to. In an exam
+// the choice is kept at once and may change until the exam ends.
 void CQuilloView::OnAnswer()
 {
+    if (m_exam && HasTestQuestion()) {
+        UpdateData(true);
+        m_exam->Choose(m_nCurrent - 1, m_nAnswer);
+        ShowExamState();
+        UpdateData(false);
+        return;
+    }
     EnableWindow(IDC_COMMIT, HasTestQuestion() && !m_testList.GetAt(m_nCurrent - 1).m_bAnswered);
 }
 
 void CQuilloView::OnCommit()
 {
+    if (m_exam) {
+        OnFinishExam();
+        return;
+    }
     StopViewer();
     UpdateData(true);
     if (!HasTestQuestion())
@@ -34,9 +46,7 @@ void CQuilloView::OnCommit()
     UpdateData(false);
 
     const CString& correctAnswer = m_pQuestions->m_strCorrect;
-    const int letter = correctAnswer.IsEmpty() ? 0 : static_cast<signed char>(correctAnswer.GetAt(0));
-    // No answer chosen (-1) matches nothing, whatever the field starts with.
-    const int correct = (m_nAnswer >= 0 && m_nAnswer == letter - 'A') ? 1 : 0;
+    const int correct = IsCorrectAnswer(m_nAnswer, correctAnswer) ? 1 : 0;
     m_testList.RecordAnswer(m_nCurrent - 1, m_nAnswer, correct, correctAnswer);
 
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
@@ -68,6 +78,8 @@ void CQuilloView::OnNext()
         ++m_nCurrent;
         ShowQuestion(true);
         AnnounceQuestion();
+    } else if (m_exam) {
+        AfxMessageBox("This is the last question of the exam. Press Finish when you are done.");
     } else {
         AfxMessageBox("Test has completed. Bang on \"Setup\" or \"Go\" for a new test.");
     }
@@ -87,7 +99,7 @@ void CQuilloView::OnPrevious()
 
 void CQuilloView::OnGo()
 {
-    if (!PoolIsOpen())
+    if (ExamBlocks() || !PoolIsOpen())
         return;
     UpdateData(true);
     const CString number = m_pQuestions->m_strNumber;
@@ -98,7 +110,7 @@ void CQuilloView::OnGo()
 
 void CQuilloView::OnFirstQuestion()
 {
-    if (!PoolIsOpen())
+    if (m_exam || !PoolIsOpen())
         return;
     ClearAnswer();
     m_pQuestions->MoveFirst();
@@ -107,7 +119,7 @@ void CQuilloView::OnFirstQuestion()
 
 void CQuilloView::OnLastQuestion()
 {
-    if (!PoolIsOpen())
+    if (m_exam || !PoolIsOpen())
         return;
     ClearAnswer();
     m_pQuestions->MoveLast();
@@ -116,7 +128,7 @@ void CQuilloView::OnLastQuestion()
 
 void CQuilloView::OnNextQuestion()
 {
-    if (!PoolIsOpen())
+    if (m_exam || !PoolIsOpen())
         return;
     ClearAnswer();
     m_pQuestions->MoveNext();
@@ -125,7 +137,7 @@ void CQuilloView::OnNextQuestion()
 
 void CQuilloView::OnPreviousQuestion()
 {
-    if (!PoolIsOpen())
+    if (m_exam || !PoolIsOpen())
         return;
     ClearAnswer();
     m_pQuestions->MovePrev();
@@ -134,12 +146,12 @@ void CQuilloView::OnPreviousQuestion()
 
 void CQuilloView::OnUpdateFirstQuestion(afx::CCmdUI* ui)
 {
-    ui->Enable(PoolIsOpen() && !m_pQuestions->IsFirst());
+    ui->Enable(!m_exam && PoolIsOpen() && !m_pQuestions->IsFirst());
 }
 
 void CQuilloView::OnUpdateNextQuestion(afx::CCmdUI* ui)
 {
-    ui->Enable(PoolIsOpen() && !m_pQuestions->IsEOF());
+    ui->Enable(!m_exam && PoolIsOpen() && !m_pQuestions->IsEOF());
 }
 
 // The viewer gets the bitmap path as one argument, with no shell between;

@@ -1,6 +1,5 @@
 #include "HelpWindow.h"
 
-#include "HelpPageAccessible.h"
 
 #include "Contents.h"
 
@@ -63,15 +62,9 @@ int CountEntries(const std::vector<ContentsEntry>& top)
 
 } // namespace
 
-HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), m_file(file)
+HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : ReadableDocument(parent), m_file(file)
 {
-    // Before anything here makes the toolkit's own interface for the page.
-    static const bool installed = (QAccessible::installFactory(HelpPageAccessible), true);
-    (void)installed;
     setOpenLinks(false);
-    // A caret that the arrow keys move, so a screen reader reads the page
-    // line by line, as it reads a document.
-    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setAccessibleName("Help page");
 }
 

@@ -6,8 +6,9 @@
 #include "ChmFile.h"
 #include "Contents.h"
 
+#include "afx/ui/ReadableDocument.h"
+
 #include <QSplitter>
-#include <QTextBrowser>
 
 class QLabel;
 class QTreeWidget;
@@ -15,7 +16,7 @@ class QTreeWidgetItem;
 
 // Shows pages of one help file; every resource a page names comes from it,
 // and a name it does not hold reads as nothing, never as a file elsewhere.
-class HelpBrowser : public QTextBrowser {
+class HelpBrowser : public afx::ReadableDocument {
 public:
     HelpBrowser(const ChmFile& file, QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;

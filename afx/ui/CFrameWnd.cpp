@@ -159,7 +159,14 @@ void CFrameWnd::ShowWithCommand(int showCommand)
 
 void CFrameWnd::SetCaption(const QString& caption)
 {
-    setWindowTitle(caption);
+    m_caption = caption;
+    setWindowTitle(m_captionPrefix.isEmpty() ? caption : m_captionPrefix + " - " + caption);
+}
+
+void CFrameWnd::SetCaptionPrefix(const QString& prefix)
+{
+    m_captionPrefix = prefix;
+    SetCaption(m_caption);
 }
 
 void CFrameWnd::DestroyWindow()

@@ -45,6 +45,9 @@ public:
     void InitialUpdateFrame();
     virtual void ActivateFrame(int showCommand);
     void SetCaption(const QString& caption);
+    // A word shown before the caption, such as the time an exam has left;
+    // empty for none.
+    void SetCaptionPrefix(const QString& prefix);
     // A passing word in the status bar, as the framework's SetMessageText.
     void SetMessageText(const CString& text);
     void DestroyWindow();
@@ -75,6 +78,8 @@ private:
     CDocument* m_pDocument = nullptr;
     CFormView* m_pView = nullptr;
     std::vector<QAction*> m_actions;
+    QString m_caption;
+    QString m_captionPrefix;
     bool m_bDestroyed = false;
 };
 

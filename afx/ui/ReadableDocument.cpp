@@ -1,11 +1,11 @@
-#include "HelpPageAccessible.h"
-
-#include "HelpWindow.h"
+#include "ReadableDocument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
 #include <QScrollBar>
 #include <QTextBlock>
+
+namespace afx {
 
 namespace {
 
@@ -13,7 +13,7 @@ namespace {
 // browser's own cursor; line boundaries are the base class's.
 class PageAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PageAccessible(HelpBrowser* page) : QAccessibleWidget(page, QAccessible::EditableText) {}
+    explicit PageAccessible(ReadableDocument* page) : QAccessibleWidget(page, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -139,13 +139,25 @@ public:
     }
 
 private:
-    HelpBrowser* Page() const { return static_cast<HelpBrowser*>(widget()); }
+    ReadableDocument* Page() const { return static_cast<ReadableDocument*>(widget()); }
 };
+
+QAccessibleInterface* DocumentAccessible(const QString&, QObject* object)
+{
+    auto* page = dynamic_cast<ReadableDocument*>(object);
+    return page != nullptr ? new PageAccessible(page) : nullptr;
+}
 
 } // namespace
 
-QAccessibleInterface* HelpPageAccessible(const QString&, QObject* object)
+ReadableDocument::ReadableDocument(QWidget* parent) : QTextBrowser(parent)
 {
-    auto* page = dynamic_cast<HelpBrowser*>(object);
-    return page != nullptr ? new PageAccessible(page) : nullptr;
+    // Before anything here makes the toolkit's own interface for the page.
+    static const bool installed = (QAccessible::installFactory(DocumentAccessible), true);
+    (void)installed;
+    // A caret that the arrow keys move, so a screen reader reads the page
+    // line by line, as it reads a document.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 }
+
+} // namespace afx

@@ -1,11 +1,16 @@
 #pragma once
-// The help page as a screen reader should meet it: a document whose text
-// it can read line by line and all at once. Qt 6.4 offers a text browser
-// as a label, which Orca reads by its name alone.
+// A page of text a screen reader should meet as a document, which it can
+// read line by line and all at once: a help page, an exam's result. Qt 6.4
+// offers a text browser as a label, which Orca reads by its name alone;
+// this browser offers itself as read-only text with the caret keys on.
 
-class QAccessibleInterface;
-class QObject;
-class QString;
+#include <QTextBrowser>
 
-// An accessibility factory: the interface for a HelpBrowser, else none.
-QAccessibleInterface* HelpPageAccessible(const QString& className, QObject* object);
+namespace afx {
+
+class ReadableDocument : public QTextBrowser {
+public:
+    explicit ReadableDocument(QWidget* parent = nullptr);
+};
+
+} // namespace afx

@@ -1,0 +1,91 @@
+#include "ExamResultDlg.h"
+
+#include "afx/ui/CDialog.h"
+#include "afx/ui/QtText.h"
+#include "afx/ui/ReadableDocument.h"
+#include "afx/ui/ScreenReaderNotice.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace form {
+
+namespace {
+
+QString Answer(int letter, const MissedWording& wording)
+{
+    if (letter < 0 || letter > 3)
+        return "none";
+    return QString("%1, %2").arg(QChar('A' + letter)).arg(wording.answers[letter].toHtmlEscaped());
+}
+
+int Letter(const CString& correct)
+{
+    return correct.IsEmpty() ? -1 : static_cast<signed char>(correct.GetAt(0)) - 'A';
+}
+
+} // namespace
+
+QString ExamResultSummary(const ExamResult& result)
+{
+    return QString("%1: %2 of %3 correct, %4%. Pass mark %5%.")
+        .arg(result.passed ? "Passed" : "Not passed")
+        .arg(result.correct)
+        .arg(result.questions)
+        .arg(result.Percent())
+        .arg(result.passMarkPercent);
+}
+
+QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording>& wordings)
+{
+    QString page = "<h2>" + ExamResultSummary(result).toHtmlEscaped() + "</h2>";
+    if (result.timeRanOut)
+        page += "<p>The time ran out; questions left unanswered count as missed.</p>";
+    if (!result.sections.empty()) {
+        page += "<h3>By section</h3>";
+        for (const ExamSectionResult& section : result.sections)
+            page += QString("<p>%1: %2 of %3 correct</p>")
+                        .arg(afx::ToQt(section.section).toHtmlEscaped())
+                        .arg(section.correct)
+                        .arg(section.questions);
+    }
+    page += result.missed.empty() ? QString("<h3>No question missed</h3>")
+                                  : QString("<h3>Missed questions: %1</h3>").arg(result.missed.size());
+    for (size_t i = 0; i < result.missed.size() && i < wordings.size(); ++i) {
+        const ExamMiss& miss = result.missed[i];
+        const MissedWording& wording = wordings[i];
+        page += QString("<p><b>%1</b>: %2<br>Your answer: %3<br>Correct answer: %4</p>")
+                    .arg(afx::ToQt(miss.number).toHtmlEscaped())
+                    .arg(wording.question.toHtmlEscaped())
+                    .arg(Answer(miss.chosen, wording))
+                    .arg(Answer(Letter(miss.correct), wording));
+    }
+    return page;
+}
+
+ExamResultDlg::ExamResultDlg(QWidget* parent, const ExamResult& result, const std::vector<MissedWording>& wordings)
+    : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_page(new afx::ReadableDocument)
+{
+    setWindowTitle("Practice Exam Result");
+    m_page->setHtml(ExamResultPage(result, wordings));
+    m_page->setAccessibleName("Exam result");
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* retry = buttons->addButton("&Retry These", QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    retry->setEnabled(!result.missed.empty());
+    retry->setAutoDefault(false);
+    close->setDefault(true);
+    connect(retry, &QPushButton::clicked, this, [this] { done(kRetry); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_page, 1);
+    layout->addWidget(buttons);
+    resize(640, 520);
+    m_page->setFocus();
+    afx::ScreenReaderNotice::In(this)->Say(ExamResultSummary(result));
+}
+
+} // namespace form

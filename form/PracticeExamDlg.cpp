@@ -1,0 +1,81 @@
+#include "PracticeExamDlg.h"
+
+#include "afx/ui/CDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace form {
+
+namespace {
+QSpinBox* SpinBox(int minimum, int maximum, int value)
+{
+    auto* box = new QSpinBox;
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    return box;
+}
+} // namespace
+
+PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int bookSize, int sections,
+                                 const ExamSettings& defaults)
+    : QDialog(parent, afx::kDialogFrame), m_questions(SpinBox(1, std::max(bookSize, 1), defaults.questions)),
+      m_passMark(SpinBox(1, 100, defaults.passMarkPercent)), m_minutes(SpinBox(0, kMaxExamMinutes, defaults.minutes)),
+      m_perSection(new QRadioButton("&One question from each section")), m_atRandom(new QRadioButton("At &random"))
+{
+    setWindowTitle("Practice Exam");
+    m_minutes->setSpecialValueText("No limit");
+
+    auto* about = new QLabel(QString("%1: %2 questions in %3 sections. The exam shows no result until you "
+                                     "finish it or the time runs out.")
+                                 .arg(bookTitle)
+                                 .arg(bookSize)
+                                 .arg(sections));
+    about->setWordWrap(true);
+
+    auto* form = new QFormLayout;
+    form->addRow("&Number of questions:", m_questions);
+    form->addRow("&Pass mark (percent):", m_passMark);
+    form->addRow("&Time limit (minutes):", m_minutes);
+
+    auto* draw = new QGroupBox("Draw the questions");
+    auto* drawLayout = new QVBoxLayout(draw);
+    drawLayout->addWidget(m_perSection);
+    drawLayout->addWidget(m_atRandom);
+    m_perSection->setEnabled(sections > 0);
+    (defaults.perSection && sections > 0 ? m_perSection : m_atRandom)->setChecked(true);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* start = buttons->addButton("&Start Exam", QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    start->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addLayout(form);
+    layout->addWidget(draw);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_questions->setFocus();
+    m_questions->selectAll();
+}
+
+ExamSettings PracticeExamDlg::Settings() const
+{
+    ExamSettings settings;
+    settings.questions = m_questions->value();
+    settings.passMarkPercent = m_passMark->value();
+    settings.minutes = m_minutes->value();
+    settings.perSection = m_perSection->isChecked();
+    return settings;
+}
+
+} // namespace form

@@ -1,0 +1,147 @@
+#include "ProgressDlg.h"
+
+#include "ProgressBars.h"
+
+#include "afx/ui/CDialog.h"
+#include "afx/ui/QtText.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace form {
+
+namespace {
+
+enum Column { kName, kQuestions, kAnswered, kCorrect, kMissed, kTagged1, kTagged2, kNever, kBar, kColumns };
+
+constexpr int kOrderRole = Qt::UserRole + 10;
+constexpr int kTableRole = Qt::UserRole + 11;
+constexpr int kSectionRole = Qt::UserRole + 12;
+constexpr int kTitleRole = Qt::UserRole + 13;
+
+// Sorts numbers as numbers, names in the bank's order, and the bar by the
+// share correct, then by the most missed: the weakest rows first.
+class ProgressItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : kName;
+        if (column == kName)
+            return data(kName, kOrderRole).toInt() < other.data(kName, kOrderRole).toInt();
+        if (column == kBar) {
+            const int ready = data(kBar, kReadyPercentRole).toInt();
+            const int otherReady = other.data(kBar, kReadyPercentRole).toInt();
+            if (ready != otherReady)
+                return ready < otherReady;
+            return text(kMissed).toInt() > other.text(kMissed).toInt();
+        }
+        return text(column).toInt() < other.text(column).toInt();
+    }
+};
+
+} // namespace
+
+ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable)
+    : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
+      m_weakestFirst(new QCheckBox("&Weakest first"))
+{
+    setWindowTitle("Progress");
+    m_table->setColumnCount(kColumns);
+    m_table->setHeaderLabels({"Book or section", "Questions", "Answered", "Correct", "Missed", "Tagged 1",
+                              "Tagged 2", "Never answered", "Correct so far"});
+    m_table->setItemDelegateForColumn(kBar, new ProgressBarDelegate(m_table));
+    m_table->setAccessibleName("Progress by book and section");
+    m_table->setUniformRowHeights(true);
+    m_table->setAllColumnsShowFocus(true);
+
+    int order = 0;
+    QTreeWidgetItem* current = nullptr;
+    for (const BookProgress& book : books) {
+        auto* bookItem = new ProgressItem(m_table);
+        AddRow(bookItem, afx::ToQt(book.title), book.figures, order++);
+        bookItem->setData(kName, kTableRole, afx::ToQt(book.table));
+        bookItem->setData(kName, kTitleRole, afx::ToQt(book.title));
+        for (const SectionProgress& section : book.sections) {
+            auto* sectionItem = new ProgressItem(bookItem);
+            AddRow(sectionItem, section.name.IsEmpty() ? QString("(no section)") : afx::ToQt(section.name),
+                   section.figures, order++);
+            sectionItem->setData(kName, kTableRole, afx::ToQt(book.table));
+            sectionItem->setData(kName, kSectionRole, afx::ToQt(section.name));
+        }
+        if (book.table == currentTable && current == nullptr)
+            current = bookItem;
+    }
+    m_table->expandAll();
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(kName, Qt::AscendingOrder);
+    for (int column = 0; column < kBar; ++column)
+        m_table->resizeColumnToContents(column);
+    m_table->setColumnWidth(kBar, 160);
+    int width = 0;
+    for (int column = 0; column < kColumns; ++column)
+        width += m_table->columnWidth(column);
+    m_table->setCurrentItem(current != nullptr ? current : m_table->topLevelItem(0));
+
+    auto* label = new QLabel("&Books and sections of this bank, as far as this test record goes:");
+    label->setBuddy(m_table);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* start = buttons->addButton("&Start Test", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    start->setDefault(true);
+    start->setEnabled(m_table->currentItem() != nullptr);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_weakestFirst);
+    layout->addWidget(buttons);
+    resize(width + 60, 520);
+
+    connect(m_weakestFirst, &QCheckBox::toggled, this, [this] { SortRows(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { StartTestOf(m_table->currentItem()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_table, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { StartTestOf(item); });
+    m_table->setFocus();
+}
+
+void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order)
+{
+    item->setText(kName, name);
+    item->setData(kName, kOrderRole, order);
+    const int counts[] = {figures.questions, figures.answered, figures.correct, figures.missed,
+                          figures.tagged1,   figures.tagged2,  figures.NeverAnswered()};
+    for (int column = kQuestions; column <= kNever; ++column) {
+        item->setText(column, QString::number(counts[column - kQuestions]));
+        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    SetProgressBar(*item, kBar, figures);
+}
+
+void ProgressDlg::SortRows()
+{
+    if (m_weakestFirst->isChecked())
+        m_table->sortByColumn(kBar, Qt::AscendingOrder);
+    else
+        m_table->sortByColumn(kName, Qt::AscendingOrder);
+    if (m_table->currentItem() != nullptr)
+        m_table->scrollToItem(m_table->currentItem());
+}
+
+void ProgressDlg::StartTestOf(QTreeWidgetItem* item)
+{
+    if (item == nullptr)
+        return;
+    QTreeWidgetItem* book = item->parent() != nullptr ? item->parent() : item;
+    m_strTable = afx::FromQt(item->data(kName, kTableRole).toString());
+    m_strTitle = afx::FromQt(book->data(kName, kTitleRole).toString());
+    m_strSection = afx::FromQt(item->data(kName, kSectionRole).toString());
+    accept();
+}
+
+} // namespace form

@@ -1,0 +1,40 @@
+#pragma once
+// "Progress": every book of the bank and every section of a book, with how
+// much of it the test record has answered, right, missed and tagged, as a
+// table with a bar for each row. Return or a double-click on a row starts
+// a test of that book or section.
+
+#include "exam/Progress.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace form {
+
+class ProgressDlg : public QDialog {
+public:
+    ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable);
+
+    // After OK: the book chosen, and its section, empty for the whole book.
+    CString m_strTable;
+    CString m_strTitle;
+    CString m_strSection;
+
+    QTreeWidget* Table() const { return m_table; }
+    QCheckBox* WeakestFirst() const { return m_weakestFirst; }
+
+private:
+    void AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order);
+    void SortRows();
+    void StartTestOf(QTreeWidgetItem* item);
+
+    QTreeWidget* m_table;
+    QCheckBox* m_weakestFirst;
+};
+
+} // namespace form

@@ -1,0 +1,281 @@
+// The practice exam on the form: no right or wrong while it runs, answers
+// free to change, a clock in the status bar and the title, then the result
+// and a review of the questions with their answers shown.
+
+#include "CQuilloView.h"
+
+#include "ExamResultDlg.h"
+#include "FormIds.h"
+#include "PracticeExamDlg.h"
+
+#include "exam/COptions.h"
+
+#include "bank/CQuestionSet.h"
+#include "bank/PracticeExamTable.h"
+
+#include "afx/MessageBox.h"
+#include "afx/ui/CDocument.h"
+#include "afx/ui/CFrameWnd.h"
+#include "afx/ui/CWinApp.h"
+#include "afx/ui/QtText.h"
+#include "afx/ui/ScreenReaderNotice.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <ctime>
+
+using namespace form;
+
+namespace {
+// Said once each as the clock passes them.
+constexpr int kWarningSeconds[] = {5 * 60, 60};
+} // namespace
+
+bool CQuilloView::ExamBlocks() const
+{
+    if (!m_exam)
+        return false;
+    AfxMessageBox("A practice exam is under way. Finish it first (Questions menu, Finish Exam).");
+    return true;
+}
+
+void CQuilloView::OnPracticeExam()
+{
+    if (ExamBlocks())
+        return;
+    StopViewer();
+    UpdateData(true);
+    if (!PoolIsOpen())
+        return;
+    CQuestionSet reader(&Database());
+    BeginWaitCursor();
+    std::vector<BookQuestion> book;
+    try {
+        book = ReadBookQuestions(reader, m_pTest->m_strTable);
+        EndWaitCursor();
+    } catch (...) {
+        EndWaitCursor();
+        throw;
+    }
+    if (book.empty()) {
+        AfxMessageBox("This book has no questions for an exam.");
+        return;
+    }
+    const ExamSettings defaults =
+        DefaultExamSettings(book, litex::ReadStoredPracticeExam(Database(), m_pTest->m_strTable));
+    PracticeExamDlg dialog(this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()),
+                           CountSections(book), defaults);
+    if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
+        return;
+    StartExam(dialog.Settings(), book);
+}
+
+// The exam asks its questions from the whole book, so the pool becomes the
+// whole book whatever the filter.
+void CQuilloView::StartExam(const ExamSettings& settings, const std::vector<BookQuestion>& book)
+{
+    m_random.Seed(static_cast<unsigned>(std::time(nullptr)));
+    std::vector<BookQuestion> drawn;
+    for (const size_t row : DrawExam(book, settings, m_random))
+        drawn.push_back(book[row]);
+    RunPoolQuery(m_pTest->BuildSelectAll());
+    m_nPoolSize = CountPoolWithWaitCursor();
+    m_testList.RemoveAll();
+    for (const BookQuestion& question : drawn)
+        m_testList.Add(question.number);
+    m_exam = std::make_unique<PracticeExam>(settings, std::move(drawn), m_examClock);
+    m_nTestSize = m_exam->Size();
+    m_nCurrent = 1;
+    m_strBookName = m_pTest->m_strTitle + ", practice exam";
+    BeginExamMode();
+    ShowQuestion(true);
+    const QString limit = m_exam->HasTimeLimit() ? QString("%1 minutes").arg(settings.minutes) : "no time limit";
+    afx::ScreenReaderNotice::In(this)->Say(QString("Practice exam: %1 questions, %2. Question 1 of %1: %3")
+                                               .arg(m_nTestSize)
+                                               .arg(limit)
+                                               .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
+}
+
+void CQuilloView::BeginExamMode()
+{
+    static_cast<QAbstractButton*>(GetDlgItem(IDC_COMMIT))->setText("Finish");
+    for (const int id : {IDC_TAG_IT, IDC_TAG_1, IDC_TAG_2})
+        EnableWindow(id, false);
+    m_titleMinutes = -1;
+    m_warningsGiven = 0;
+    if (afx::CFrameWnd* frame = GetParentFrame()) {
+        m_examClockLabel = new QLabel;
+        frame->statusBar()->addPermanentWidget(m_examClockLabel);
+    }
+    if (m_examTimer == nullptr) {
+        m_examTimer = new QTimer(this);
+        m_examTimer->setInterval(1000);
+        connect(m_examTimer, &QTimer::timeout, this, [this] {
+            if (afx::CFrameWnd* frame = GetParentFrame())
+                frame->RouteCommand(ID_EXAM_TICK);
+        });
+    }
+    m_examTimer->start();
+    ShowExamClock();
+}
+
+void CQuilloView::EndExamMode()
+{
+    if (m_examTimer != nullptr)
+        m_examTimer->stop();
+    delete m_examClockLabel;
+    if (afx::CFrameWnd* frame = GetParentFrame())
+        frame->SetCaptionPrefix(QString());
+    static_cast<QAbstractButton*>(GetDlgItem(IDC_COMMIT))->setText("Commit");
+    for (const int id : {IDC_TAG_IT, IDC_TAG_1, IDC_TAG_2})
+        EnableWindow(id, true);
+    m_exam.reset();
+}
+
+// The answer chosen, never whether it is right.
+void CQuilloView::ShowExamState()
+{
+    m_nAnswer = m_exam->Chosen(m_nCurrent - 1);
+    m_strStatus = m_nAnswer >= 0 ? "Answered" : "Not answered";
+    m_strCorrectAnswer.Empty();
+    // The score is the exam's secret until it ends.
+    m_strScore = "-";
+    ShowExamClock();
+}
+
+QString CQuilloView::TimeLeftText() const
+{
+    const QString answered = QString("%1 of %2 answered").arg(m_exam->AnsweredCount()).arg(m_exam->Size());
+    if (!m_exam->HasTimeLimit())
+        return answered + ", no time limit";
+    const int seconds = m_exam->SecondsLeft();
+    return answered + QString(", time left %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+// The status bar counts every second; the title, which window lists and
+// screen readers repeat, changes once a minute.
+void CQuilloView::ShowExamClock()
+{
+    if (m_examClockLabel)
+        m_examClockLabel->setText(TimeLeftText());
+    if (!m_exam->HasTimeLimit())
+        return;
+    const int minutes = (m_exam->SecondsLeft() + 59) / 60;
+    if (minutes != m_titleMinutes) {
+        m_titleMinutes = minutes;
+        if (afx::CFrameWnd* frame = GetParentFrame())
+            frame->SetCaptionPrefix(QString("Exam: %1 min left").arg(minutes));
+    }
+}
+
+void CQuilloView::OnExamTick()
+{
+    if (!m_exam)
+        return;
+    ShowExamClock();
+    if (m_exam->TimeIsUp()) {
+        FinishExam();
+        return;
+    }
+    const int left = m_exam->SecondsLeft();
+    const int warnings = static_cast<int>(std::size(kWarningSeconds));
+    if (m_exam->HasTimeLimit() && m_warningsGiven < warnings && left <= kWarningSeconds[m_warningsGiven]) {
+        while (m_warningsGiven < warnings && left <= kWarningSeconds[m_warningsGiven])
+            ++m_warningsGiven;
+        afx::ScreenReaderNotice::In(this)->Say(QString("%1 left in the exam.").arg(
+            left >= 120 ? QString("%1 minutes").arg((left + 59) / 60) : QString("Less than 2 minutes")));
+    }
+}
+
+void CQuilloView::OnTimeLeft()
+{
+    if (!m_exam)
+        return;
+    QString text = "No time limit";
+    if (m_exam->HasTimeLimit()) {
+        const int seconds = m_exam->SecondsLeft();
+        text = QString("%1 minutes %2 seconds left").arg(seconds / 60).arg(seconds % 60);
+    }
+    text += QString(". %1 of %2 answered.").arg(m_exam->AnsweredCount()).arg(m_exam->Size());
+    afx::ScreenReaderNotice::In(this)->Say(text);
+    if (afx::CFrameWnd* frame = GetParentFrame())
+        frame->SetMessageText(afx::FromQt(text));
+}
+
+void CQuilloView::OnUpdateExamRunning(afx::CCmdUI* ui)
+{
+    ui->Enable(m_exam != nullptr);
+}
+
+void CQuilloView::OnFinishExam()
+{
+    if (!m_exam)
+        return;
+    UpdateData(true);
+    const int unanswered = m_exam->Size() - m_exam->AnsweredCount();
+    CString prompt = "Finish the practice exam?";
+    if (unanswered > 0)
+        prompt.Format("Finish the practice exam? %d of %d questions are not answered; they count as missed.",
+                      unanswered, m_exam->Size());
+    const int answer = AfxMessageBox(prompt, afx::MB_YESNO);
+    // The clock may have finished the exam while the question was open.
+    if (answer == afx::IDYES && m_exam)
+        FinishExam();
+}
+
+// The exam's answers become the test's, shown right or wrong from now on,
+// so the user can go through them after the result.
+void CQuilloView::FinishExam()
+{
+    const ExamResult result = m_exam->Finish(*m_pTest);
+    for (int i = 0; i < m_exam->Size(); ++i) {
+        const BookQuestion& question = m_exam->Question(i);
+        const int chosen = m_exam->Chosen(i);
+        m_testList.RecordAnswer(i, chosen, IsCorrectAnswer(chosen, question.correct) ? 1 : 0, question.correct);
+    }
+    EndExamMode();
+    GetDocument()->SetModifiedFlag();
+    ShowQuestion(true);
+    ShowExamResult(result);
+}
+
+void CQuilloView::ShowExamResult(const ExamResult& result)
+{
+    std::vector<MissedWording> wordings;
+    for (const ExamMiss& miss : result.missed) {
+        MissedWording wording;
+        if (m_pQuestions->MoveToNumber(miss.number) != 0) {
+            wording.question = afx::ToQt(m_pQuestions->m_strQuestion).simplified();
+            const CString* answers[] = {&m_pQuestions->m_strAnswerA, &m_pQuestions->m_strAnswerB,
+                                        &m_pQuestions->m_strAnswerC, &m_pQuestions->m_strAnswerD};
+            for (int letter = 0; letter < 4; ++letter)
+                wording.answers[letter] = afx::ToQt(*answers[letter]).simplified();
+        }
+        wordings.push_back(wording);
+    }
+    FindQuestion(m_testList.GetNumber(m_nCurrent - 1));
+    UpdateData(false);
+
+    ExamResultDlg dialog(this, result, wordings);
+    if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != ExamResultDlg::kRetry)
+        return;
+    std::vector<CString> numbers;
+    for (const ExamMiss& miss : result.missed)
+        numbers.push_back(miss.number);
+    StartTestOfNumbers(numbers);
+}
+
+void CQuilloView::StartTestOfNumbers(const std::vector<CString>& numbers)
+{
+    m_testList.RemoveAll();
+    for (const CString& number : numbers)
+        m_testList.Add(number);
+    m_nTestSize = m_testList.GetSize();
+    m_nCurrent = 1;
+    m_strBookName = m_pTest->m_strTitle + ", missed in the exam";
+    ShowQuestion(true);
+    AnnounceQuestion();
+}

@@ -1,0 +1,76 @@
+// The Progress command: the figures of every book and section, and a test
+// of the one the user picks there.
+
+#include "CQuilloView.h"
+
+#include "ProgressDlg.h"
+
+#include "exam/COptions.h"
+#include "exam/CQuilloDoc.h"
+#include "exam/Progress.h"
+
+#include "bank/CBookNamesSet.h"
+#include "bank/CQuestionSet.h"
+
+#include "afx/AbortSignal.h"
+#include "afx/ui/CWinApp.h"
+#include "afx/ui/QtText.h"
+
+litex::SQLiteDatabase& CQuilloView::Database() const
+{
+    return static_cast<CQuilloDoc*>(GetDocument())->m_db;
+}
+
+void CQuilloView::OnProgress()
+{
+    if (ExamBlocks())
+        return;
+    StopViewer();
+    UpdateData(true);
+    std::vector<BookProgress> books;
+    CQuestionSet reader(&Database());
+    BeginWaitCursor();
+    try {
+        for (m_pBooks->MoveFirst(); !m_pBooks->IsEOF(); m_pBooks->MoveNext()) {
+            std::vector<BookQuestion> questions;
+            // A book whose table cannot be read has been reported; it shows
+            // with no questions and the others still count.
+            try {
+                questions = ReadBookQuestions(reader, m_pBooks->m_strTable);
+            } catch (int code) {
+                if (code != afx::kAbortSQLite)
+                    throw;
+            }
+            books.push_back(MeasureBook(*m_pTest, m_pBooks->m_strTable, m_pBooks->m_strTitle, questions));
+        }
+        EndWaitCursor();
+    } catch (...) {
+        EndWaitCursor();
+        throw;
+    }
+
+    form::ProgressDlg dialog(this, books, m_pTest->m_strTable);
+    if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
+        return;
+    StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_strSection);
+}
+
+// As Setup with only the book changed; a section narrows the pool further
+// for this test alone, since the record has no place for it.
+void CQuilloView::StartTestOf(const CString& table, const CString& title, const CString& section)
+{
+    if (table != m_pTest->m_strTable || title != m_pTest->m_strTitle) {
+        m_pTest->m_strTable = table;
+        m_pTest->m_strTitle = title;
+        GetDocument()->SetModifiedFlag();
+    }
+    RunPoolQuery(m_pTest->BuildSelectAll());
+    RunFilteredPool();
+    if (!section.IsEmpty() && PoolIsOpen())
+        RunPoolQuery(BuildSelectSection(*m_pTest, m_pQuestions->GetColumnName(1), section));
+    StartTest();
+    if (!section.IsEmpty()) {
+        m_strBookName = title + ", section " + section;
+        UpdateData(false);
+    }
+}
