@@ -62,7 +62,9 @@ TEST_F(MenuTest, MenusFollowTheResourceTable)
     EXPECT_EQ(Entries(Menu(bar, "&Questions")),
               (std::vector<std::string>{"&First Question|59648|", "&Previous Question|59651|",
                                         "&Next Question|59650|", "&Last Question|59649|",
-                                        "&Retry Missed|32774|Ctrl+R"}));
+                                        "&Retry Missed|32774|Ctrl+R", "-", "Pro&gress...|32775|Ctrl+G",
+                                        "Practice &Exam...|32776|Ctrl+E", "F&inish Exam|32777|Ctrl+F",
+                                        "&Time Left|32778|Ctrl+T"}));
     EXPECT_EQ(Entries(Menu(bar, "&View")), (std::vector<std::string>{"&Toolbar|59392|", "&Status Bar|59393|"}));
     EXPECT_EQ(Entries(Menu(bar, "&Help")),
               (std::vector<std::string>{"Help...|32772|", "Tech Support on the Web...|32773|",

@@ -48,7 +48,7 @@ protected:
 TEST_F(PrintTest, EveryAcceleratorIsBoundOnceToItsCommand)
 {
     ASSERT_TRUE(Start());
-    ASSERT_EQ(app::AcceleratorTable().size(), 15u);
+    ASSERT_EQ(app::AcceleratorTable().size(), 19u);
     for (const app::Accelerator& entry : app::AcceleratorTable()) {
         int bindings = 0;
         for (QAction* action : Frame()->findChildren<QAction*>())

@@ -1,0 +1,172 @@
+// Progress and the practice exam as a user meets them on the form.
+
+#include "FormTest.h"
+
+#include "form/ExamResultDlg.h"
+#include "form/PracticeExamDlg.h"
+#include "form/ProgressDlg.h"
+
+#include "afx/ui/QtText.h"
+#include "afx/ui/ReadableDocument.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace form;
+
+namespace {
+
+// Book 1 in three sections of four, S1 to S3; book 2 without sections. The
+// bank stores an exam for book 1.
+std::string SectionedBank()
+{
+    return QuestionBankSql(2, 12) +
+           "UPDATE BOOK1 SET c1 = 'S' || ((id - 1) / 4 + 1);"
+           "CREATE TABLE PRACTICE_EXAM (TableName TEXT, Questions INTEGER, PassMark INTEGER, Minutes INTEGER,"
+           " Draw TEXT);"
+           "INSERT INTO PRACTICE_EXAM VALUES ('BOOK1', 3, 60, 10, 'section');";
+}
+
+std::string Str(const CString& text) { return static_cast<const char*>(text); }
+
+void PressButton(QDialog& dialog, const QString& caption)
+{
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == caption) {
+            button->click();
+            return;
+        }
+    ADD_FAILURE() << "no button " << caption.toStdString();
+}
+
+class StudyTest : public FormTest {
+protected:
+    std::chrono::steady_clock::time_point now;
+    void UseTestClock() { View()->SetExamClock([this] { return now; }); }
+};
+
+} // namespace
+
+// The table shows what the record holds; a section chosen there starts a
+// test of that section alone, in the book it belongs to.
+TEST_F(StudyTest, ProgressShowsTheRecordAndStartsATestOfASection)
+{
+    StartOn(SectionedBank());
+    Record().m_strTable = "BOOK1";
+    Record().AddAnswered("5");
+    Record().AddMissed("5");
+    Record().AddAnswered("6");
+    Record().AddCorrect("6");
+
+    dialogs.ThenStandard([](QDialog& dialog) {
+        auto& progress = dynamic_cast<ProgressDlg&>(dialog);
+        QTreeWidget* table = progress.Table();
+        EXPECT_EQ(table->topLevelItemCount(), 2);
+        QTreeWidgetItem* book = table->topLevelItem(0);
+        EXPECT_EQ(book->text(0), "Book 1");
+        EXPECT_EQ(book->childCount(), 3);
+        EXPECT_EQ(book->text(1), "12");
+        EXPECT_EQ(book->text(8), "8% correct, 8% missed") << "the bar in words";
+        EXPECT_EQ(table->topLevelItem(1)->childCount(), 0) << "a book without sections";
+
+        progress.WeakestFirst()->setChecked(true);
+        EXPECT_EQ(book->child(0)->text(0), "S1") << "nothing right yet in S1, one missed in S2";
+        EXPECT_EQ(book->child(2)->text(0), "S2");
+        table->setCurrentItem(book->child(2));
+        PressButton(dialog, "&Start Test");
+        return dialog.result();
+    });
+    Command(ID_PROGRESS);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{});
+    EXPECT_EQ(Str(Record().m_strTable), "BOOK1");
+    EXPECT_EQ(View()->m_nPoolSize, 4);
+    EXPECT_EQ(Text(IDC_BOOK_NAME), "Book 1, section S2");
+    for (int i = 0; i < View()->m_testList.GetSize(); ++i) {
+        const int number = std::atoi(View()->m_testList.GetNumber(i));
+        EXPECT_TRUE(number >= 5 && number <= 8) << number;
+    }
+}
+
+// A whole exam: the bank's stored settings offered, no right or wrong
+// while it runs, an answer changed, the clock running out, the result
+// page, the record updated as commits would, and Retry These.
+TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
+{
+    StartOn(SectionedBank());
+    UseTestClock();
+    dialogs.ThenStandard([](QDialog& dialog) {
+        auto& exam = dynamic_cast<PracticeExamDlg&>(dialog);
+        EXPECT_EQ(exam.Questions()->value(), 3);
+        EXPECT_EQ(exam.PassMark()->value(), 60);
+        EXPECT_EQ(exam.Minutes()->value(), 10);
+        EXPECT_TRUE(exam.PerSection()->isChecked());
+        return QDialog::Accepted;
+    });
+    Command(ID_PRACTICE_EXAM);
+    ASSERT_TRUE(View()->ExamIsRunning());
+    EXPECT_EQ(View()->m_nTestSize, 3);
+    EXPECT_EQ(Text(IDC_COMMIT), "Finish");
+    EXPECT_TRUE(Enabled(ID_FINISH_EXAM));
+    EXPECT_FALSE(Enabled(ID_NEXT_QUESTION)) << "no browsing the pool for answers";
+    EXPECT_EQ(Frame()->windowTitle().left(19).toStdString(), "Exam: 10 min left -");
+
+    // Question 1 right (odd numbers are A), question 2 wrong, then changed
+    // to wrong again; question 3 left open.
+    const bool firstIsOdd = std::atoi(View()->m_testList.GetNumber(0)) % 2 == 1;
+    Click(firstIsOdd ? IDC_RADIO_A : IDC_RADIO_C);
+    EXPECT_EQ(Text(IDC_STATUS), "Answered");
+    EXPECT_EQ(Text(IDC_CORRECT_ANSWER), "") << "no answer given away";
+    Click(IDC_NEXT);
+    const bool secondIsOdd = std::atoi(View()->m_testList.GetNumber(1)) % 2 == 1;
+    Click(IDC_RADIO_D);
+    Click(secondIsOdd ? IDC_RADIO_B : IDC_RADIO_A);
+    Click(IDC_SETUP);
+    EXPECT_EQ(messages.texts.back(), "A practice exam is under way. Finish it first (Questions menu, Finish Exam).");
+
+    QString page;
+    dialogs.ThenStandard([&page](QDialog& dialog) {
+        page = dynamic_cast<ExamResultDlg&>(dialog).Page()->toPlainText();
+        PressButton(dialog, "&Retry These");
+        return dialog.result();
+    });
+    now += std::chrono::minutes(10);
+    Command(ID_EXAM_TICK);
+    EXPECT_FALSE(View()->ExamIsRunning());
+    EXPECT_TRUE(page.startsWith("Not passed: 1 of 3 correct, 33%. Pass mark 60%.")) << page.toStdString();
+    EXPECT_TRUE(page.contains("The time ran out")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Your answer: none")) << page.toStdString();
+    EXPECT_EQ(page.count(" of 1 correct"), 3) << "one line a section";
+
+    EXPECT_EQ(Record().m_answered.GetCount(), 3);
+    EXPECT_EQ(Record().m_missed.GetCount(), 2);
+    EXPECT_TRUE(Document()->IsModified());
+    EXPECT_EQ(Text(IDC_COMMIT), "Commit");
+    EXPECT_FALSE(Frame()->windowTitle().startsWith("Exam"));
+    EXPECT_EQ(View()->m_testList.GetSize(), 2) << "Retry These: the two missed";
+    EXPECT_EQ(Text(IDC_STATUS), "Pending");
+}
+
+// Finish asks first, and names the questions left open.
+TEST_F(StudyTest, FinishAsksAndTheExamGoesOnWhenTheAnswerIsNo)
+{
+    StartOn(SectionedBank());
+    dialogs.ThenStandard([](QDialog& dialog) {
+        dynamic_cast<PracticeExamDlg&>(dialog).AtRandom()->setChecked(true);
+        return QDialog::Accepted;
+    });
+    Command(ID_PRACTICE_EXAM);
+    messages.answers = {afx::IDNO};
+    Click(IDC_COMMIT);
+    EXPECT_EQ(messages.texts.back(),
+              "Finish the practice exam? 3 of 3 questions are not answered; they count as missed.");
+    EXPECT_TRUE(View()->ExamIsRunning());
+    messages.answers = {afx::IDYES};
+    Command(ID_FINISH_EXAM);
+    EXPECT_FALSE(View()->ExamIsRunning());
+    EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+}
