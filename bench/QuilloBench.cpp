@@ -1,5 +1,5 @@
 // quillo-bench: how long start-up to the first question, the question
-// reader, the test builder and the test record take on a big bank, each as
+// reader, the test builder, progress and the test record take on a big bank, each as
 // a ratio to one plain sqlite3 pass over the same pool, timed in turn with
 // the case.
 //
@@ -20,6 +20,7 @@
 #include "exam/BankStart.h"
 #include "exam/COptions.h"
 #include "exam/CTestQuestionList.h"
+#include "exam/Progress.h"
 #include "exam/TestSelection.h"
 
 #include "afx/CArchive.h"
@@ -111,6 +112,7 @@ public:
         std::printf("memory startup_peak_above_start_kb=%ld\n", PeakResidentKb() - m_startKb);
         RunQuestionCases(pool);
         pool.Close();
+        RunProgressCase();
         RunRecordCases();
         RunImportCase();
     }
@@ -214,6 +216,25 @@ private:
         m_record.m_bCorrect = 0;
         m_record.m_bTagged1 = 0;
         m_record.m_bTagged2 = 0;
+    }
+
+    // Progress over the whole book: a second reader on it, each row's
+    // numbers looked up in a record of 20,000 outcomes.
+    void RunProgressCase()
+    {
+        if (!Wanted("progress"))
+            return;
+        COptions record;
+        record.m_strTable = "BOOK1";
+        for (int i = 1; i <= 20000; ++i) {
+            const CString number = std::to_string(i * 2).c_str();
+            record.AddAnswered(number);
+            (i % 3 == 0 ? record.AddMissed(number) : record.AddCorrect(number));
+        }
+        Case("progress", 1, [&] {
+            CQuestionSet reader(&m_database);
+            m_sink += MeasureBook(record, "BOOK1", "Generated", ReadBookQuestions(reader, "BOOK1")).figures.correct;
+        });
     }
 
     void RunRecordCases()

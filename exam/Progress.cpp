@@ -3,6 +3,7 @@
 #include "COptions.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 int ProgressFigures::ReadyPercent() const
@@ -12,16 +13,36 @@ int ProgressFigures::ReadyPercent() const
 
 namespace {
 
-// The record's sets are keyed by table and number, as commits key them.
-ProgressFigures FiguresOf(const COptions& record, const CString& key)
+enum Outcome : unsigned char { kAnswered = 1, kCorrect = 2, kMissed = 4, kTagged1 = 8, kTagged2 = 16 };
+
+// The outcomes the record holds for the book's questions, by number: one
+// walk over each set, whose keys are the table, a dot and the number.
+std::unordered_map<std::string, unsigned char> OutcomesOf(const COptions& record, const CString& table)
+{
+    const std::string prefix = std::string(static_cast<const char*>(table)) + ".";
+    const std::pair<const CMapStringToString*, Outcome> sets[] = {
+        {&record.m_answered, kAnswered}, {&record.m_correct, kCorrect}, {&record.m_missed, kMissed},
+        {&record.m_tagged1, kTagged1},   {&record.m_tagged2, kTagged2},
+    };
+    std::unordered_map<std::string, unsigned char> outcomes;
+    for (const auto& [set, outcome] : sets)
+        for (const auto& entry : *set) {
+            const std::string_view key(entry.first, static_cast<size_t>(entry.first.GetLength()));
+            if (key.size() >= prefix.size() && key.compare(0, prefix.size(), prefix) == 0)
+                outcomes[std::string(key.substr(prefix.size()))] |= outcome;
+        }
+    return outcomes;
+}
+
+ProgressFigures FiguresOf(unsigned char outcome)
 {
     ProgressFigures figures;
     figures.questions = 1;
-    figures.answered = record.m_answered.Contains(key);
-    figures.correct = record.m_correct.Contains(key);
-    figures.missed = !figures.correct && record.m_missed.Contains(key);
-    figures.tagged1 = record.m_tagged1.Contains(key);
-    figures.tagged2 = record.m_tagged2.Contains(key);
+    figures.answered = (outcome & kAnswered) != 0;
+    figures.correct = (outcome & kCorrect) != 0;
+    figures.missed = !figures.correct && (outcome & kMissed) != 0;
+    figures.tagged1 = (outcome & kTagged1) != 0;
+    figures.tagged2 = (outcome & kTagged2) != 0;
     return figures;
 }
 
@@ -43,15 +64,20 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
     BookProgress book{table, title, {}, {}};
     std::unordered_map<std::string, size_t> sectionIndex;
     bool anySection = false;
-    const CString prefix = table + ".";
+    const std::unordered_map<std::string, unsigned char> outcomes = OutcomesOf(record, table);
+    // Books list their sections in runs; the last one found is asked first.
+    size_t section = 0;
     for (const BookQuestion& question : questions) {
-        const ProgressFigures one = FiguresOf(record, prefix + question.number);
+        const auto found = outcomes.empty() ? outcomes.end() : outcomes.find(static_cast<const char*>(question.number));
+        const ProgressFigures one = FiguresOf(found == outcomes.end() ? 0 : found->second);
         Add(book.figures, one);
-        const std::string name(static_cast<const char*>(question.section));
-        auto [place, added] = sectionIndex.emplace(name, book.sections.size());
-        if (added)
-            book.sections.push_back({question.section, {}});
-        Add(book.sections[place->second].figures, one);
+        if (book.sections.empty() || question.section != book.sections[section].name) {
+            auto [place, added] = sectionIndex.emplace(static_cast<const char*>(question.section), book.sections.size());
+            if (added)
+                book.sections.push_back({question.section, {}});
+            section = place->second;
+        }
+        Add(book.sections[section].figures, one);
         anySection = anySection || !question.section.IsEmpty();
     }
     if (!anySection)
