@@ -106,7 +106,7 @@ void ImportBench::Import(const std::string& file)
 {
     std::filesystem::remove(m_folder + "/imported.db");
     const auto problems =
-        banktool::ImportBank({m_folder + "/imported.db", {{"Generated", m_folder + "/" + file}}, {"50"}, "figures", true, ""});
+        banktool::ImportBank({m_folder + "/imported.db", {{"Generated", m_folder + "/" + file}}, {"50"}, "figures", true, "", {}});
     for (const std::string& problem : problems)
         std::fprintf(stderr, "quillo-bench: %s\n", problem.c_str());
 }

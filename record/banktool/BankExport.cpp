@@ -103,6 +103,14 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
         while (rows.Next())
             counts += (counts.empty() ? "" : ",") + rows.Text(1);
     }
+    // The first book's stored exam stands for all: import stores one for
+    // every book. A bank without the table has none.
+    std::string exam;
+    {
+        BankQuery rows(database, "SELECT Questions, PassMark, Minutes, Draw FROM PRACTICE_EXAM");
+        if (rows.Prepared() && rows.Next())
+            exam = rows.Text(0) + "," + rows.Text(1) + "," + rows.Text(2) + "," + rows.Text(3);
+    }
     std::vector<std::pair<std::string, std::string>> books;
     {
         BankQuery rows(database, "SELECT * FROM BOOKNAMES");
@@ -145,6 +153,8 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
         options += " --counts " + ShellQuoted(counts);
     if (!diagramFolder.empty())
         options += " --diagrams " + ShellQuoted(diagramFolder);
+    if (!exam.empty())
+        options += " --exam " + ShellQuoted(exam);
     importCommand += options;
 
     std::ofstream* out = files.Add("import.sh", 0755);

@@ -186,6 +186,17 @@ bool IsDecimal(const std::string& text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char ch) { return std::isdigit(ch); });
 }
 
+bool InRange(const std::string& text, unsigned long low, unsigned long high)
+{
+    return IsDecimal(text) && text.size() <= 6 && std::stoul(text) >= low && std::stoul(text) <= high;
+}
+
+bool ExamIsValid(const std::vector<std::string>& exam)
+{
+    return exam.size() == 4 && InRange(exam[0], 1, 100000) && InRange(exam[1], 1, 100) && InRange(exam[2], 0, 600) &&
+           (exam[3] == "section" || exam[3] == "random");
+}
+
 std::vector<std::string> RequestProblems(const ImportRequest& request, std::optional<SourceFormat>& format)
 {
     std::vector<std::string> problems;
@@ -200,9 +211,12 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
     // a test of is refused here.
     constexpr size_t kLargestTest = 100000;
     for (const std::string& count : request.counts)
-        if (!IsDecimal(count) || count.size() > 6 || std::stoul(count) < 1 || std::stoul(count) > kLargestTest)
+        if (!InRange(count, 1, kLargestTest))
             problems.push_back("--counts: \"" + count + "\" is not a number of questions from 1 to " +
                                std::to_string(kLargestTest));
+    if (!request.exam.empty() && !ExamIsValid(request.exam))
+        problems.push_back("--exam: give QUESTIONS,PASS-MARK,MINUTES,section|random, such as 35,74,30,section:"
+                           " a pass mark from 1 to 100 percent, at most 600 minutes (0 for no limit)");
     if (const std::string problem = TextProblem(request.diagramFolder); !problem.empty())
         problems.push_back("--diagrams: the folder name holds " + problem);
     for (const BookSource& source : request.books)
@@ -235,7 +249,7 @@ std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<st
     std::vector<std::string> compared = CompareWithBank(request.bankPath, written);
     if (changes != nullptr)
         *changes = std::move(compared);
-    if (const std::string failed = BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder);
+    if (const std::string failed = BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder, request.exam);
         !failed.empty())
         problems.push_back(failed);
     return problems;

@@ -22,6 +22,9 @@ struct ImportRequest {
     bool force = false;
     // One of kFormatNames for every book; empty: each file's own.
     std::string format;
+    // The practice exam every book offers: questions, pass mark in percent,
+    // minutes (0: no limit), and "section" or "random"; empty: none stored.
+    std::vector<std::string> exam;
 };
 
 // The columns a book's CSV may have, in the order export writes them.

@@ -17,7 +17,7 @@ BankWriter::~BankWriter()
 }
 
 std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::vector<std::string>& counts,
-                              const std::string& diagramFolder)
+                              const std::string& diagramFolder, const std::vector<std::string>& exam)
 {
     const size_t slash = m_path.rfind('/');
     m_temporary = (slash == std::string::npos ? std::string() : m_path.substr(0, slash + 1)) + ".quillo-bank-XXXXXX";
@@ -42,6 +42,8 @@ std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::
     for (size_t b = 0; b < books.size(); ++b)
         if (!WriteBook(static_cast<int>(b) + 1, books[b], diagramFolder))
             return Failed();
+    if (!exam.empty() && !WriteExams(books, exam))
+        return Failed();
     if (!Exec("COMMIT"))
         return Failed();
     sqlite3_finalize(m_insert);
@@ -106,6 +108,19 @@ bool BankWriter::WriteBook(int key, const BookToWrite& book, const std::string& 
                                                         std::string_view()}))
             return false;
     }
+    return true;
+}
+
+// The program reads the table by its name and columns; see PracticeExamTable.
+bool BankWriter::WriteExams(const std::vector<BookToWrite>& books, const std::vector<std::string>& exam)
+{
+    if (!Exec("CREATE TABLE PRACTICE_EXAM(TableName TEXT, Questions INTEGER, PassMark INTEGER, Minutes INTEGER,"
+              " Draw TEXT)"))
+        return false;
+    for (const BookToWrite& book : books)
+        if (!Insert("INSERT INTO PRACTICE_EXAM VALUES(?2, ?3, ?4, ?5, ?6)", 0,
+                    std::array<std::string_view, 5>{book.table, exam[0], exam[1], exam[2], exam[3]}))
+            return false;
     return true;
 }
 

@@ -25,9 +25,10 @@ public:
     BankWriter(const BankWriter&) = delete;
     BankWriter& operator=(const BankWriter&) = delete;
 
-    // The empty text, or what failed, naming the bank.
+    // The empty text, or what failed, naming the bank. exam, when not
+    // empty, is the practice exam of every book, as the request holds it.
     std::string Write(const std::vector<BookToWrite>& books, const std::vector<std::string>& counts,
-                      const std::string& diagramFolder);
+                      const std::string& diagramFolder, const std::vector<std::string>& exam);
 
 private:
     bool Exec(const char* sql);
@@ -38,6 +39,7 @@ private:
     template <size_t N>
     bool Insert(const char* sql, int key, const std::array<std::string_view, N>& texts);
     bool WriteBook(int key, const BookToWrite& book, const std::string& folder);
+    bool WriteExams(const std::vector<BookToWrite>& books, const std::vector<std::string>& exam);
     std::string Publish();
 
     std::string m_path;

@@ -1,6 +1,7 @@
 // quillo-bank: makes, checks and exports question banks.
 //   quillo-bank import BANK.db --book "Title" FILE [--book ...] [--counts 25,35,50]
 //                              [--diagrams FOLDER] [--format NAME] [--force]
+//                              [--exam QUESTIONS,PASS-MARK,MINUTES,section|random]
 //   quillo-bank check BANK.db
 //   quillo-bank export BANK.db FOLDER
 
@@ -20,6 +21,7 @@ namespace {
 const char* const kUsage =
     "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
     "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
+    "                          [--exam QUESTIONS,PASS-MARK,MINUTES,section|random]\n"
     "       quillo-bank check BANK.db\n"
     "       quillo-bank export BANK.db FOLDER\n"
     "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
@@ -63,6 +65,8 @@ int Import(int argc, char** argv)
             request.diagramFolder = argv[++i];
         } else if (option == "--format" && i + 1 < argc) {
             request.format = argv[++i];
+        } else if (option == "--exam" && i + 1 < argc) {
+            request.exam = Split(argv[++i]);
         } else if (option == "--force") {
             request.force = true;
         } else {

@@ -55,8 +55,10 @@ TEST(BankImport, MakesTheBankTheProgramReads)
     folder.Write("two.csv", kHeader + std::string("7,A,q,a,b,c,d\n"));
     const std::string bank = folder.File("new.db");
     EXPECT_TRUE(banktool::ImportBank({bank, {{"First", folder.File("one.csv")}, {"Second", folder.File("two.csv")}},
-                                      {"25", "35"}, "figures", false, ""})
+                                      {"25", "35"}, "figures", false, "", {"35", "74", "0", "section"}})
                     .empty());
+    EXPECT_EQ(Rows(bank, "SELECT * FROM PRACTICE_EXAM"),
+              (std::vector<std::string>{"BOOK1|35|74|0|section|", "BOOK2|35|74|0|section|"}));
     EXPECT_EQ(Rows(bank, "SELECT * FROM BOOKNAMES"), (std::vector<std::string>{"1|BOOK1|First|", "2|BOOK2|Second|"}));
     EXPECT_EQ(Rows(bank, "SELECT * FROM NUMBER_OF_QUESTIONS"), (std::vector<std::string>{"1|25|", "2|35|"}));
     EXPECT_EQ(Rows(bank, "SELECT * FROM BOOK1"),
@@ -64,10 +66,12 @@ TEST(BankImport, MakesTheBankTheProgramReads)
                                         "2||2|D|Café °C|1|2|3|4|||||"}));
 
     // Only with --force is an existing bank replaced.
-    const auto again = banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, ""});
-    ASSERT_EQ(again.size(), 1u);
+    const auto again =
+        banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, "", {"35", "0", "", "x"}});
+    ASSERT_EQ(again.size(), 2u);
     EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
-    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, ""}).empty());
+    EXPECT_EQ(again[1].substr(0, 7), "--exam:") << "a pass mark of 0";
+    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, "", {}}).empty());
     EXPECT_EQ(Rows(bank, "SELECT Title FROM BOOKNAMES"), (std::vector<std::string>{"Only|"}));
 }
 
