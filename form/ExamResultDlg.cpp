@@ -3,7 +3,6 @@
 #include "afx/ui/CDialog.h"
 #include "afx/ui/QtText.h"
 #include "afx/ui/ReadableDocument.h"
-#include "afx/ui/ScreenReaderNotice.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -25,8 +24,7 @@ int Letter(const CString& correct)
     return correct.IsEmpty() ? -1 : static_cast<signed char>(correct.GetAt(0)) - 'A';
 }
 
-} // namespace
-
+// The page's first line, which a reader speaks as the page takes the focus.
 QString ExamResultSummary(const ExamResult& result)
 {
     return QString("%1: %2 of %3 correct, %4%. Pass mark %5%.")
@@ -36,6 +34,8 @@ QString ExamResultSummary(const ExamResult& result)
         .arg(result.Percent())
         .arg(result.passMarkPercent);
 }
+
+} // namespace
 
 QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording>& wordings)
 {
@@ -84,8 +84,9 @@ ExamResultDlg::ExamResultDlg(QWidget* parent, const ExamResult& result, const st
     layout->addWidget(m_page, 1);
     layout->addWidget(buttons);
     resize(640, 520);
+    // A reader speaks the line at the caret, the summary, as the page takes
+    // the focus.
     m_page->setFocus();
-    afx::ScreenReaderNotice::In(this)->Say(ExamResultSummary(result));
 }
 
 } // namespace form

@@ -23,9 +23,6 @@ struct MissedWording {
 // The page, as HTML; wordings run parallel to result.missed.
 QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording>& wordings);
 
-// Its first line, also said to a screen reader as the dialog opens.
-QString ExamResultSummary(const ExamResult& result);
-
 class ExamResultDlg : public QDialog {
 public:
     static constexpr int kRetry = 2;

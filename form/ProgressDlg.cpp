@@ -6,6 +6,8 @@
 #include "afx/ui/QtText.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QTimer>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -117,10 +119,30 @@ void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const Progr
     const int counts[] = {figures.questions, figures.answered, figures.correct, figures.missed,
                           figures.tagged1,   figures.tagged2,  figures.NeverAnswered()};
     for (int column = kQuestions; column <= kNever; ++column) {
-        item->setText(column, QString::number(counts[column - kQuestions]));
+        const int count = counts[column - kQuestions];
+        item->setText(column, QString::number(count));
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        // A reader going down the rows hears each figure with its heading,
+        // not a run of bare numbers.
+        item->setData(column, Qt::AccessibleTextRole,
+                      QString("%1 %2").arg(count).arg(m_table->headerItem()->text(column).toLower()));
     }
     SetProgressBar(*item, kBar, figures);
+}
+
+// A reader speaks the row that becomes current while the table has the
+// focus; the first one became current before the window was there.
+bool ProgressDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_firstRowSpoken && m_table->currentItem() != nullptr) {
+        m_firstRowSpoken = true;
+        QTreeWidgetItem* current = m_table->currentItem();
+        QTimer::singleShot(0, m_table, [this, current] {
+            m_table->setCurrentItem(nullptr);
+            m_table->setCurrentItem(current);
+        });
+    }
+    return QDialog::event(event);
 }
 
 void ProgressDlg::SortRows()

@@ -28,6 +28,9 @@ public:
     QTreeWidget* Table() const { return m_table; }
     QCheckBox* WeakestFirst() const { return m_weakestFirst; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order);
     void SortRows();
@@ -35,6 +38,7 @@ private:
 
     QTreeWidget* m_table;
     QCheckBox* m_weakestFirst;
+    bool m_firstRowSpoken = false;
 };
 
 } // namespace form

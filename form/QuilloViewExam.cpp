@@ -105,7 +105,11 @@ void CQuilloView::BeginExamMode()
     for (const int id : {IDC_TAG_IT, IDC_TAG_1, IDC_TAG_2})
         EnableWindow(id, false);
     m_titleMinutes = -1;
+    // An exam shorter than a warning's time does not open with it.
     m_warningsGiven = 0;
+    while (m_warningsGiven < static_cast<int>(std::size(kWarningSeconds)) &&
+           m_exam->SecondsLeft() <= kWarningSeconds[m_warningsGiven])
+        ++m_warningsGiven;
     if (afx::CFrameWnd* frame = GetParentFrame()) {
         m_examClockLabel = new QLabel;
         frame->statusBar()->addPermanentWidget(m_examClockLabel);

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace afx {
 namespace {
@@ -23,6 +24,8 @@ QAccessibleInterface* NoticeFactory(const QString&, QObject* object)
     auto* notice = dynamic_cast<ScreenReaderNotice*>(object);
     return notice != nullptr ? new NoticeAccessible(notice) : nullptr;
 }
+
+constexpr int kAfterActivationMs = 300;
 
 } // namespace
 
@@ -62,9 +65,15 @@ void ScreenReaderNotice::Say(const QString& message)
 
 bool ScreenReaderNotice::eventFilter(QObject* watched, QEvent* event)
 {
+    // A window coming back sends a flood of events, and a reader that
+    // prunes its queue then may drop the notice with them: it comes a
+    // moment later.
     if (watched == window() && event->type() == QEvent::WindowActivate && m_waiting) {
         window()->removeEventFilter(this);
-        Say(m_message);
+        QTimer::singleShot(kAfterActivationMs, this, [this] {
+            if (m_waiting)
+                Say(m_message);
+        });
     }
     return false;
 }

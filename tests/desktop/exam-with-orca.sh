@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Progress and a practice exam taken with the Orca screen reader, keys only:
+# the progress table is read with its figures, the exam dialog with its
+# values, the exam's start, an answer, the time left on request, Finish's
+# question, the result, and Retry These.
+#   exam-with-orca.sh QUILLO SAMPLE-FOLDER
+# Skipped (77), never passed, when no session or no speaking Orca can be had.
+set -u
+program="$1"
+cd "$2" || exit 1
+source "$(dirname "$0")/session.sh"
+start_session || exit 77
+trap stop_session EXIT
+log="$session_home/orca.log"
+start_screen_reader "$log" || exit 77
+source "$(dirname "$0")/spoken.sh"
+
+"$program" >/dev/null 2>&1 &
+pid=$!
+wait_for_window "Norvane Examiner" >/dev/null || { echo "no window"; kill "$pid"; exit 1; }
+sleep 4
+step "Progress" "^[0-9]+ questions" ctrl+g
+step "a section's row" "^[0-9]+ never answered" Down
+step "weakest first" "^checked" alt+w
+xdotool key Escape
+sleep 1
+step "the exam dialog" "^Number of questions: [0-9]+ spin button" ctrl+e
+step "the exam starts" "^notification Practice exam: [0-9]+ questions, [0-9]+ minutes\. Question 1 of [0-9]+: .+" Return
+step "an answer" "^Answer B\. .+" alt+b
+step "the time left" "^notification [0-9]+ minutes [0-9]+ seconds left\. 1 of [0-9]+ answered\." ctrl+t
+step "Finish asks" "^Finish the practice exam\? [0-9]+ of [0-9]+ questions are not answered" ctrl+f
+step "the result" "^(Passed|Not passed): [0-9]+ of [0-9]+ correct, [0-9]+%\. Pass mark [0-9]+%\." Return
+step "reading it" "^By section" Down
+step "Retry These" "^notification Question 1 of [0-9]+: .+" alt+r
+mark_end
+stop_screen_reader
+kill "$pid"
+wait "$pid" 2>/dev/null
+check_steps "$log"

@@ -1,0 +1,52 @@
+# Sourced by the tests taken with Orca: keys pressed as a person presses
+# them, each step with the words Orca must speak for it, and the check of
+# its log once Orca has ended.
+#   step "what" "/pattern/" KEY...   (as many as the test takes)
+#   mark_end; stop_screen_reader; check_steps "$log"
+steps=()
+patterns=()
+marks=()
+
+# Presses keys as a person does, Alt or Ctrl held around its letter (sent
+# at once, Orca lets the toolkit see a lone Alt, which opens the menu bar),
+# and gives Orca time to speak; what it says then must match the pattern.
+step() {
+  steps+=("$1")
+  patterns+=("$2")
+  marks+=("$(date +%T.%6N)")
+  shift 2
+  local key
+  for key in "$@"; do
+    case "$key" in
+      alt+* | ctrl+*) xdotool keydown "${key%%+*}"; sleep 0.2; xdotool key "${key#*+}"; sleep 0.2
+                      xdotool keyup "${key%%+*}" ;;
+      *) xdotool key "$key" ;;
+    esac
+    sleep 0.3
+  done
+  sleep 2.5
+}
+
+mark_end() {
+  marks+=("99")
+}
+
+# The phrases Orca spoke from $2 up to $3 in log $1, one a line.
+spoken_between() {
+  sed -n "s/^\([0-9:.]*\) - SPEECH OUTPUT: '\(.*\)' *{.*/\1 \2/p" "$1" |
+    awk -v from="$2" -v to="$3" '$1 >= from && $1 < to { sub(/^[^ ]* /, ""); print }'
+}
+
+# Fails, saying what Orca said instead, for each step it did not speak.
+check_steps() {
+  local failed=0 i said
+  for i in "${!steps[@]}"; do
+    said=$(spoken_between "$1" "${marks[$i]}" "${marks[$((i + 1))]}")
+    if ! grep -Eq "${patterns[$i]}" <<<"$said"; then
+      failed=1
+      echo "${steps[$i]}: Orca did not say /${patterns[$i]}/; it said:"
+      sed 's/^/  /' <<<"$said"
+    fi
+  done
+  return "$failed"
+}
