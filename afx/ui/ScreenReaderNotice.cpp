@@ -25,7 +25,7 @@ QAccessibleInterface* NoticeFactory(const QString&, QObject* object)
     return notice != nullptr ? new NoticeAccessible(notice) : nullptr;
 }
 
-constexpr int kAfterActivationMs = 300;
+constexpr int kSettleMs = 250;
 
 } // namespace
 
@@ -37,6 +37,9 @@ ScreenReaderNotice::ScreenReaderNotice(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
+    m_showSoon.setSingleShot(true);
+    m_showSoon.setInterval(kSettleMs);
+    connect(&m_showSoon, &QTimer::timeout, this, [this] { ShowIfHeard(); });
 }
 
 ScreenReaderNotice* ScreenReaderNotice::In(QWidget* parent)
@@ -47,33 +50,38 @@ ScreenReaderNotice* ScreenReaderNotice::In(QWidget* parent)
     return new ScreenReaderNotice(parent);
 }
 
-// Hidden and shown again, so that the reader hears a second message as it
-// heard the first. A reader passes over what an inactive window shows (the
-// form while Setup closes, or before it is first shown): the message then
-// waits for the window to become active.
+// Hidden, then shown again a moment later, so that the reader hears a
+// second message as it heard the first. The moment lets the events of what
+// the command changed pass first: a reader that finds its queue flooded
+// drops what came before the focus, and a notice among them would be lost.
+// A reader passes over what an inactive window shows (the form while a
+// dialog closes, or before it is first shown): the message then waits for
+// the window to become active.
 void ScreenReaderNotice::Say(const QString& message)
 {
     m_message = message;
-    m_waiting = !window()->isActiveWindow();
-    if (m_waiting) {
-        window()->installEventFilter(this);
+    hide();
+    m_showSoon.start();
+}
+
+void ScreenReaderNotice::ShowIfHeard()
+{
+    if (window()->isActiveWindow()) {
+        show();
         return;
     }
-    hide();
-    show();
+    if (!m_waiting) {
+        m_waiting = true;
+        window()->installEventFilter(this);
+    }
 }
 
 bool ScreenReaderNotice::eventFilter(QObject* watched, QEvent* event)
 {
-    // A window coming back sends a flood of events, and a reader that
-    // prunes its queue then may drop the notice with them: it comes a
-    // moment later.
     if (watched == window() && event->type() == QEvent::WindowActivate && m_waiting) {
+        m_waiting = false;
         window()->removeEventFilter(this);
-        QTimer::singleShot(kAfterActivationMs, this, [this] {
-            if (m_waiting)
-                Say(m_message);
-        });
+        m_showSoon.start();
     }
     return false;
 }

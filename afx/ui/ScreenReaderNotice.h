@@ -5,9 +5,10 @@
 // name or description (Qt sends no text with them), and Qt 6.4 has no
 // announcement event; it does speak a notification as it is shown. The
 // notice is such a notification, one pixel in the corner of its parent
-// that paints nothing, shown anew for every message.
+// that paints nothing, shown anew for every message, a moment after it.
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace afx {
@@ -26,7 +27,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowIfHeard();
+
     QString m_message;
+    QTimer m_showSoon;
     bool m_waiting = false;
 };
 

@@ -48,5 +48,8 @@ check_steps() {
       sed 's/^/  /' <<<"$said"
     fi
   done
+  if [ "$failed" = 1 ]; then
+    cp "$1" "${TMPDIR:-/tmp}/quillo-orca-failed.log" && echo "Orca's log: ${TMPDIR:-/tmp}/quillo-orca-failed.log"
+  fi
   return "$failed"
 }

@@ -46,7 +46,7 @@ protected:
             if (auto* notice = dynamic_cast<afx::ScreenReaderNotice*>(child)) {
                 QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
                 EXPECT_EQ(heard->role(), QAccessible::Notification);
-                EXPECT_TRUE(notice->isVisible());
+                EXPECT_TRUE(QTest::qWaitFor([notice] { return notice->isVisible(); }, 2000));
                 return heard->text(QAccessible::Name).toStdString();
             }
         return "no notice";
