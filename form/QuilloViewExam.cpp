@@ -143,7 +143,7 @@ void CQuilloView::EndExamMode()
 void CQuilloView::ShowExamState()
 {
     m_nAnswer = m_exam->Chosen(m_nCurrent - 1);
-    m_strStatus = m_nAnswer >= 0 ? "Answered" : "Not answered";
+    m_strStatus = m_nAnswer >= 0 ? "Answered" : "Pending";
     m_strCorrectAnswer.Empty();
     // The score is the exam's secret until it ends.
     m_strScore = "-";

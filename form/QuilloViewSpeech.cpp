@@ -22,12 +22,16 @@ void CQuilloView::InstallScreenReaderTexts()
         afx::NameAfterText(GetDlgItem(radios[i]), GetDlgItem(texts[i]));
 }
 
+// In an exam, coming back to a question says the answer chosen there.
 void CQuilloView::AnnounceQuestion()
 {
-    afx::ScreenReaderNotice::In(this)->Say(QString("Question %1 of %2: %3")
+    QString text = QString("Question %1 of %2: %3")
                        .arg(m_nCurrent)
                        .arg(m_nTestSize)
-                       .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
+                       .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified());
+    if (m_exam && m_nAnswer >= 0)
+        text += QString(" Your answer: %1.").arg(QChar('A' + m_nAnswer));
+    afx::ScreenReaderNotice::In(this)->Say(text);
 }
 
 // "Incorrect. Correct Answer: B. Score: 50%": the status, the answer when

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Progress and a practice exam taken with the Orca screen reader, keys only:
 # the progress table is read with its figures, the exam dialog with its
-# values, the exam's start, an answer, the time left on request, Finish's
+# values, the exam's start, an answer and the answer heard again on coming
+# back to its question, the time left on request, Finish's
 # question, the result, and Retry These.
 #   exam-with-orca.sh QUILLO SAMPLE-FOLDER
 # Skipped (77), never passed, when no session or no speaking Orca can be had.
@@ -27,6 +28,7 @@ sleep 1
 step "the exam dialog" "^Number of questions: [0-9]+ spin button" ctrl+e
 step "the exam starts" "^notification Practice exam: [0-9]+ questions, [0-9]+ minutes\. Question 1 of [0-9]+: .+" Return
 step "an answer" "^Answer B\. .+" alt+b
+step "back to the answered question" "^notification Question 1 of [0-9]+: .+ Your answer: B\.$" alt+n alt+p
 step "the time left" "^notification [0-9]+ minutes [0-9]+ seconds left\. 1 of [0-9]+ answered\." ctrl+t
 step "Finish asks" "^Finish the practice exam\? [0-9]+ of [0-9]+ questions are not answered" ctrl+f
 step "the result" "^(Passed|Not passed): [0-9]+ of [0-9]+ correct, [0-9]+%\. Pass mark [0-9]+%\." Return
