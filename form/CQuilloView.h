@@ -99,6 +99,9 @@ private:
     // While an exam runs, the commands that would start another test say
     // so and do nothing.
     bool ExamBlocks() const;
+    // What every command that starts a test does first; false when it
+    // cannot: an exam runs, or the pool is closed.
+    bool ReadyForNewTest();
     void StartExam(const ExamSettings& settings, const std::vector<BookQuestion>& book);
     void BeginExamMode();
     void EndExamMode();

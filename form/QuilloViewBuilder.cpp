@@ -49,15 +49,8 @@ void CQuilloView::RunPoolQuery(const CString& statement)
 
 int CQuilloView::CountPoolWithWaitCursor()
 {
-    BeginWaitCursor();
-    try {
-        const int count = CountPool(*m_pQuestions);
-        EndWaitCursor();
-        return count;
-    } catch (...) {
-        EndWaitCursor();
-        throw;
-    }
+    const afx::CWaitCursor wait;
+    return CountPool(*m_pQuestions);
 }
 
 void CQuilloView::StartTest()
@@ -152,11 +145,7 @@ void CQuilloView::OnSetup()
 // Setup with the choice made: the book's missed questions, shuffled.
 void CQuilloView::OnRetryMissed()
 {
-    if (ExamBlocks())
-        return;
-    StopViewer();
-    UpdateData(true);
-    if (!PoolIsOpen())
+    if (!ReadyForNewTest())
         return;
     if (!HasMissedToRetry(*m_pTest)) {
         AfxMessageBox("No missed questions to retry in this book.");

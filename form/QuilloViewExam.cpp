@@ -42,23 +42,24 @@ bool CQuilloView::ExamBlocks() const
     return true;
 }
 
-void CQuilloView::OnPracticeExam()
+bool CQuilloView::ReadyForNewTest()
 {
     if (ExamBlocks())
-        return;
+        return false;
     StopViewer();
     UpdateData(true);
-    if (!PoolIsOpen())
+    return PoolIsOpen();
+}
+
+void CQuilloView::OnPracticeExam()
+{
+    if (!ReadyForNewTest())
         return;
-    CQuestionSet reader(&Database());
-    BeginWaitCursor();
     std::vector<BookQuestion> book;
-    try {
+    {
+        const afx::CWaitCursor wait;
+        CQuestionSet reader(&Database());
         book = ReadBookQuestions(reader, m_pTest->m_strTable);
-        EndWaitCursor();
-    } catch (...) {
-        EndWaitCursor();
-        throw;
     }
     if (book.empty()) {
         AfxMessageBox("This book has no questions for an exam.");

@@ -28,9 +28,9 @@ void CQuilloView::OnProgress()
     StopViewer();
     UpdateData(true);
     std::vector<BookProgress> books;
-    CQuestionSet reader(&Database());
-    BeginWaitCursor();
-    try {
+    {
+        const afx::CWaitCursor wait;
+        CQuestionSet reader(&Database());
         for (m_pBooks->MoveFirst(); !m_pBooks->IsEOF(); m_pBooks->MoveNext()) {
             std::vector<BookQuestion> questions;
             // A book whose table cannot be read has been reported; it shows
@@ -43,10 +43,6 @@ void CQuilloView::OnProgress()
             }
             books.push_back(MeasureBook(*m_pTest, m_pBooks->m_strTable, m_pBooks->m_strTitle, questions));
         }
-        EndWaitCursor();
-    } catch (...) {
-        EndWaitCursor();
-        throw;
     }
 
     form::ProgressDlg dialog(this, books, m_pTest->m_strTable);

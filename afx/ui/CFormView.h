@@ -49,4 +49,14 @@ private:
     QWidget* m_pForm;
 };
 
+// The wait cursor for the life of the object, as the framework's
+// CWaitCursor: it goes however the work ends.
+class CWaitCursor {
+public:
+    CWaitCursor() { CFormView::BeginWaitCursor(); }
+    ~CWaitCursor() { CFormView::EndWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
 } // namespace afx

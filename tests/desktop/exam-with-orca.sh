@@ -10,16 +10,8 @@ set -u
 program="$1"
 cd "$2" || exit 1
 source "$(dirname "$0")/session.sh"
-start_session || exit 77
-trap stop_session EXIT
-log="$session_home/orca.log"
-start_screen_reader "$log" || exit 77
 source "$(dirname "$0")/spoken.sh"
-
-"$program" >/dev/null 2>&1 &
-pid=$!
-wait_for_window "Norvane Examiner" >/dev/null || { echo "no window"; kill "$pid"; exit 1; }
-sleep 4
+start_program_with_orca
 step "Progress" "^[0-9]+ questions" ctrl+g
 step "a section's row" "^[0-9]+ never answered" Down
 step "weakest first" "^checked" alt+w
@@ -34,8 +26,4 @@ step "Finish asks" "^Finish the practice exam\? [0-9]+ of [0-9]+ questions are n
 step "the result" "^(Passed|Not passed): [0-9]+ of [0-9]+ correct, [0-9]+%\. Pass mark [0-9]+%\." Return
 step "reading it" "^By section" Down
 step "Retry These" "^notification Question 1 of [0-9]+: .+" alt+r
-mark_end
-stop_screen_reader
-kill "$pid"
-wait "$pid" 2>/dev/null
-check_steps "$log"
+finish_with_orca

@@ -10,17 +10,8 @@ set -u
 program="$1"
 cd "$2" || exit 1
 source "$(dirname "$0")/session.sh"
-start_session || exit 77
-trap stop_session EXIT
-log="$session_home/orca.log"
-start_screen_reader "$log" || exit 77
-
 source "$(dirname "$0")/spoken.sh"
-
-"$program" >/dev/null 2>&1 &
-pid=$!
-wait_for_window "Norvane Examiner" >/dev/null || { echo "no window"; kill "$pid"; exit 1; }
-sleep 4
+start_program_with_orca
 step "choosing an answer" "^Answer B\. .+" alt+b
 step "committing it" "^notification (Correct|Incorrect)\..* Score: [0-9]+%" Return
 step "the next question" "^notification Question 2 of [0-9]+: .+" alt+n
@@ -28,8 +19,4 @@ step "Shift+Tab from a checked radio" "push button" alt+c shift+Tab
 step "Setup's first list" "^Select questions from: .+ combo box" shift+Tab Return
 step "another book in it" "^notification .+" Down
 xdotool key Escape
-mark_end
-stop_screen_reader
-kill "$pid"
-wait "$pid" 2>/dev/null
-check_steps "$log"
+finish_with_orca

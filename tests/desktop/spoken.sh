@@ -1,8 +1,10 @@
-# Sourced by the tests taken with Orca: keys pressed as a person presses
-# them, each step with the words Orca must speak for it, and the check of
-# its log once Orca has ended.
-#   step "what" "/pattern/" KEY...   (as many as the test takes)
-#   mark_end; stop_screen_reader; check_steps "$log"
+# Sourced, after session.sh, by the tests taken with Orca: the program
+# started in a session with Orca, keys pressed as a person presses them,
+# each step with the words Orca must speak for it, and the check of its log
+# once Orca has ended.
+#   start_program_with_orca        (exits 77 when no session or Orca)
+#   step "what" "/pattern/" KEY...  (as many as the test takes)
+#   finish_with_orca               (fails, saying what was heard instead)
 steps=()
 patterns=()
 marks=()
@@ -27,8 +29,23 @@ step() {
   sleep 2.5
 }
 
-mark_end() {
+start_program_with_orca() {
+  start_session || exit 77
+  trap stop_session EXIT
+  log="$session_home/orca.log"
+  start_screen_reader "$log" || exit 77
+  "$program" >/dev/null 2>&1 &
+  pid=$!
+  wait_for_window "Norvane Examiner" >/dev/null || { echo "no window"; kill "$pid"; exit 1; }
+  sleep 4
+}
+
+finish_with_orca() {
   marks+=("99")
+  stop_screen_reader
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  check_steps "$log"
 }
 
 # The phrases Orca spoke from $2 up to $3 in log $1, one a line.
