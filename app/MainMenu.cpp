@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <memory>
+
 namespace app {
 namespace {
 
@@ -81,8 +83,8 @@ void BuildMainMenu(CFrameWnd& frame)
     placeholder->setEnabled(false);
     file->addSeparator();
     AddCommand(frame, file, {ID_APP_EXIT, "E&xit"});
-    auto* shown = new std::vector<QAction*>;
-    QObject::connect(file, &QMenu::destroyed, [shown] { delete shown; });
+    // The recent-file actions shown now, owned by the connection below.
+    auto shown = std::make_shared<std::vector<QAction*>>();
     QObject::connect(file, &QMenu::aboutToShow, &frame, [&frame, file, placeholder, shown] {
         RefreshRecentFiles(frame, file, placeholder, *shown);
         frame.UpdateCommandUI();

@@ -17,7 +17,7 @@
 namespace litex {
 
 SQLiteRecordset::SQLiteRecordset(SQLiteDatabase* database)
-    : m_pDatabase(database), m_pStatement(nullptr), m_nRowIndex(-1), m_bHasRow(0)
+    : m_pDatabase(database), m_nRowIndex(-1), m_bHasRow(0)
 {
 }
 
@@ -50,7 +50,7 @@ int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
     // The rows of the old query go; their storage is kept for the new one.
     FinalizeStatement();
 
-    auto* statement = new SQLiteStatement(m_pDatabase);
+    auto statement = std::make_unique<SQLiteStatement>(m_pDatabase);
     m_pDatabase->ArmStatementClock();
     try {
         const std::string utf8 = AnsiToUtf8(m_strSQL);
@@ -58,14 +58,13 @@ int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
                      sqlite3_prepare_v2(m_pDatabase->m_handle, utf8.c_str(), -1,
                                         &statement->m_handle, nullptr));
     } catch (const SQLiteException& e) {
-        delete statement;
         CString text(LimitMessage(*m_pDatabase, e.Code()));
         if (text.IsEmpty())
             text.Format("SQLite exception.Error code: %dError message: %s", e.Code(), e.what());
         AfxMessageBox(text);
         afx::ThrowAbortSignal(afx::kAbortSQLite);
     }
-    m_pStatement = statement;
+    m_pStatement = std::move(statement);
     RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
     // The rows are read at once and the statement then ends, or is reset
     // when rows are left, and with it the read lock on the bank, so other
@@ -104,8 +103,7 @@ void SQLiteRecordset::FinalizeStatement()
     m_bPaused = false;
     const int result = sqlite3_finalize(m_pStatement->m_handle);
     m_pStatement->m_handle = nullptr;
-    delete m_pStatement;
-    m_pStatement = nullptr;
+    m_pStatement.reset();
     RaiseIfError(m_pDatabase->m_handle, result);
 }
 

@@ -9,6 +9,9 @@
 #include "afx/CString.h"
 
 #include "RowCache.h"
+#include "SQLiteStatement.h"
+
+#include <memory>
 
 namespace litex {
 
@@ -87,7 +90,8 @@ private:
     void Exchange(int rowIndex, int hasRow);
 
     SQLiteDatabase* const m_pDatabase;
-    SQLiteStatement* m_pStatement;
+    // Finalised when the query ends, before the connection closes.
+    std::unique_ptr<SQLiteStatement> m_pStatement;
     int m_nRowIndex;
     int m_bHasRow;
     CString m_strSQL;

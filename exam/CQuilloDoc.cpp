@@ -12,12 +12,7 @@
 
 CQuilloDoc::CQuilloDoc() = default;
 
-CQuilloDoc::~CQuilloDoc()
-{
-    delete m_pQuestions;
-    delete m_pBooks;
-    delete m_pCounts;
-}
+CQuilloDoc::~CQuilloDoc() = default;
 
 void CQuilloDoc::Serialize(CArchive& archive)
 {
@@ -85,9 +80,12 @@ bool CQuilloDoc::OnOpenDocument(const CString& path)
 // The bank layer decides how a bank is opened; the document only names it.
 void CQuilloDoc::OpenBank()
 {
-    m_pQuestions = new CQuestionSet(&m_db);
-    m_pBooks = new CBookNamesSet(&m_db);
-    m_pCounts = new CQuestionCountSet(&m_db);
+    m_questions = std::make_unique<CQuestionSet>(&m_db);
+    m_books = std::make_unique<CBookNamesSet>(&m_db);
+    m_counts = std::make_unique<CQuestionCountSet>(&m_db);
+    m_pQuestions = m_questions.get();
+    m_pBooks = m_books.get();
+    m_pCounts = m_counts.get();
     m_pQuestions->SetBankChooser(SelectQuestionBank);
     const CString name = m_pQuestions->GetDefaultConnect();
     std::string problem;

@@ -11,6 +11,8 @@
 
 #include "afx/ui/CDocument.h"
 
+#include <memory>
+
 class CQuilloDoc : public afx::CDocument {
 public:
     CQuilloDoc();
@@ -40,4 +42,9 @@ private:
     // The tags as the record file held them when this window last read or
     // wrote it, to tell this window's changes from another's.
     COptions m_synced;
+    // The owners of the three readers, declared after the connection so
+    // that they go, with their statements, before it closes.
+    std::unique_ptr<CQuestionSet> m_questions;
+    std::unique_ptr<CBookNamesSet> m_books;
+    std::unique_ptr<CQuestionCountSet> m_counts;
 };

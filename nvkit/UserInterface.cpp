@@ -66,6 +66,8 @@ void EnsureApplication()
     static int argc = 1;
     static char name[] = "nvkit";
     static char* argv[] = {name, nullptr};
+    // Left for the life of the process on purpose: the host program may
+    // call again at any time, and Qt cannot be started twice in one process.
     new QApplication(argc, argv);
 }
 
