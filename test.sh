@@ -3,6 +3,8 @@
 # QUILLO_CMAKE_ARGS=-DQUILLO_SANITIZE=ON BUILD_DIR=build-asan ./test.sh
 # runs it under AddressSanitizer and UBSan.
 cd "$(dirname "$0")"
+# The suite's build lets no warning through.
+export QUILLO_CMAKE_ARGS="-DQUILLO_WERROR=ON ${QUILLO_CMAKE_ARGS:-}"
 source scripts/setup.sh
 configure_and_build
 

@@ -35,8 +35,7 @@ void CArchive::ReadBytes(void* bytes, size_t size)
         throw CArchiveException(CArchiveException::generic);
     std::streambuf* buffer = m_in->rdbuf();
     const auto wanted = static_cast<std::streamsize>(size);
-    const std::streamsize got =
-        (buffer == nullptr || !*m_in) ? 0 : buffer->sgetn(static_cast<char*>(bytes), wanted);
+    const std::streamsize got = (buffer == nullptr || !*m_in) ? 0 : buffer->sgetn(static_cast<char*>(bytes), wanted);
     m_nPosition += static_cast<uint64_t>(got);
     if (got != wanted)
         throw CArchiveException(CArchiveException::endOfFile,
@@ -145,8 +144,8 @@ uint32_t CArchive::ReadCount()
         count = ReadUInt(4);
     // Every entry takes at least its two empty strings.
     if (uint64_t{count} * 2 > Remaining())
-        FailRead(CArchiveException::badIndex, "count too large: the set at byte " + std::to_string(start) +
-                                                  " counts " + std::to_string(count) +
+        FailRead(CArchiveException::badIndex, "count too large: the set at byte " + std::to_string(start) + " counts " +
+                                                  std::to_string(count) +
                                                   " entries, more than the rest of the file can hold");
     return count;
 }

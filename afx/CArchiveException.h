@@ -11,7 +11,8 @@ public:
     enum Cause { generic = 1, badIndex = 4, endOfFile = 8, writeFault = 9 };
 
     explicit CArchiveException(Cause cause, std::string detail = std::string())
-        : m_cause(cause), m_detail(std::move(detail)) {}
+        : m_cause(cause), m_detail(std::move(detail))
+    {}
     Cause GetCause() const { return m_cause; }
     // The framework's own wording for each failure.
     CString Message() const;

@@ -32,7 +32,7 @@ bool CFileFind::FindFile(const char* pattern)
         if (fnmatch(name.c_str(), entry->d_name, FNM_CASEFOLD) != 0)
             continue;
         const std::string path = folder + entry->d_name;
-        struct stat info{};
+        struct stat info {};
         if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
             m_paths.emplace_back(path);
     }

@@ -50,9 +50,18 @@ static int PositionOrNone(size_t position)
     return position == std::string::npos ? -1 : static_cast<int>(position);
 }
 
-int CString::Find(char ch) const { return PositionOrNone(m_bytes.find(ch)); }
-int CString::Find(const char* sub) const { return PositionOrNone(m_bytes.find(sub)); }
-int CString::ReverseFind(char ch) const { return PositionOrNone(m_bytes.rfind(ch)); }
+int CString::Find(char ch) const
+{
+    return PositionOrNone(m_bytes.find(ch));
+}
+int CString::Find(const char* sub) const
+{
+    return PositionOrNone(m_bytes.find(sub));
+}
+int CString::ReverseFind(char ch) const
+{
+    return PositionOrNone(m_bytes.rfind(ch));
+}
 
 int CString::Compare(const char* other) const
 {

@@ -32,9 +32,21 @@ public:
     int Find(const char* sub) const;
     int ReverseFind(char ch) const;
 
-    CString& operator+=(const CString& other) { m_bytes += other.m_bytes; return *this; }
-    CString& operator+=(const char* other) { m_bytes += other; return *this; }
-    CString& operator+=(char ch) { m_bytes += ch; return *this; }
+    CString& operator+=(const CString& other)
+    {
+        m_bytes += other.m_bytes;
+        return *this;
+    }
+    CString& operator+=(const char* other)
+    {
+        m_bytes += other;
+        return *this;
+    }
+    CString& operator+=(char ch)
+    {
+        m_bytes += ch;
+        return *this;
+    }
 
     // Byte-wise comparison, as strcmp orders ANSI text.
     int Compare(const char* other) const;

@@ -10,7 +10,11 @@ class CStringArray : public CObject {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
-    int Add(const CString& item) { m_items.push_back(item); return GetSize() - 1; }
+    int Add(const CString& item)
+    {
+        m_items.push_back(item);
+        return GetSize() - 1;
+    }
     const CString& GetAt(int index) const { return m_items.at(static_cast<size_t>(index)); }
     CString& ElementAt(int index) { return m_items.at(static_cast<size_t>(index)); }
     const CString& operator[](int index) const { return GetAt(index); }

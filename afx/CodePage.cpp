@@ -7,12 +7,15 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F; the five bytes the code page leaves
 // unassigned map to the C1 controls of the same value, as Windows does.
+// Eight bytes a row, as code page tables are printed.
+// clang-format off
 constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 constexpr char16_t kReplacement = 0xFFFD;
 
@@ -67,18 +70,36 @@ char32_t DecodeUtf8(const unsigned char* text, size_t size, size_t& i)
     int extra = 0;
     char32_t code = 0;
     char32_t minimum = 0;
-    if (lead < 0x80) { ++i; return lead; }
-    if (lead >= 0xC2 && lead <= 0xDF) { extra = 1; code = lead & 0x1F; minimum = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { extra = 2; code = lead & 0x0F; minimum = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; code = lead & 0x07; minimum = 0x10000; }
-    else { ++i; return kReplacement; }
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        code = lead & 0x1F;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        code = lead & 0x0F;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        code = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        ++i;
+        return kReplacement;
+    }
     if (i + static_cast<size_t>(extra) >= size) {
         ++i;
         return kReplacement;
     }
     for (int k = 1; k <= extra; ++k) {
         const unsigned char next = text[i + static_cast<size_t>(k)];
-        if ((next & 0xC0) != 0x80) { ++i; return kReplacement; }
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return kReplacement;
+        }
         code = (code << 6) | (next & 0x3F);
     }
     if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {

@@ -89,7 +89,7 @@ void RemoveOrphanedTemporaries(const std::string& folder, const std::string& nam
         const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat info{};
+        struct stat info {};
         if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
             unlink(path.c_str());
         close(fd);
@@ -116,7 +116,7 @@ FileFault DocumentReader::Open(const CString& path)
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return FileFaultFromErrno(errno);
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool folder = S_ISDIR(info.st_mode);
         close(fd);
@@ -138,7 +138,7 @@ FileFault ReplaceFileContents(const CString& path, const std::string& bytes)
 {
     const std::string target = FinalTarget(path.Bytes());
     mode_t mode = NewFileMode();
-    struct stat old{};
+    struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
     if (exists) {
         // The write bits, not access(): the administrator may write anything,

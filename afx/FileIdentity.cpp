@@ -13,7 +13,7 @@ bool FileIdentity::operator==(const FileIdentity& other) const
 
 FileIdentity IdentityOf(const CString& path)
 {
-    struct stat info{};
+    struct stat info {};
     FileIdentity identity;
     if (stat(path, &info) != 0)
         return identity;

@@ -14,8 +14,7 @@ FolderLock::FolderLock(const CString& path)
     m_fd = open(FolderOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
         return;
-    while (flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-    }
+    while (flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {}
 }
 
 FolderLock::~FolderLock()

@@ -10,7 +10,7 @@ namespace {
 
 bool IsFile(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

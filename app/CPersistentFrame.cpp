@@ -31,8 +31,7 @@ CPersistentFrame::CPersistentFrame() = default;
 CString CPersistentFrame::FormatRect(const QRect& rect)
 {
     CString text;
-    text.Format("%04d %04d %04d %04d", rect.left(), rect.top(), rect.left() + rect.width(),
-                rect.top() + rect.height());
+    text.Format("%04d %04d %04d %04d", rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
     return text;
 }
 
@@ -154,9 +153,8 @@ void CPersistentFrame::SavePlacement()
     const Qt::WindowStates state = windowState();
     const bool icon = state & Qt::WindowMinimized;
     const bool max = (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
-    const QRect client = (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-                             ? normalGeometry()
-                             : geometry();
+    const QRect client =
+        (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ? normalGeometry() : geometry();
     const QRect normal = (client.isValid() ? client : geometry()).marginsAdded(FrameMargins());
     afx::CWinApp* app = afx::AfxGetApp();
     app->WriteProfileString(kSection, "Rect", FormatRect(normal));

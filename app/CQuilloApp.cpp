@@ -4,8 +4,8 @@
 #include "CMainFrame.h"
 #include "Resources.h"
 
-#include "form/CQuilloView.h"
 #include "exam/CQuilloDoc.h"
+#include "form/CQuilloView.h"
 
 #include "afx/ui/CSingleDocTemplate.h"
 #include "afx/ui/CommandIds.h"
@@ -36,9 +36,9 @@ bool CQuilloApp::InitInstance()
 {
     SetRegistryKey("Norvane Examiner");
     LoadStdProfileSettings(4);
-    AddDocTemplate(new afx::CSingleDocTemplate(app::IDR_MAINFRAME, app::kDocTemplateString,
-                                               {[] { return new CQuilloDoc; }, [] { return new CMainFrame; },
-                                                [] { return new CQuilloView; }}));
+    AddDocTemplate(new afx::CSingleDocTemplate(
+        app::IDR_MAINFRAME, app::kDocTemplateString,
+        {[] { return new CQuilloDoc; }, [] { return new CMainFrame; }, [] { return new CQuilloView; }}));
     // An abort signal has been reported where it happened; anything else
     // is told here, so that start-up never fails without a word.
     try {

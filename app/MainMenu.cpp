@@ -23,7 +23,7 @@ using namespace afx;
 using namespace form;
 
 struct Item {
-    int id;  // 0: separator
+    int id; // 0: separator
     const char* caption;
 };
 

@@ -15,8 +15,21 @@ const char* const kDocTemplateString =
     "Norvane Examiner\n\nExaminer\nNorvane Examiner Files (*.nve)\n.nve\nQuillo.Document\nNorvane Examiner Document";
 
 const std::vector<int> kToolbarButtons = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_SETUP, 0, ID_FIRST_QUESTION, ID_PREVIOUS_QUESTION,
-    ID_NEXT_QUESTION, ID_LAST_QUESTION, 0, ID_PROGRESS, ID_PRACTICE_EXAM, 0, ID_HELP_CONTENTS,
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_SAVE,
+    0,
+    ID_SETUP,
+    0,
+    ID_FIRST_QUESTION,
+    ID_PREVIOUS_QUESTION,
+    ID_NEXT_QUESTION,
+    ID_LAST_QUESTION,
+    0,
+    ID_PROGRESS,
+    ID_PRACTICE_EXAM,
+    0,
+    ID_HELP_CONTENTS,
 };
 
 namespace {

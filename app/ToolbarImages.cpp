@@ -96,17 +96,39 @@ QIcon Drawn(int commandId)
     QPainter p(&pixmap);
     p.setPen(kInk);
     switch (commandId) {
-    case afx::ID_FILE_NEW: Page(p); break;
-    case afx::ID_FILE_OPEN: Folder(p); break;
-    case afx::ID_FILE_SAVE: Disk(p); break;
-    case form::ID_SETUP: Sliders(p); break;
-    case form::ID_FIRST_QUESTION: Arrow(p, false, true); break;
-    case form::ID_PREVIOUS_QUESTION: Arrow(p, false, false); break;
-    case form::ID_NEXT_QUESTION: Arrow(p, true, false); break;
-    case form::ID_LAST_QUESTION: Arrow(p, true, true); break;
-    case form::ID_PROGRESS: Bars(p); break;
-    case form::ID_PRACTICE_EXAM: Clock(p); break;
-    default: Question(p); break;
+    case afx::ID_FILE_NEW:
+        Page(p);
+        break;
+    case afx::ID_FILE_OPEN:
+        Folder(p);
+        break;
+    case afx::ID_FILE_SAVE:
+        Disk(p);
+        break;
+    case form::ID_SETUP:
+        Sliders(p);
+        break;
+    case form::ID_FIRST_QUESTION:
+        Arrow(p, false, true);
+        break;
+    case form::ID_PREVIOUS_QUESTION:
+        Arrow(p, false, false);
+        break;
+    case form::ID_NEXT_QUESTION:
+        Arrow(p, true, false);
+        break;
+    case form::ID_LAST_QUESTION:
+        Arrow(p, true, true);
+        break;
+    case form::ID_PROGRESS:
+        Bars(p);
+        break;
+    case form::ID_PRACTICE_EXAM:
+        Clock(p);
+        break;
+    default:
+        Question(p);
+        break;
     }
     return QIcon(pixmap);
 }
@@ -114,17 +136,28 @@ QIcon Drawn(int commandId)
 const char* ThemeName(int commandId)
 {
     switch (commandId) {
-    case afx::ID_FILE_NEW: return "document-new";
-    case afx::ID_FILE_OPEN: return "document-open";
-    case afx::ID_FILE_SAVE: return "document-save";
-    case form::ID_SETUP: return "preferences-system";
-    case form::ID_FIRST_QUESTION: return "go-first";
-    case form::ID_PREVIOUS_QUESTION: return "go-previous";
-    case form::ID_NEXT_QUESTION: return "go-next";
-    case form::ID_LAST_QUESTION: return "go-last";
-    case form::ID_PROGRESS: return "view-statistics";
-    case form::ID_PRACTICE_EXAM: return "chronometer";
-    default: return "help-contents";
+    case afx::ID_FILE_NEW:
+        return "document-new";
+    case afx::ID_FILE_OPEN:
+        return "document-open";
+    case afx::ID_FILE_SAVE:
+        return "document-save";
+    case form::ID_SETUP:
+        return "preferences-system";
+    case form::ID_FIRST_QUESTION:
+        return "go-first";
+    case form::ID_PREVIOUS_QUESTION:
+        return "go-previous";
+    case form::ID_NEXT_QUESTION:
+        return "go-next";
+    case form::ID_LAST_QUESTION:
+        return "go-last";
+    case form::ID_PROGRESS:
+        return "view-statistics";
+    case form::ID_PRACTICE_EXAM:
+        return "chronometer";
+    default:
+        return "help-contents";
     }
 }
 

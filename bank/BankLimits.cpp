@@ -16,17 +16,10 @@ struct Limit {
 // SQLite's own advice for databases from untrusted sources, with room for
 // long filters in the LIKE pattern and long questions in a cell.
 constexpr Limit kLimits[] = {
-    {SQLITE_LIMIT_LENGTH, kMaxCellBytes},
-    {SQLITE_LIMIT_SQL_LENGTH, 100'000},
-    {SQLITE_LIMIT_COLUMN, 100},
-    {SQLITE_LIMIT_EXPR_DEPTH, 10},
-    {SQLITE_LIMIT_COMPOUND_SELECT, 3},
-    {SQLITE_LIMIT_VDBE_OP, 25'000},
-    {SQLITE_LIMIT_FUNCTION_ARG, 8},
-    {SQLITE_LIMIT_ATTACHED, 0},
-    {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 1'000},
-    {SQLITE_LIMIT_VARIABLE_NUMBER, 10},
-    {SQLITE_LIMIT_TRIGGER_DEPTH, 10},
+    {SQLITE_LIMIT_LENGTH, kMaxCellBytes}, {SQLITE_LIMIT_SQL_LENGTH, 100'000}, {SQLITE_LIMIT_COLUMN, 100},
+    {SQLITE_LIMIT_EXPR_DEPTH, 10},        {SQLITE_LIMIT_COMPOUND_SELECT, 3},  {SQLITE_LIMIT_VDBE_OP, 25'000},
+    {SQLITE_LIMIT_FUNCTION_ARG, 8},       {SQLITE_LIMIT_ATTACHED, 0},         {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 1'000},
+    {SQLITE_LIMIT_VARIABLE_NUMBER, 10},   {SQLITE_LIMIT_TRIGGER_DEPTH, 10},
 };
 
 int InterruptWhenTimeIsUp(void* database)
@@ -65,9 +58,9 @@ std::string LimitMessage(const SQLiteDatabase& database, int code)
 
 std::string RowLimitMessage(const SQLiteDatabase& database, bool bytes)
 {
-    return Named(database, bytes ? "one query brings in more than " + std::to_string(kMaxBytesHeld >> 20) +
-                                       " MB of text"
-                                 : "one query has more than " + std::to_string(kMaxRowsHeld) + " rows");
+    return Named(database, bytes
+                               ? "one query brings in more than " + std::to_string(kMaxBytesHeld >> 20) + " MB of text"
+                               : "one query has more than " + std::to_string(kMaxRowsHeld) + " rows");
 }
 
 } // namespace litex

@@ -16,8 +16,8 @@ std::optional<StoredPracticeExam> ReadStoredPracticeExam(SQLiteDatabase& databas
         return std::nullopt;
     database.ArmStatementClock();
     sqlite3_stmt* raw = nullptr;
-    const std::string sql = std::string("SELECT Questions, PassMark, Minutes, Draw FROM ") + kPracticeExamTable +
-                            " WHERE TableName = ?1";
+    const std::string sql =
+        std::string("SELECT Questions, PassMark, Minutes, Draw FROM ") + kPracticeExamTable + " WHERE TableName = ?1";
     if (sqlite3_prepare_v2(database.m_handle, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK)
         return std::nullopt;
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);

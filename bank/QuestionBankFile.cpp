@@ -51,7 +51,7 @@ int Probe(SQLiteDatabase& database)
 
 bool FileExists(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return stat(path.c_str(), &info) == 0;
 }
 
@@ -118,7 +118,7 @@ bool IsDatabaseFile(const CString& nativePath)
     const int fd = open(nativePath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info{};
+    struct stat info {};
     const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
                       ::read(fd, start, sizeof start) == static_cast<ssize_t>(sizeof start);
     close(fd);

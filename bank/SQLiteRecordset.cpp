@@ -16,18 +16,14 @@
 
 namespace litex {
 
-SQLiteRecordset::SQLiteRecordset(SQLiteDatabase* database)
-    : m_pDatabase(database), m_nRowIndex(-1), m_bHasRow(0)
-{
-}
+SQLiteRecordset::SQLiteRecordset(SQLiteDatabase* database) : m_pDatabase(database), m_nRowIndex(-1), m_bHasRow(0) {}
 
 SQLiteRecordset::~SQLiteRecordset()
 {
     // A destructor cannot report: the statement is released either way.
     try {
         Close();
-    } catch (const SQLiteException&) {
-    }
+    } catch (const SQLiteException&) {}
 }
 
 int SQLiteRecordset::Open(const CString& sql)
@@ -55,8 +51,7 @@ int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
     try {
         const std::string utf8 = AnsiToUtf8(m_strSQL);
         RaiseIfError(m_pDatabase->m_handle,
-                     sqlite3_prepare_v2(m_pDatabase->m_handle, utf8.c_str(), -1,
-                                        &statement->m_handle, nullptr));
+                     sqlite3_prepare_v2(m_pDatabase->m_handle, utf8.c_str(), -1, &statement->m_handle, nullptr));
     } catch (const SQLiteException& e) {
         CString text(LimitMessage(*m_pDatabase, e.Code()));
         if (text.IsEmpty())

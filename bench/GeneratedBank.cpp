@@ -8,11 +8,12 @@
 namespace {
 
 const char* const kWords[] = {
-    "the", "pressure", "valve", "circuit", "must", "be", "checked", "before", "operating", "which",
-    "of", "following", "describes", "correct", "procedure", "when", "a", "pilot", "receives", "signal",
-    "maximum", "allowed", "load", "is", "measured", "in", "units", "under", "normal", "conditions",
-    "temperature", "rises", "above", "limit", "station", "reports", "frequency", "antenna", "current",
-    "voltage", "resistance", "series", "parallel", "engine", "runway", "clearance", "altitude", "chart",
+    "the",        "pressure", "valve",    "circuit",   "must",      "be",         "checked",     "before",
+    "operating",  "which",    "of",       "following", "describes", "correct",    "procedure",   "when",
+    "a",          "pilot",    "receives", "signal",    "maximum",   "allowed",    "load",        "is",
+    "measured",   "in",       "units",    "under",     "normal",    "conditions", "temperature", "rises",
+    "above",      "limit",    "station",  "reports",   "frequency", "antenna",    "current",     "voltage",
+    "resistance", "series",   "parallel", "engine",    "runway",    "clearance",  "altitude",    "chart",
 };
 
 class Writer {

@@ -27,8 +27,7 @@ double TimeMs(int calls, const std::function<void()>& body)
 
 } // namespace
 
-Timing Measure(int repetitions, int calls, const std::function<void()>& body,
-               const std::function<void()>& baseline)
+Timing Measure(int repetitions, int calls, const std::function<void()>& body, const std::function<void()>& baseline)
 {
     std::vector<double> times;
     std::vector<double> baselineTimes;
@@ -41,8 +40,7 @@ Timing Measure(int repetitions, int calls, const std::function<void()>& body,
 
 void PrintSummary(const std::string& name, int poolSize, const Timing& timing)
 {
-    std::printf("case %s P=%d ms=%.4f ratio=%.4f\n", name.c_str(), poolSize, timing.ms,
-                timing.ms / timing.baselineMs);
+    std::printf("case %s P=%d ms=%.4f ratio=%.4f\n", name.c_str(), poolSize, timing.ms, timing.ms / timing.baselineMs);
     std::fflush(stdout);
 }
 

@@ -14,8 +14,7 @@ struct Timing {
 // baseline, run in turn so that both see the machine in the same state.
 // Each repetition calls body `calls` times so that short cases still
 // measure.
-Timing Measure(int repetitions, int calls, const std::function<void()>& body,
-               const std::function<void()>& baseline);
+Timing Measure(int repetitions, int calls, const std::function<void()>& body, const std::function<void()>& baseline);
 
 void PrintSummary(const std::string& name, int poolSize, const Timing& timing);
 

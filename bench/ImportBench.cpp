@@ -32,8 +32,11 @@ std::string Escaped(const std::string& text, const char* specials, bool xml)
 
 const std::vector<std::pair<std::string, std::string>>& ImportBench::Formats()
 {
-    static const std::vector<std::pair<std::string, std::string>> formats = {
-        {"csv", "book.csv"}, {"pool", "book.txt"}, {"aiken", "book.aiken"}, {"gift", "book.gift"}, {"moodle", "book.xml"}};
+    static const std::vector<std::pair<std::string, std::string>> formats = {{"csv", "book.csv"},
+                                                                             {"pool", "book.txt"},
+                                                                             {"aiken", "book.aiken"},
+                                                                             {"gift", "book.gift"},
+                                                                             {"moodle", "book.xml"}};
     return formats;
 }
 
@@ -72,8 +75,8 @@ void ImportBench::WriteOtherFormats() const
     for (const auto& row : m_rows) {
         pool << "Q" << row[kNumber] << " (" << row[kCorrect] << ")\n" << row[kQuestion] << "\n";
         aiken << row[kQuestion] << "\n";
-        gift << "::" << Escaped(row[kNumber], "~=#{}:\\", false) << ":: "
-             << Escaped(row[kQuestion], "~=#{}:\\", false) << " {\n";
+        gift << "::" << Escaped(row[kNumber], "~=#{}:\\", false) << ":: " << Escaped(row[kQuestion], "~=#{}:\\", false)
+             << " {\n";
         xml << "<question type=\"multichoice\"><name><text>" << Escaped(row[kNumber], "<>&", true)
             << "</text></name><questiontext format=\"plain_text\"><text>" << Escaped(row[kQuestion], "<>&", true)
             << "</text></questiontext>\n";
@@ -105,8 +108,8 @@ ImportBench::~ImportBench()
 void ImportBench::Import(const std::string& file)
 {
     std::filesystem::remove(m_folder + "/imported.db");
-    const auto problems =
-        banktool::ImportBank({m_folder + "/imported.db", {{"Generated", m_folder + "/" + file}}, {"50"}, "figures", true, "", {}});
+    const auto problems = banktool::ImportBank(
+        {m_folder + "/imported.db", {{"Generated", m_folder + "/" + file}}, {"50"}, "figures", true, "", {}});
     for (const std::string& problem : problems)
         std::fprintf(stderr, "quillo-bench: %s\n", problem.c_str());
 }
@@ -122,8 +125,8 @@ void ImportBench::PlainInserts()
                  " Diagram, Folder, Note1, Note2);",
                  nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO BOOK1 VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, '', '', '')", -1,
-                       &insert, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO BOOK1 VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, '', '', '')", -1, &insert,
+                       nullptr);
     int id = 0;
     for (const auto& row : m_rows) {
         sqlite3_bind_int(insert, 1, ++id);

@@ -257,8 +257,8 @@ private:
             else if (i % 4 == 2)
                 record.AddTagged2(number);
         }
-        const std::string file = (std::filesystem::temp_directory_path() /
-                                  ("quillo-bench-" + std::to_string(getpid()) + ".nve")).string();
+        const std::string file =
+            (std::filesystem::temp_directory_path() / ("quillo-bench-" + std::to_string(getpid()) + ".nve")).string();
         Case("record_save", 1, [&] {
             std::ofstream out(file, std::ios::binary | std::ios::trunc);
             CArchive archive(out);
@@ -280,12 +280,14 @@ private:
     {
         if (!Wanted("bank_import"))
             return;
-        ImportBench bench(m_db, (std::filesystem::temp_directory_path() /
-                                 ("quillo-bench-import-" + std::to_string(getpid()))).string());
+        ImportBench bench(
+            m_db,
+            (std::filesystem::temp_directory_path() / ("quillo-bench-import-" + std::to_string(getpid()))).string());
         for (const auto& [format, file] : ImportBench::Formats())
             PrintSummary("bank_import " + format, bench.Rows(),
-                         Measure(m_arguments.repetitions, 1, [&, file = file] { bench.Import(file); },
-                                 [&] { bench.PlainInserts(); }));
+                         Measure(
+                             m_arguments.repetitions, 1, [&, file = file] { bench.Import(file); },
+                             [&] { bench.PlainInserts(); }));
     }
 
     const Arguments& m_arguments;
@@ -312,8 +314,9 @@ int main(int argc, char** argv)
     if (arguments.generate > 0) {
         arguments.bank = arguments.out;
         if (arguments.out.empty())
-            arguments.bank = generated = (std::filesystem::temp_directory_path() /
-                                          ("quillo-bench-" + std::to_string(getpid()) + ".db")).string();
+            arguments.bank = generated =
+                (std::filesystem::temp_directory_path() / ("quillo-bench-" + std::to_string(getpid()) + ".db"))
+                    .string();
         std::filesystem::remove(arguments.bank);
         GenerateInChild(arguments.bank, arguments.generate);
     }

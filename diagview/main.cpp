@@ -9,15 +9,15 @@
 #include "afx/ProgramInfo.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <cstdio>
 
 namespace {
 

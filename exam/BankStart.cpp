@@ -8,9 +8,9 @@
 
 void OpenReadersOnDefaults(CQuestionCountSet& counts, CBookNamesSet& books, CQuestionSet& questions)
 {
-    for (litex::SQLiteRecordset* reader : {static_cast<litex::SQLiteRecordset*>(&counts),
-                                           static_cast<litex::SQLiteRecordset*>(&books),
-                                           static_cast<litex::SQLiteRecordset*>(&questions)}) {
+    for (litex::SQLiteRecordset* reader :
+         {static_cast<litex::SQLiteRecordset*>(&counts), static_cast<litex::SQLiteRecordset*>(&books),
+          static_cast<litex::SQLiteRecordset*>(&questions)}) {
         if (reader->IsOpen())
             reader->Close();
         reader->OpenDefault();

@@ -7,7 +7,7 @@
 namespace {
 constexpr int kSectionColumn = 1;
 constexpr int kCorrectColumn = 3;
-}
+} // namespace
 
 std::vector<BookQuestion> BookQuestionsOf(CQuestionSet& reader)
 {
@@ -15,8 +15,8 @@ std::vector<BookQuestion> BookQuestionsOf(CQuestionSet& reader)
     std::vector<BookQuestion> questions;
     questions.reserve(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row)
-        questions.push_back({reader.NumberAt(row), reader.GetStringAt(row, kSectionColumn),
-                             reader.GetStringAt(row, kCorrectColumn)});
+        questions.push_back(
+            {reader.NumberAt(row), reader.GetStringAt(row, kSectionColumn), reader.GetStringAt(row, kCorrectColumn)});
     return questions;
 }
 

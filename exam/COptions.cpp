@@ -85,19 +85,55 @@ CString COptions::MakeKey(const CString& number) const
     return m_strTable + "." + number;
 }
 
-void COptions::AddMissed(const CString& number) { Add(m_missed, MakeKey(number)); }
-void COptions::AddCorrect(const CString& number) { Add(m_correct, MakeKey(number)); }
-void COptions::AddTagged1(const CString& number) { Add(m_tagged1, MakeKey(number)); }
-void COptions::AddTagged2(const CString& number) { Add(m_tagged2, MakeKey(number)); }
-void COptions::AddAnswered(const CString& number) { Add(m_answered, MakeKey(number)); }
-void COptions::RemoveTagged1(const CString& number) { m_tagged1.RemoveKey(MakeKey(number)); }
-void COptions::RemoveTagged2(const CString& number) { m_tagged2.RemoveKey(MakeKey(number)); }
+void COptions::AddMissed(const CString& number)
+{
+    Add(m_missed, MakeKey(number));
+}
+void COptions::AddCorrect(const CString& number)
+{
+    Add(m_correct, MakeKey(number));
+}
+void COptions::AddTagged1(const CString& number)
+{
+    Add(m_tagged1, MakeKey(number));
+}
+void COptions::AddTagged2(const CString& number)
+{
+    Add(m_tagged2, MakeKey(number));
+}
+void COptions::AddAnswered(const CString& number)
+{
+    Add(m_answered, MakeKey(number));
+}
+void COptions::RemoveTagged1(const CString& number)
+{
+    m_tagged1.RemoveKey(MakeKey(number));
+}
+void COptions::RemoveTagged2(const CString& number)
+{
+    m_tagged2.RemoveKey(MakeKey(number));
+}
 
-bool COptions::IsMissed(const CString& number) const { return m_missed.Contains(MakeKey(number)); }
-bool COptions::IsCorrect(const CString& number) const { return m_correct.Contains(MakeKey(number)); }
-bool COptions::IsTagged1(const CString& number) const { return m_tagged1.Contains(MakeKey(number)); }
-bool COptions::IsTagged2(const CString& number) const { return m_tagged2.Contains(MakeKey(number)); }
-bool COptions::IsAnswered(const CString& number) const { return m_answered.Contains(MakeKey(number)); }
+bool COptions::IsMissed(const CString& number) const
+{
+    return m_missed.Contains(MakeKey(number));
+}
+bool COptions::IsCorrect(const CString& number) const
+{
+    return m_correct.Contains(MakeKey(number));
+}
+bool COptions::IsTagged1(const CString& number) const
+{
+    return m_tagged1.Contains(MakeKey(number));
+}
+bool COptions::IsTagged2(const CString& number) const
+{
+    return m_tagged2.Contains(MakeKey(number));
+}
+bool COptions::IsAnswered(const CString& number) const
+{
+    return m_answered.Contains(MakeKey(number));
+}
 
 // Any flag other than 0 counts as checked. A set is asked only when a flag
 // makes the answer depend on it: a pool of thousands is filtered a row at a
@@ -113,8 +149,7 @@ bool COptions::Matches(const CString& number) const
         return false;
     if (m_bCorrect == 0 && holds(m_correct))
         return false;
-    if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && holds(m_answered) && !holds(m_missed) &&
-        !holds(m_correct))
+    if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && holds(m_answered) && !holds(m_missed) && !holds(m_correct))
         return false;
     if (m_bUntagged != 0 && m_bTagged1 != 0 && m_bTagged2 != 0)
         return true;

@@ -13,7 +13,12 @@ namespace {
 constexpr int IDC_DATABASES = 1035;
 
 const afx::DialogTemplate kSelectDatabaseTemplate = {
-    131, "Select Database", "MS Sans Serif", 8, 186, 95,
+    131,
+    "Select Database",
+    "MS Sans Serif",
+    8,
+    186,
+    95,
     {
         {afx::IDOK, afx::ControlKind::PushButton, "OK", 65, 74, 50, 14, afx::kDefault | afx::kTabStop | afx::kGroup},
         {IDC_DATABASES, afx::ControlKind::ListBox, "", 7, 7, 172, 58,

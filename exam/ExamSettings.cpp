@@ -57,8 +57,8 @@ ExamSettings DefaultExamSettings(const std::vector<BookQuestion>& book,
 {
     const int size = static_cast<int>(book.size());
     ExamSettings settings;
-    if (stored && stored->questions > 0 && stored->passMark >= 1 && stored->passMark <= 100 &&
-        stored->minutes >= 0 && stored->minutes <= kMaxExamMinutes) {
+    if (stored && stored->questions > 0 && stored->passMark >= 1 && stored->passMark <= 100 && stored->minutes >= 0 &&
+        stored->minutes <= kMaxExamMinutes) {
         settings.questions = std::min(stored->questions, size);
         settings.passMarkPercent = stored->passMark;
         settings.minutes = stored->minutes;
@@ -67,8 +67,8 @@ ExamSettings DefaultExamSettings(const std::vector<BookQuestion>& book,
     }
     const int sections = CountSections(book);
     settings.perSection = sections >= 2;
-    settings.questions = std::min(settings.perSection ? std::min(sections, kMostSectionQuestions) : kRandomQuestions,
-                                  size);
+    settings.questions =
+        std::min(settings.perSection ? std::min(sections, kMostSectionQuestions) : kRandomQuestions, size);
     settings.minutes = std::min(settings.questions, kMaxExamMinutes);
     return settings;
 }

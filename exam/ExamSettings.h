@@ -9,7 +9,9 @@
 #include <optional>
 #include <vector>
 
-namespace litex { struct StoredPracticeExam; }
+namespace litex {
+struct StoredPracticeExam;
+}
 
 struct ExamSettings {
     int questions = 0;

@@ -9,8 +9,7 @@
 PracticeExam::PracticeExam(const ExamSettings& settings, std::vector<BookQuestion> questions, Clock clock)
     : m_settings(settings), m_questions(std::move(questions)), m_chosen(m_questions.size(), -1),
       m_clock(std::move(clock)), m_deadline(m_clock() + std::chrono::minutes(settings.minutes))
-{
-}
+{}
 
 int PracticeExam::AnsweredCount() const
 {

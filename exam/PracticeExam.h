@@ -43,8 +43,9 @@ class PracticeExam {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-    PracticeExam(const ExamSettings& settings, std::vector<BookQuestion> questions,
-                 Clock clock = [] { return std::chrono::steady_clock::now(); });
+    PracticeExam(
+        const ExamSettings& settings, std::vector<BookQuestion> questions,
+        Clock clock = [] { return std::chrono::steady_clock::now(); });
 
     const ExamSettings& Settings() const { return m_settings; }
     int Size() const { return static_cast<int>(m_questions.size()); }

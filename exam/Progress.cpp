@@ -72,7 +72,8 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
         const ProgressFigures one = FiguresOf(found == outcomes.end() ? 0 : found->second);
         Add(book.figures, one);
         if (book.sections.empty() || question.section != book.sections[section].name) {
-            auto [place, added] = sectionIndex.emplace(static_cast<const char*>(question.section), book.sections.size());
+            auto [place, added] =
+                sectionIndex.emplace(static_cast<const char*>(question.section), book.sections.size());
             if (added)
                 book.sections.push_back({question.section, {}});
             section = place->second;

@@ -13,7 +13,7 @@ bool HasMissedToRetry(const COptions& record)
 
 void ChooseRetryMissed(COptions& record)
 {
-    record.m_nMode = 0;  // random
+    record.m_nMode = 0; // random
     record.m_bNew = 0;
     record.m_bMissed = 1;
     record.m_bCorrect = 0;

@@ -22,11 +22,10 @@ int ParseTestSize(const CString& count)
     return std::atoi(count);
 }
 
-TestSelection::TestSelection(CQuestionSet& pool, const COptions& test, CTestQuestionList& list,
-                             afx::CrtRandom& random, Clock clock)
+TestSelection::TestSelection(CQuestionSet& pool, const COptions& test, CTestQuestionList& list, afx::CrtRandom& random,
+                             Clock clock)
     : m_pool(pool), m_test(test), m_list(list), m_random(random), m_clock(std::move(clock))
-{
-}
+{}
 
 int TestSelection::SelectQuestions(int testSize, int poolSize)
 {

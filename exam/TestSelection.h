@@ -13,7 +13,9 @@
 class COptions;
 class CQuestionSet;
 class CTestQuestionList;
-namespace litex { class SQLiteRecordset; }
+namespace litex {
+class SQLiteRecordset;
+}
 
 // Rows of the reader's query; the reader ends on the row it was on.
 int CountPool(litex::SQLiteRecordset& reader);
@@ -25,8 +27,9 @@ class TestSelection {
 public:
     using Clock = std::function<std::time_t()>;
 
-    TestSelection(CQuestionSet& pool, const COptions& test, CTestQuestionList& list,
-                  afx::CrtRandom& random, Clock clock = [] { return std::time(nullptr); });
+    TestSelection(
+        CQuestionSet& pool, const COptions& test, CTestQuestionList& list, afx::CrtRandom& random,
+        Clock clock = [] { return std::time(nullptr); });
 
     // Empties the list and fills it with up to the smaller of testSize and
     // poolSize questions; returns how many it took.

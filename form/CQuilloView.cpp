@@ -6,8 +6,8 @@
 #include "exam/CQuilloDoc.h"
 
 #include "afx/MessageBox.h"
-#include "afx/ui/CommandIds.h"
 #include "afx/ui/CFrameWnd.h"
+#include "afx/ui/CommandIds.h"
 #include "afx/ui/DataExchange.h"
 #include "afx/ui/DialogKeys.h"
 

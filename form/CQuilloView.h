@@ -20,7 +20,9 @@ class CBookNamesSet;
 class CQuestionCountSet;
 class QLabel;
 class QTimer;
-namespace litex { class SQLiteDatabase; }
+namespace litex {
+class SQLiteDatabase;
+}
 
 class CQuilloView : public afx::CFormView {
 public:
@@ -83,10 +85,7 @@ private:
     // A pool whose query failed (a book whose table is missing) is closed;
     // until a new test starts, commands leave it alone.
     bool PoolIsOpen() const;
-    bool HasTestQuestion() const
-    {
-        return PoolIsOpen() && m_nCurrent >= 1 && m_nCurrent <= m_testList.GetSize();
-    }
+    bool HasTestQuestion() const { return PoolIsOpen() && m_nCurrent >= 1 && m_nCurrent <= m_testList.GetSize(); }
     void OpenPool(const CString& statement);
     void RunFilteredPool();
     int CountPoolWithWaitCursor();

@@ -26,7 +26,12 @@ using afx::ControlKind;
 constexpr unsigned kCheck = afx::kAuto | afx::kTabStop;
 
 const afx::DialogTemplate kSetupTemplate = {
-    130, "Examiner Setup Options", "Arial", 10, 223, 151,
+    130,
+    "Examiner Setup Options",
+    "Arial",
+    10,
+    223,
+    151,
     {
         {IDC_BOOKS, ControlKind::ComboBox, "", 94, 10, 117, 79, afx::kSorted | afx::kVScroll | afx::kTabStop,
          "Select questions from:"},
@@ -67,8 +72,7 @@ QComboBox* Combo(const afx::CWnd& dialog, int id)
 
 CSetupDlg::CSetupDlg(QWidget* parent, CMapStringToString* bookMap, CStringArray* countList)
     : CDialog(kSetupTemplate, parent), m_pBookMap(bookMap), m_pCountList(countList)
-{
-}
+{}
 
 void CSetupDlg::DoDataExchange(afx::CDataExchange& dx)
 {

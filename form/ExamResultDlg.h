@@ -10,7 +10,9 @@
 
 #include <vector>
 
-namespace afx { class ReadableDocument; }
+namespace afx {
+class ReadableDocument;
+}
 
 namespace form {
 

@@ -6,12 +6,12 @@
 #include "afx/ui/QtText.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QTimer>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -55,8 +55,8 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
-    m_table->setHeaderLabels({"Book or section", "Questions", "Answered", "Correct", "Missed", "Tagged 1",
-                              "Tagged 2", "Never answered", "Correct so far"});
+    m_table->setHeaderLabels({"Book or section", "Questions", "Answered", "Correct", "Missed", "Tagged 1", "Tagged 2",
+                              "Never answered", "Correct so far"});
     m_table->setItemDelegateForColumn(kBar, new ProgressBarDelegate(m_table));
     m_table->setAccessibleName("Progress by book and section");
     m_table->setUniformRowHeights(true);
@@ -116,7 +116,7 @@ void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const Progr
 {
     item->setText(kName, name);
     item->setData(kName, kOrderRole, order);
-    const int counts[] = {figures.questions, figures.answered, figures.correct, figures.missed,
+    const int counts[] = {figures.questions, figures.answered, figures.correct,        figures.missed,
                           figures.tagged1,   figures.tagged2,  figures.NeverAnswered()};
     for (int column = kQuestions; column <= kNever; ++column) {
         const int count = counts[column - kQuestions];

@@ -17,7 +17,12 @@ constexpr unsigned kLabel = afx::kGroup;
 const afx::DialogTemplate& QuilloFormTemplate()
 {
     static const afx::DialogTemplate form = {
-        IDD_QUILLO_FORM, "", "Arial", 10, 411, 248,
+        IDD_QUILLO_FORM,
+        "",
+        "Arial",
+        10,
+        411,
+        248,
         {
             {IDC_COMMIT, ControlKind::PushButton, "Commit", 321, 113, 65, 18, kButton | afx::kDefault | afx::kGroup},
             {IDC_NEXT, ControlKind::PushButton, "Next", 321, 147, 65, 18, kButton},

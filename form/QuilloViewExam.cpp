@@ -67,8 +67,8 @@ void CQuilloView::OnPracticeExam()
     }
     const ExamSettings defaults =
         DefaultExamSettings(book, litex::ReadStoredPracticeExam(Database(), m_pTest->m_strTable));
-    PracticeExamDlg dialog(this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()),
-                           CountSections(book), defaults);
+    PracticeExamDlg dialog(this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()), CountSections(book),
+                           defaults);
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartExam(dialog.Settings(), book);
@@ -190,8 +190,9 @@ void CQuilloView::OnExamTick()
     if (m_exam->HasTimeLimit() && m_warningsGiven < warnings && left <= kWarningSeconds[m_warningsGiven]) {
         while (m_warningsGiven < warnings && left <= kWarningSeconds[m_warningsGiven])
             ++m_warningsGiven;
-        afx::ScreenReaderNotice::In(this)->Say(QString("%1 left in the exam.").arg(
-            left >= 120 ? QString("%1 minutes").arg((left + 59) / 60) : QString("Less than 2 minutes")));
+        afx::ScreenReaderNotice::In(this)->Say(
+            QString("%1 left in the exam.")
+                .arg(left >= 120 ? QString("%1 minutes").arg((left + 59) / 60) : QString("Less than 2 minutes")));
     }
 }
 

@@ -42,7 +42,7 @@ bool ReadWholeFile(const QString& path, QByteArray& bytes)
     const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info{};
+    struct stat info {};
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestFile;
     if (ok) {
         bytes.resize(static_cast<qsizetype>(info.st_size));
@@ -113,8 +113,8 @@ public:
     QByteArray Extract(mschmd_file* object)
     {
         const off_t end = object->offset + object->length;
-        if (object->length < 0 || object->length > kLargestObject || object->offset < 0 ||
-            end > kFarthestObjectEnd || m_decompressed + end > kDecompressionBudget)
+        if (object->length < 0 || object->length > kLargestObject || object->offset < 0 || end > kFarthestObjectEnd ||
+            m_decompressed + end > kDecompressionBudget)
             return QByteArray();
         m_decompressed += end;
         m_output = QByteArray();

@@ -1,18 +1,17 @@
 #include "HelpWindow.h"
 
-
 #include "Contents.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QAccessible>
-#include <QApplication>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -96,12 +95,10 @@ HelpWindow::HelpWindow()
     addWidget(page);
     setStretchFactor(1, 3);
     resize(860, 600);
-    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        ShowPage(item->data(0, kPageRole).toString());
-    });
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        ShowPage(item->data(0, kPageRole).toString());
-    });
+    connect(m_tree, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { ShowPage(item->data(0, kPageRole).toString()); });
+    connect(m_tree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { ShowPage(item->data(0, kPageRole).toString()); });
     connect(m_tree, &QTreeWidget::itemExpanded, this, &HelpWindow::AddChildren);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectCurrentPage);

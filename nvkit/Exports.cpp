@@ -24,8 +24,7 @@ NVKIT_EXPORT void ExecDefaultWebBrowser(const char* url)
 {
     try {
         nvkit::OpenInBrowser(url);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 NVKIT_EXPORT void TechSupportOnTheWeb()

@@ -17,7 +17,12 @@ const char* const kInstall =
     "installation notes shown prior to this test for details.";
 
 const afx::DialogTemplate kReaderMissing = {
-    2003, "Check for Adobe Reader 5.0", "MS Sans Serif", 8, 249, 241,
+    2003,
+    "Check for Adobe Reader 5.0",
+    "MS Sans Serif",
+    8,
+    249,
+    241,
     {
         {IDC_PICTURE, afx::ControlKind::Icon, "", 58, 13, 133, 121, 0, "Document reader"},
         {afx::IDC_STATIC, afx::ControlKind::Label, kWelcome, 42, 141, 167, 35, afx::kGroup},

@@ -17,7 +17,7 @@ bool RegistryKeyExists(const char* hive, const char* key)
     for (char& ch : path)
         if (ch == '\\')
             ch = '/';
-    struct stat info{};
+    struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -33,8 +33,8 @@ public:
         }
         EnsureApplication();
         // The caller's window, when it has one, owns the message.
-        QMessageBox box(QMessageBox::Warning, "nvkit", afx::ToQt(text), QMessageBox::Ok,
-                        QApplication::activeWindow(), afx::kDialogFrame);
+        QMessageBox box(QMessageBox::Warning, "nvkit", afx::ToQt(text), QMessageBox::Ok, QApplication::activeWindow(),
+                        afx::kDialogFrame);
         box.exec();
     }
     int RunDialog(afx::CDialog& dialog) override

@@ -36,9 +36,8 @@ const TextField kTexts[] = {
     {"m_strCount", &COptions::m_strCount},
 };
 const IntField kInts[] = {
-    {"m_nMode", &COptions::m_nMode},       {"m_bNew", &COptions::m_bNew},
-    {"m_bMissed", &COptions::m_bMissed},   {"m_bCorrect", &COptions::m_bCorrect},
-    {"m_bTagged1", &COptions::m_bTagged1}, {"m_bTagged2", &COptions::m_bTagged2},
+    {"m_nMode", &COptions::m_nMode},       {"m_bNew", &COptions::m_bNew},         {"m_bMissed", &COptions::m_bMissed},
+    {"m_bCorrect", &COptions::m_bCorrect}, {"m_bTagged1", &COptions::m_bTagged1}, {"m_bTagged2", &COptions::m_bTagged2},
     {"m_nScoring", &COptions::m_nScoring},
 };
 const SetField kSets[] = {
@@ -118,8 +117,8 @@ std::string BookCounts(const COptions& record)
         const char* inner = "";
         for (const SetField& set : kSets) {
             const auto found = counts.find(set.countName);
-            out += inner + std::string("\"") + set.countName + "\": " +
-                   std::to_string(found == counts.end() ? 0 : found->second);
+            out += inner + std::string("\"") + set.countName +
+                   "\": " + std::to_string(found == counts.end() ? 0 : found->second);
             inner = ", ";
         }
         out += "}";

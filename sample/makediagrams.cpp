@@ -30,7 +30,8 @@ class Canvas {
 public:
     Canvas(std::string name, int width, int height)
         : m_name(std::move(name)), m_width(width), m_height(height),
-          m_pixels(static_cast<size_t>(width * height), kPaper) {}
+          m_pixels(static_cast<size_t>(width * height), kPaper)
+    {}
 
     const std::string& Name() const { return m_name; }
     // What the figure shows, in words, for those who cannot see it.
@@ -138,11 +139,11 @@ bool Canvas::Save(const std::string& path) const
     PutLE(out, 24, 2);
     PutLE(out, 0, 4);
     PutLE(out, imageBytes, 4);
-    PutLE(out, 3780, 4);  // 96 dpi
+    PutLE(out, 3780, 4); // 96 dpi
     PutLE(out, 3780, 4);
     PutLE(out, 0, 4);
     PutLE(out, 0, 4);
-    for (int y = m_height - 1; y >= 0; --y) {  // bitmaps run bottom-up
+    for (int y = m_height - 1; y >= 0; --y) { // bitmaps run bottom-up
         for (int x = 0; x < m_width; ++x) {
             const Colour c = m_pixels[static_cast<size_t>(y * m_width + x)];
             out += static_cast<char>(c.b);

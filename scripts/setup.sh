@@ -17,6 +17,8 @@ QUILLO_PACKAGES=(
   xvfb x11-utils openbox xdotool
   # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
   orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 at-spi2-core
+  # the layout check of the sources
+  clang-format
   # real question pools (the amateur-radio pools, a file a question) for the import tests
   hamexam
 )

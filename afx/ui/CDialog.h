@@ -10,8 +10,8 @@ namespace afx {
 
 // The frame the window manager gives the program's dialogs and message
 // boxes: a title and a close box, no minimise or maximise.
-constexpr Qt::WindowFlags kDialogFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kDialogFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 class CDialog : public QDialog, public CWnd {
 public:

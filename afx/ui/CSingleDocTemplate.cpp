@@ -11,8 +11,7 @@ namespace afx {
 
 CSingleDocTemplate::CSingleDocTemplate(int resourceId, const CString& templateText, Classes classes)
     : m_nResourceId(resourceId), m_strDocStrings(templateText), m_classes(std::move(classes))
-{
-}
+{}
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {

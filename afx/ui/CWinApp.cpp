@@ -68,11 +68,11 @@ void CWinApp::SetRegistryKey(const char* key)
 QSettings& CWinApp::Profile()
 {
     if (!m_pProfile) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
-                               ToQt(m_strRegistryKey);
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + ToQt(m_strRegistryKey);
         const CString target = ResolvedPath(PathFromQt(folder + "/" + m_pszAppName + ".conf"));
         QString file = PathToQt(target);
-        struct stat info{};
+        struct stat info {};
         if (stat(target, &info) == 0 && !S_ISREG(info.st_mode)) {
             std::fprintf(stderr, "%s: settings are not kept: %s is not an ordinary file\n", m_pszAppName,
                          static_cast<const char*>(target));

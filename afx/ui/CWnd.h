@@ -29,7 +29,7 @@ protected:
 
 private:
     DialogControls m_controls;
-    DialogKeys* m_pKeys = nullptr;  // owned by the host widget
+    DialogKeys* m_pKeys = nullptr; // owned by the host widget
 };
 
 } // namespace afx

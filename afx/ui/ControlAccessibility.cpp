@@ -34,8 +34,7 @@ class ButtonAccessible : public QAccessibleWidget {
 public:
     ButtonAccessible(QAbstractButton* button, ControlKind kind)
         : QAccessibleWidget(button, ButtonRole(kind)), m_kind(kind)
-    {
-    }
+    {}
 
     QAccessible::State state() const override
     {

@@ -55,9 +55,9 @@ QString ShownText(QWidget* control, const CString& value)
         control->setProperty(kCutTextProperty, QVariant());
         return ToQt(value);
     }
-    const QString shown = ToQt(value.Left(kShownTextLimit)) +
-                          QString(" [\u2026 cut here: %1 more characters not shown]")
-                              .arg(value.GetLength() - kShownTextLimit);
+    const QString shown =
+        ToQt(value.Left(kShownTextLimit)) +
+        QString(" [\u2026 cut here: %1 more characters not shown]").arg(value.GetLength() - kShownTextLimit);
     control->setProperty(kCutTextProperty, shown);
     return shown;
 }

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QRadioButton>
+#include <QTextCursor>
 
 namespace afx {
 namespace {

@@ -113,7 +113,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     case ControlKind::RadioButton: {
         auto* radio = Make<QRadioButton>(control, parent);
         radio->setText(caption);
-        radio->setAutoExclusive(false);  // groups follow the template, not the parent
+        radio->setAutoExclusive(false); // groups follow the template, not the parent
         return radio;
     }
     case ControlKind::CheckBox: {
@@ -252,7 +252,7 @@ DialogControls BuildDialog(const DialogTemplate& dialog, QWidget* parent)
         placed.push_back({&control, widget, widget->geometry()});
         widget->setObjectName(QString("control%1").arg(control.id));
         if (control.kind == ControlKind::GroupBox)
-            widget->lower();  // frames what follows it; must not cover it
+            widget->lower(); // frames what follows it; must not cover it
         if (TakesFocus(control.kind)) {
             widget->setFocusPolicy((control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
             if (previous)

@@ -16,8 +16,8 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
     if (parent == nullptr && AfxGetApp() != nullptr)
         parent = AfxGetApp()->VisibleMainWnd();
     const bool asks = type == MB_YESNOCANCEL || type == MB_YESNO;
-    QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton,
-                    parent, kDialogFrame);
+    QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton, parent,
+                    kDialogFrame);
     if (!asks) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

@@ -125,8 +125,7 @@ void RemoveShadowingEntry(const DocumentType& type)
         return;
     const QString text = QString::fromUtf8(entry.readAll());
     entry.close();
-    if (text.contains("\nMimeType=" + MimeType(type) + ";\n") && text.contains("\nExec=\"") &&
-        QFile::remove(path))
+    if (text.contains("\nMimeType=" + MimeType(type) + ";\n") && text.contains("\nExec=\"") && QFile::remove(path))
         UpdateCache("update-desktop-database", DataFolder() + "/applications");
 }
 

@@ -38,8 +38,8 @@ void CFormView::PrintForm(QPrinter& printer) const
     if (form.isEmpty())
         return;
     const double screenScale = double(printer.resolution()) / std::max(1, logicalDpiX());
-    const double scale = std::min({screenScale, double(page.width()) / form.width(),
-                                   double(page.height()) / form.height()});
+    const double scale =
+        std::min({screenScale, double(page.width()) / form.width(), double(page.height()) / form.height()});
     painter.scale(scale, scale);
     m_pForm->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
 }

@@ -21,8 +21,7 @@ class Checker {
 public:
     Checker(litex::SQLiteDatabase& database, std::string folder, CheckSummary& summary)
         : m_database(database), m_folder(std::move(folder)), m_summary(summary)
-    {
-    }
+    {}
 
     std::vector<std::string> Run()
     {
@@ -39,8 +38,8 @@ public:
 private:
     bool TableExists(const std::string& name)
     {
-        BankQuery query(m_database, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " + QuotedLiteral(name) +
-                              " COLLATE NOCASE");
+        BankQuery query(m_database, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " +
+                                        QuotedLiteral(name) + " COLLATE NOCASE");
         return query.Next();
     }
 
@@ -114,7 +113,8 @@ private:
 
     bool HasQuestionColumn(const std::string& table)
     {
-        BankQuery columns(m_database, "SELECT 1 FROM pragma_table_info(" + QuotedLiteral(table) + ") WHERE name = 'Question' COLLATE NOCASE");
+        BankQuery columns(m_database, "SELECT 1 FROM pragma_table_info(" + QuotedLiteral(table) +
+                                          ") WHERE name = 'Question' COLLATE NOCASE");
         return columns.Next();
     }
 
@@ -145,7 +145,7 @@ private:
 
 std::vector<std::string> CheckBank(const std::string& bankPath, CheckSummary& summary)
 {
-    struct stat info{};
+    struct stat info {};
     if (stat(bankPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return {bankPath + ": no such bank file"};
     litex::SQLiteDatabase database;

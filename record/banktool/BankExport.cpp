@@ -58,7 +58,8 @@ public:
             return nullptr;
         fchmod(fd, mode & ~CurrentUmask());
         close(fd);
-        m_files.push_back({name, temporary, std::make_unique<std::ofstream>(temporary, std::ios::binary | std::ios::trunc)});
+        m_files.push_back(
+            {name, temporary, std::make_unique<std::ofstream>(temporary, std::ios::binary | std::ios::trunc)});
         return m_files.back().stream.get();
     }
 

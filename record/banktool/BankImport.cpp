@@ -13,9 +13,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
-#include <unordered_map>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace banktool {
 
@@ -32,7 +32,7 @@ std::string ReadBookFile(const std::string& path, std::string& text)
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return "cannot be read";
-    struct stat info{};
+    struct stat info {};
     std::string problem;
     if (fstat(fd, &info) != 0)
         problem = "cannot be read";
@@ -69,8 +69,9 @@ std::string_view GroupOf(std::string_view number)
     if (end == std::string_view::npos || end + 1 == number.size())
         return std::string_view();
     const std::string_view group = number.substr(0, number.find_last_not_of("-._", end) + 1);
-    return std::any_of(group.begin(), group.end(), [](unsigned char ch) { return std::isdigit(ch); }) ? group
-                                                                                                        : std::string_view();
+    return std::any_of(group.begin(), group.end(), [](unsigned char ch) { return std::isdigit(ch); })
+               ? group
+               : std::string_view();
 }
 
 // The program adds ".bmp" to a diagram's name; a name given with a picture
@@ -118,7 +119,8 @@ public:
                 question[column] = Trimmed(question[column]);
             question[kDiagram] = DiagramName(question[kDiagram]);
             if (question[kCorrect].size() == 1 && question[kCorrect][0] >= 'a' && question[kCorrect][0] <= 'd')
-                question[kCorrect] = std::string_view("ABCD").substr(static_cast<size_t>(question[kCorrect][0] - 'a'), 1);
+                question[kCorrect] =
+                    std::string_view("ABCD").substr(static_cast<size_t>(question[kCorrect][0] - 'a'), 1);
             if (question[kSection].empty())
                 question[kSection] = GroupOf(question[kNumber]);
             if (question[kDiagram].empty())
@@ -147,9 +149,9 @@ private:
             m_book.Problem(line, "the correct answer \"" + std::string(correct) + "\" is not A, B, C or D");
         for (const int column : {kQuestion, kA, kB, kC, kD})
             if (IsBlank(question[static_cast<size_t>(column)]))
-                m_book.Problem(line, column == kQuestion ? std::string("the question is empty")
-                                                         : std::string("answer ") +
-                                                               static_cast<char>('A' + column - kA) + " is empty");
+                m_book.Problem(line, column == kQuestion
+                                         ? std::string("the question is empty")
+                                         : std::string("answer ") + static_cast<char>('A' + column - kA) + " is empty");
         if (question[kDiagram].find_first_of("/\\") != std::string_view::npos)
             m_book.Problem(line, "the diagram \"" + std::string(question[kDiagram]) +
                                      "\" names a folder; give the file name only");
@@ -200,7 +202,7 @@ bool ExamIsValid(const std::vector<std::string>& exam)
 std::vector<std::string> RequestProblems(const ImportRequest& request, std::optional<SourceFormat>& format)
 {
     std::vector<std::string> problems;
-    struct stat existing{};
+    struct stat existing {};
     if (!request.force && stat(request.bankPath.c_str(), &existing) == 0)
         problems.push_back(request.bankPath + ": already exists; give --force to replace it");
     if (request.books.empty())
@@ -249,7 +251,8 @@ std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<st
     std::vector<std::string> compared = CompareWithBank(request.bankPath, written);
     if (changes != nullptr)
         *changes = std::move(compared);
-    if (const std::string failed = BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder, request.exam);
+    if (const std::string failed =
+            BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder, request.exam);
         !failed.empty())
         problems.push_back(failed);
     return problems;

@@ -47,8 +47,8 @@ bool BankQuery::Next()
         return false;
     const std::string limit = litex::LimitMessage(m_database, result);
     throw BankReadError(!limit.empty() ? limit
-                                       : "The question bank " + m_database.m_strPath + " could not be read to its end: " +
-                                             sqlite3_errmsg(m_database.m_handle));
+                                       : "The question bank " + m_database.m_strPath +
+                                             " could not be read to its end: " + sqlite3_errmsg(m_database.m_handle));
 }
 
 int BankQuery::Columns() const

@@ -9,7 +9,9 @@
 
 struct sqlite3_stmt;
 
-namespace litex { class SQLiteDatabase; }
+namespace litex {
+class SQLiteDatabase;
+}
 
 namespace banktool {
 

@@ -13,7 +13,7 @@ struct sqlite3_stmt;
 namespace banktool {
 
 struct BookToWrite {
-    std::string table;  // BOOK1, BOOK2, ...
+    std::string table; // BOOK1, BOOK2, ...
     std::string title;
     const std::vector<Question>* questions;
 };

@@ -10,7 +10,7 @@
 namespace banktool {
 
 struct CsvRecord {
-    int line;  // where the record starts, from 1
+    int line; // where the record starts, from 1
     std::vector<std::string_view> fields;
 };
 

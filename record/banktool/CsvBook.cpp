@@ -9,8 +9,8 @@ static_assert(kColumnCount == kCsvColumnCount);
 
 // Other tools' names for our columns.
 const std::pair<const char*, Column> kColumnAliases[] = {
-    {"id", kNumber},       {"correct_letter", kCorrect}, {"figure", kDiagram},
-    {"image", kDiagram},   {"refs", kNote},              {"reference", kNote},
+    {"id", kNumber}, {"correct_letter", kCorrect}, {"figure", kDiagram}, {"image", kDiagram},
+    {"refs", kNote}, {"reference", kNote},
 };
 constexpr int kRequiredColumns = kDiagram;
 

@@ -75,9 +75,9 @@ std::vector<GiftChunk> Chunks(SourceBook& book)
         if (lines.empty())
             return;
         if (!commented) {
-            current.text = std::string_view(lines.front().data(),
-                                            static_cast<size_t>(lines.back().data() + lines.back().size() -
-                                                                lines.front().data()));
+            current.text =
+                std::string_view(lines.front().data(),
+                                 static_cast<size_t>(lines.back().data() + lines.back().size() - lines.front().data()));
         } else {
             std::string joined;
             for (const std::string_view line : lines)

@@ -34,10 +34,7 @@ struct MoodleAnswer {
 
 class MoodleReader {
 public:
-    explicit MoodleReader(SourceBook& book)
-        : m_book(book), m_xml(book.text)
-    {
-    }
+    explicit MoodleReader(SourceBook& book) : m_book(book), m_xml(book.text) {}
 
     void Read()
     {
@@ -52,7 +49,6 @@ public:
     }
 
 private:
-
     // The <text> inside the element the reader stands on, which is then read
     // to its end; a format other than HTML is plain text already.
     MoodleText TextOf()
@@ -114,7 +110,8 @@ private:
                                          " of them worth 100 %; the program asks four answers, one right");
         question[kNumber] = name.empty() ? m_book.Keep(std::to_string(m_place)) : name;
         if (wording.html)
-            question[kDiagram] = m_book.Keep(FirstImageName(wording.isMade ? std::string_view(wording.made) : wording.inPlace));
+            question[kDiagram] =
+                m_book.Keep(FirstImageName(wording.isMade ? std::string_view(wording.made) : wording.inPlace));
         question[kQuestion] = wording.Plain(m_book);
         for (size_t i = 0; i < 4; ++i)
             question[kA + i] = answers[i].text.Plain(m_book);

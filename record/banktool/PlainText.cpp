@@ -11,10 +11,10 @@ namespace banktool {
 bool AppendReference(std::string& text, std::string_view name)
 {
     static const std::pair<std::string_view, uint32_t> kNamed[] = {
-        {"amp", '&'},     {"lt", '<'},      {"gt", '>'},      {"quot", '"'},    {"apos", '\''},
-        {"nbsp", ' '},    {"ndash", 0x2013}, {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019},
-        {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"deg", 0xB0},   {"micro", 0xB5},
-        {"Omega", 0x3A9}, {"times", 0xD7},  {"plusmn", 0xB1},
+        {"amp", '&'},      {"lt", '<'},       {"gt", '>'},        {"quot", '"'},     {"apos", '\''},
+        {"nbsp", ' '},     {"ndash", 0x2013}, {"mdash", 0x2014},  {"lsquo", 0x2018}, {"rsquo", 0x2019},
+        {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"deg", 0xB0},     {"micro", 0xB5},
+        {"Omega", 0x3A9},  {"times", 0xD7},   {"plusmn", 0xB1},
     };
     if (name.size() > 1 && name[0] == '#') {
         const bool hex = name[1] == 'x' || name[1] == 'X';
@@ -25,9 +25,9 @@ bool AppendReference(std::string& text, std::string_view name)
         for (const char ch : digits) {
             if (!(hex ? std::isxdigit(static_cast<unsigned char>(ch)) : std::isdigit(static_cast<unsigned char>(ch))))
                 return false;
-            code = code * (hex ? 16 : 10) +
-                   static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0'
-                                                                                       : std::tolower(ch) - 'a' + 10);
+            code = code * (hex ? 16 : 10) + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(ch))
+                                                                      ? ch - '0'
+                                                                      : std::tolower(ch) - 'a' + 10);
         }
         const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
         afx::AppendUtf8(text, valid ? code : 0xFFFD);

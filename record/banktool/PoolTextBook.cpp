@@ -70,7 +70,8 @@ void ReadPoolTextBook(SourceBook& book)
             if (answer)
                 parts[++part] = *answer;
             else
-                parts[part] = parts[part].empty() ? line : book.Keep(std::string(parts[part]) + " " + std::string(line));
+                parts[part] =
+                    parts[part].empty() ? line : book.Keep(std::string(parts[part]) + " " + std::string(line));
         }
         if (part < 4) {
             book.Problem(start, "question " + std::string(heading->id) + " has no answer " +

@@ -81,8 +81,10 @@ void CompareBook(const std::string& title, const std::vector<Question>& question
     for (const auto& [number, question] : old)
         if (!stayed.count(number))
             withdrawn.push_back(number);
-    const std::pair<const char*, const std::vector<std::string>*> kinds[] = {
-        {"added", &added}, {"withdrawn", &withdrawn}, {"other wording", &reworded}, {"other correct answer", &answered}};
+    const std::pair<const char*, const std::vector<std::string>*> kinds[] = {{"added", &added},
+                                                                             {"withdrawn", &withdrawn},
+                                                                             {"other wording", &reworded},
+                                                                             {"other correct answer", &answered}};
     for (const auto& [what, numbers] : kinds)
         if (!numbers->empty())
             changes.push_back(Listed(title, what, *numbers));
@@ -94,7 +96,7 @@ std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vecto
 {
     OldBank old;
     std::vector<std::string> changes;
-    struct stat info{};
+    struct stat info {};
     if (stat(bankPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
         litex::SQLiteDatabase database;
         const std::string problem = litex::OpenQuestionBank(database, bankPath.c_str());
@@ -125,12 +127,10 @@ std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vecto
             ++next;
         book.table = "BOOK" + std::to_string(next++);
         if (!old.books.empty())
-            changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) +
-                              " questions");
+            changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) + " questions");
     }
     for (const auto& [title, table] : old.tables)
-        changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) +
-                          " questions");
+        changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) + " questions");
     return changes;
 }
 

@@ -29,7 +29,7 @@ struct SourceBook {
     // A CSV book's fields point into its table, which holds the text.
     std::unique_ptr<CsvTable> csv;
     std::vector<Question> questions;
-    std::vector<int> lines;  // where each question starts, from 1
+    std::vector<int> lines; // where each question starts, from 1
     std::vector<Finding> problems;
     // What is left out without stopping the import: a column of no use, a
     // kind of question the program cannot ask.

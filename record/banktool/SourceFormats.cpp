@@ -1,5 +1,5 @@
-#include "BankImport.h"
 #include "SourceFormats.h"
+#include "BankImport.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 const std::pair<std::string_view, SourceFormat> kNamed[] = {
-    {"csv", SourceFormat::kCsv},   {"pool", SourceFormat::kPoolText},   {"aiken", SourceFormat::kAiken},
+    {"csv", SourceFormat::kCsv},   {"pool", SourceFormat::kPoolText},    {"aiken", SourceFormat::kAiken},
     {"gift", SourceFormat::kGift}, {"moodle", SourceFormat::kMoodleXml},
 };
 

@@ -11,8 +11,8 @@ namespace {
 
 bool IsNameChar(char ch)
 {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' ||
-           ch == ':' || ch == '-' || ch == '.' || static_cast<unsigned char>(ch) >= 0x80;
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' || ch == ':' ||
+           ch == '-' || ch == '.' || static_cast<unsigned char>(ch) >= 0x80;
 }
 
 bool IsSpace(char ch)
@@ -158,7 +158,8 @@ XmlReader::Token XmlReader::Markup()
             return Token::kText;
         } else if (m_text.compare(m_at, 9, "<!DOCTYPE") == 0) {
             const size_t close = m_text.find('>', m_at);
-            if (close == std::string_view::npos || m_text.substr(m_at, close - m_at).find('[') != std::string_view::npos)
+            if (close == std::string_view::npos ||
+                m_text.substr(m_at, close - m_at).find('[') != std::string_view::npos)
                 return Fail("a DOCTYPE with declarations, which is not read");
             m_at = close + 1;
         } else if (m_text.compare(m_at, 2, "</") == 0) {

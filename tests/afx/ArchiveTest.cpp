@@ -43,7 +43,10 @@ std::string Bytes(std::initializer_list<int> values)
 
 TEST(CArchive, StringLengthPrefixesAtEachBoundary)
 {
-    struct Case { int length; std::string prefix; };
+    struct Case {
+        int length;
+        std::string prefix;
+    };
     const Case cases[] = {
         {0, Bytes({0x00})},
         {254, Bytes({0xFE})},
@@ -90,10 +93,10 @@ TEST(CArchive, IntegersAreLittleEndianTwosComplement)
 TEST(CArchive, ShortReadIsAnUnexpectedFileFormat)
 {
     const std::string cut[] = {
-        "",                                    // no prefix at all
-        Bytes({0x05, 'B', 'O'}),               // text shorter than its prefix
-        Bytes({0xFF, 0x10}),                   // half a 2-byte length
-        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),  // 2 GB claimed, nothing there
+        "",                                                // no prefix at all
+        Bytes({0x05, 'B', 'O'}),                           // text shorter than its prefix
+        Bytes({0xFF, 0x10}),                               // half a 2-byte length
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), // 2 GB claimed, nothing there
     };
     for (const std::string& bytes : cut) {
         try {

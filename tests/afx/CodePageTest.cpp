@@ -35,21 +35,23 @@ TEST(CodePage, UsesWindowsTableForTheHighControls)
         const char text[2] = {static_cast<char>(b), 0};
         EXPECT_EQ(afx::MultiByteToWideChar(CP_ACP, text, -1), std::u16string(1, char16_t(b)));
     }
-    EXPECT_EQ(AnsiToUtf8("\xE9\xB0\xB1"), "\xC3\xA9\xC2\xB0\xC2\xB1");  // é ° ±
+    EXPECT_EQ(AnsiToUtf8("\xE9\xB0\xB1"), "\xC3\xA9\xC2\xB0\xC2\xB1"); // é ° ±
 }
 
 TEST(CodePage, UnrepresentableCharactersBecomeTheDefaultCharacter)
 {
-    EXPECT_EQ(Utf8ToAnsi("a\xE2\x88\x9A" "b"), "a?b");          // √ has no ANSI byte
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?");              // one character, one ?
-    EXPECT_EQ(Utf8ToAnsi("\xC4\x81"), "?");                      // no best-fit 'a'
+    EXPECT_EQ(Utf8ToAnsi("a\xE2\x88\x9A"
+                         "b"),
+              "a?b");                               // √ has no ANSI byte
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?"); // one character, one ?
+    EXPECT_EQ(Utf8ToAnsi("\xC4\x81"), "?");         // no best-fit 'a'
 }
 
 TEST(CodePage, InvalidUtf8NeverCrashesAndIsReplaced)
 {
-    EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");                          // truncated
-    EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");                     // overlong
-    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), "???");                // encoded surrogate
+    EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");           // truncated
+    EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");      // overlong
+    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), "???"); // encoded surrogate
     EXPECT_EQ(Utf8ToAnsi("x\xFFy"), "x?y");
     const std::u16string lone(1, char16_t(0xD800));
     EXPECT_EQ(afx::WideCharToMultiByte(CP_UTF8, lone.data(), 1), "\xEF\xBF\xBD");

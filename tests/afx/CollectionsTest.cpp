@@ -29,7 +29,10 @@ TEST(CMapStringToString, LoadingMergesIntoWhatIsHeld)
         CArchive out(static_cast<std::ostream&>(bytes));
         stored.Serialize(out);
     }
-    EXPECT_EQ(bytes.str(), std::string("\x02\x00\x03" "A.1\x00\x03" "A.2\x00", 12));
+    EXPECT_EQ(bytes.str(), std::string("\x02\x00\x03"
+                                       "A.1\x00\x03"
+                                       "A.2\x00",
+                                       12));
 
     CMapStringToString held;
     held.SetAt("A.2", "");

@@ -24,7 +24,7 @@ std::vector<std::string> Listing(const TempFolder& folder)
 
 mode_t Mode(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -79,5 +79,5 @@ TEST(DocumentReader, RefusesWhatIsNotAnOrdinaryFile)
     EXPECT_EQ(reader.Open(folder.Path().c_str()), afx::FileFault::accessDenied);
     EXPECT_EQ(reader.Open(folder.File("gone.nve").c_str()), afx::FileFault::notFound);
     ASSERT_EQ(mkfifo(folder.File("pipe.nve").c_str(), 0600), 0);
-    EXPECT_EQ(reader.Open(folder.File("pipe.nve").c_str()), afx::FileFault::ioError);  // and does not wait
+    EXPECT_EQ(reader.Open(folder.File("pipe.nve").c_str()), afx::FileFault::ioError); // and does not wait
 }

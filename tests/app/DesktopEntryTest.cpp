@@ -46,7 +46,7 @@ TEST_F(AppTest, ABuildRegistersItsOwnEntryThatTheDesktopCanStart)
     EXPECT_NE(Contents(data + "/mime/packages/app_tests.xml").find("<glob pattern=\"*.nve\"/>"), std::string::npos);
     // The desktop looks types and entries up in its caches.
     EXPECT_NE(Contents(data + "/mime/globs2").find("application/x-quillo-document:*.nve"), std::string::npos);
-    EXPECT_NE(Contents(data + "/applications/mimeinfo.cache")
-                  .find("application/x-quillo-document=app_tests-build.desktop"),
-              std::string::npos);
+    EXPECT_NE(
+        Contents(data + "/applications/mimeinfo.cache").find("application/x-quillo-document=app_tests-build.desktop"),
+        std::string::npos);
 }

@@ -51,7 +51,7 @@ TEST_F(DocumentTest, FileNewKeepsTheBankAndAsksNothing)
 TEST_F(DocumentTest, SaveWritesTheRecordAndOpenMergesIt)
 {
     ASSERT_TRUE(Start());
-    Answer(IDC_RADIO_A);  // question 1, correct answer A
+    Answer(IDC_RADIO_A); // question 1, correct answer A
     EXPECT_EQ(ControlText(IDC_STATUS), "Correct");
     EXPECT_TRUE(Document()->IsModified());
     app->SetFilePrompt([this](CString& path, bool) {
@@ -61,7 +61,8 @@ TEST_F(DocumentTest, SaveWritesTheRecordAndOpenMergesIt)
     Frame()->RouteCommand(afx::ID_FILE_SAVE);
     EXPECT_FALSE(Document()->IsModified());
     EXPECT_EQ(Frame()->windowTitle(), "mine.nve - Norvane Examiner");
-    EXPECT_EQ(folder.Read("mine.nve").substr(0, 6), "\x05" "BOOK1");
+    EXPECT_EQ(folder.Read("mine.nve").substr(0, 6), "\x05"
+                                                    "BOOK1");
 
     Frame()->RouteCommand(afx::ID_FILE_NEW);
     EXPECT_FALSE(Document()->m_test.IsAnswered("1"));
@@ -138,20 +139,26 @@ TEST_F(DocumentTest, SavingMergesWhatAnotherWindowSavedAndClearsTemporariesOfKil
     close(busy);
 
     // What can no longer be read is replaced only when the user says so.
-    folder.Write("shared.nve", "\x05" "BO");
+    folder.Write("shared.nve", "\x05"
+                               "BO");
     messages.answers = {afx::IDNO};
     EXPECT_FALSE(Document()->DoFileSave());
-    EXPECT_EQ(folder.Read("shared.nve"), "\x05" "BO");
+    EXPECT_EQ(folder.Read("shared.nve"), "\x05"
+                                         "BO");
     messages.answers = {afx::IDYES};
     EXPECT_TRUE(Document()->DoFileSave());
-    EXPECT_EQ(folder.Read("shared.nve").substr(0, 6), "\x05" "BOOK1");
+    EXPECT_EQ(folder.Read("shared.nve").substr(0, 6), "\x05"
+                                                      "BOOK1");
 }
 
 TEST_F(DocumentTest, ADamagedRecordLeavesTheOutcomesInMemoryAlone)
 {
     ASSERT_TRUE(Start());
-    Answer(IDC_RADIO_B);  // wrong
-    folder.Write("cut.nve", std::string("\x05" "BOOK1\x06" "Bo", 9));
+    Answer(IDC_RADIO_B); // wrong
+    folder.Write("cut.nve", std::string("\x05"
+                                        "BOOK1\x06"
+                                        "Bo",
+                                        9));
     ASSERT_EQ(app->OpenDocumentFile(folder.File("cut.nve").c_str()), nullptr);
     // asked to save first (answered No by the recorder's OK), then told why
     EXPECT_EQ(messages.texts.back(), "Unexpected file format.");

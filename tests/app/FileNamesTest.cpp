@@ -67,7 +67,8 @@ TEST_F(AppTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
     Document()->SetModifiedFlag();
     messages.texts.clear();
     EXPECT_EQ(app->OpenDocumentFile(folder.File("dir.nve").c_str()), nullptr);
-    EXPECT_EQ(messages.texts.back(), "Unable to read from " + folder.File("dir.nve") + ", it is opened by someone else.");
+    EXPECT_EQ(messages.texts.back(),
+              "Unable to read from " + folder.File("dir.nve") + ", it is opened by someone else.");
     EXPECT_TRUE(Document()->m_test.IsMissed("7"));
     EXPECT_TRUE(Document()->IsModified());
 
@@ -83,8 +84,8 @@ TEST_F(AppTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
     messages.texts.clear();
     EXPECT_FALSE(Start({Text(folder.File("gone.nve"))}));
     EXPECT_EQ(messages.texts, (std::vector<std::string>{folder.File("gone.nve") +
-                                                         "\nCannot find this file.\nPlease verify that the correct "
-                                                         "path and file name are given."}));
+                                                        "\nCannot find this file.\nPlease verify that the correct "
+                                                        "path and file name are given."}));
 }
 
 TEST_F(AppTest, ASaveThatFailsKeepsTheOldFileAndTheDocumentModified)
@@ -114,7 +115,7 @@ TEST_F(AppTest, ACraftedTableNameInARecordIsOnlyEverATableName)
     Document()->m_test.m_strTable = "BOOK1' WHERE 0 UNION SELECT 1,2,'666',4,5,6,7,8,9,10,11,12,13 --";
     ASSERT_TRUE(Document()->DoSave(folder.File("crafted.nve").c_str(), true));
     messages.texts.clear();
-    Frame()->RouteCommand(afx::ID_FILE_MRU_FILE1);  // reopened from the recent-file list
+    Frame()->RouteCommand(afx::ID_FILE_MRU_FILE1); // reopened from the recent-file list
     ASSERT_FALSE(messages.texts.empty());
     EXPECT_EQ(messages.texts.front().rfind("SQLite exception.Error code: 1Error message: no such table: BOOK1'", 0), 0u)
         << messages.texts.front();

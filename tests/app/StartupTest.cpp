@@ -25,7 +25,7 @@ TEST_F(AppTest, OneBankOpensWithoutADialogOnItsFirstQuestion)
     EXPECT_EQ(ControlText(IDC_SCORE), "0%");
     EXPECT_EQ(ControlText(IDC_POOL_SIZE), "30");
     EXPECT_EQ(ControlText(IDC_STATUS), "Pending");
-    EXPECT_EQ(ControlText(IDC_NUMBER), "1");  // sequential from the first row
+    EXPECT_EQ(ControlText(IDC_NUMBER), "1"); // sequential from the first row
     EXPECT_EQ(ControlText(IDC_QUESTION), "Question 1 of BOOK1");
     EXPECT_EQ(ControlText(IDC_ANSWER_C), "third 1");
     EXPECT_FALSE(View()->GetDlgItem(IDC_COMMIT)->isEnabled());
@@ -62,7 +62,7 @@ TEST_F(AppTest, SeveralBanksAreOfferedSortedAndTheChosenOneOpens)
     EXPECT_EQ(listed, (std::vector<std::string>{"alpha.db", "zeta.db"}));
     EXPECT_EQ(Document()->m_pBooks->m_strTable, "BOOK1");
     Document()->m_pBooks->MoveLast();
-    EXPECT_EQ(Document()->m_pBooks->GetRowIndex(), 0);  // zeta.db has one book
+    EXPECT_EQ(Document()->m_pBooks->GetRowIndex(), 0); // zeta.db has one book
 }
 
 TEST_F(AppTest, CancellingTheBankChoiceEndsQuietly)
@@ -99,8 +99,7 @@ TEST_F(AppTest, OkWithNothingSelectedOpensAnEmptyDatabase)
     });
     EXPECT_FALSE(Start());
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0],
-              "SQLite exception.Error code: 1Error message: no such table: NUMBER_OF_QUESTIONS");
+    EXPECT_EQ(messages.texts[0], "SQLite exception.Error code: 1Error message: no such table: NUMBER_OF_QUESTIONS");
 }
 
 TEST_F(AppTest, ARecordNamedAtStartUpOpensOnItsBook)
@@ -129,8 +128,7 @@ TEST_F(AppTest, ARecordOpensOnTheBankInItsFolderAndAnotherBanksBookIsAskedAbout)
 {
     AddBank("general.db");
     std::filesystem::create_directory(folder.File("roads"));
-    BuildBankFile(folder.File("roads/roads.db"),
-                  QuestionBankSql(1, 5) + "UPDATE BOOKNAMES SET title='Road signs';");
+    BuildBankFile(folder.File("roads/roads.db"), QuestionBankSql(1, 5) + "UPDATE BOOKNAMES SET title='Road signs';");
     COptions record;
     record.m_strTable = "BOOK1";
     record.m_strTitle = "Road signs";
@@ -183,11 +181,11 @@ TEST_F(AppTest, ABookWithoutQuestionsOrTablesDoesNotCrash)
 
 TEST_F(AppTest, AMissingFirstBookTableFailsStartUpWithSQLitesMessage)
 {
-    BuildBankFile(folder.File("odd.db"),
-                  "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
-                  "INSERT INTO BOOKNAMES VALUES(1,'GONE','Gone');"
-                  "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
-                  "CREATE TABLE BOOK1(id INTEGER);");
+    BuildBankFile(folder.File("odd.db"), "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
+                                         "INSERT INTO BOOKNAMES VALUES(1,'GONE','Gone');"
+                                         "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
+                                         "CREATE TABLE BOOK1(id INTEGER);");
     EXPECT_FALSE(Start());
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"SQLite exception.Error code: 1Error message: no such table: GONE"}));
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"SQLite exception.Error code: 1Error message: no such table: GONE"}));
 }

@@ -19,10 +19,9 @@ TEST(BadBank, FileThatIsNotADatabaseIsReportedAndAborts)
 
 TEST(BadBank, InvalidUtf8AndHugeCellsReadWithoutHarm)
 {
-    TestBank bank(
-        "CREATE TABLE T(k INTEGER, s TEXT);"
-        "INSERT INTO T VALUES(1, CAST(X'41FF42C3' AS TEXT));"
-        "INSERT INTO T VALUES(2, replace(hex(zeroblob(524288)), '0', 'q'));");
+    TestBank bank("CREATE TABLE T(k INTEGER, s TEXT);"
+                  "INSERT INTO T VALUES(1, CAST(X'41FF42C3' AS TEXT));"
+                  "INSERT INTO T VALUES(2, replace(hex(zeroblob(524288)), '0', 'q'));");
     PairReader reader(bank.Database());
     reader.Open("SELECT * FROM T");
     EXPECT_EQ(reader.m_strSecond, "A?B?");

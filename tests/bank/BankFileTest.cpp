@@ -79,9 +79,9 @@ TEST(QuestionBankFile, ABankLeftHalfWrittenIsRolledBackAndRead)
     waitpid(writer, &status, 0);
     ASSERT_EQ(WEXITSTATUS(status), 0);
     ASSERT_EQ(access((path + "-journal").c_str(), F_OK), 0);
-    struct stat info{};
+    struct stat info {};
     stat(path.c_str(), &info);
-    ASSERT_GT(info.st_size, 100000);  // the half-written pages reached the file
+    ASSERT_GT(info.st_size, 100000); // the half-written pages reached the file
 
     litex::SQLiteDatabase database;
     EXPECT_EQ(litex::OpenQuestionBank(database, path.c_str()), "");

@@ -20,10 +20,9 @@ TEST(SqliteCallOrder, OpenStepCloseAndDestroy)
     // Open reads the query to its end, each row whole, one value a column,
     // so that the statement holds no lock on the bank afterwards.
     reader->Open("SELECT * FROM T");
-    EXPECT_EQ(sqlite_log::calls,
-              (Calls{"sqlite3_prepare_v2", "sqlite3_reset", "sqlite3_step", "sqlite3_column_value",
-                     "sqlite3_column_value", "sqlite3_step", "sqlite3_column_value", "sqlite3_column_value",
-                     "sqlite3_step"}));
+    EXPECT_EQ(sqlite_log::calls, (Calls{"sqlite3_prepare_v2", "sqlite3_reset", "sqlite3_step", "sqlite3_column_value",
+                                        "sqlite3_column_value", "sqlite3_step", "sqlite3_column_value",
+                                        "sqlite3_column_value", "sqlite3_step"}));
 
     // Rows already read are not read again.
     sqlite_log::Clear();
@@ -41,9 +40,8 @@ TEST(SqliteCallOrder, OpenStepCloseAndDestroy)
 
     sqlite_log::Clear();
     reader->Open("SELECT * FROM T");
-    EXPECT_EQ(sqlite_log::WithoutColumnReads(),
-              (Calls{"sqlite3_finalize", "sqlite3_prepare_v2", "sqlite3_reset", "sqlite3_step", "sqlite3_step",
-                     "sqlite3_step"}));
+    EXPECT_EQ(sqlite_log::WithoutColumnReads(), (Calls{"sqlite3_finalize", "sqlite3_prepare_v2", "sqlite3_reset",
+                                                       "sqlite3_step", "sqlite3_step", "sqlite3_step"}));
 
     sqlite_log::Clear();
     reader.reset();
@@ -63,8 +61,7 @@ TEST(SqliteCallOrder, Error14IsShownWithTheCodeAndSQLiteText)
     EXPECT_THROW(reader.Open("SELECT * FROM T"), int);
     EXPECT_EQ(sqlite_log::calls, (Calls{"sqlite3_prepare_v2", "sqlite3_errmsg"}));
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0],
-              "SQLite exception.Error code: 14Error message: unable to open database file");
+    EXPECT_EQ(messages.texts[0], "SQLite exception.Error code: 14Error message: unable to open database file");
 }
 
 TEST(SqliteCallOrder, AFailedStepIsReportedAndTheNextMoveReadsOnWhereItStopped)
@@ -113,6 +110,5 @@ TEST(SqliteCallOrder, TheDefaultQueryReadsOneRowHoldsNoLockAndReadsOnWhenMoved)
     reader.MoveLast();
     EXPECT_EQ(reader.m_nFirst, 4);
     EXPECT_EQ(sqlite_log::WithoutColumnReads(),
-              (Calls{"sqlite3_reset", "sqlite3_step", "sqlite3_step", "sqlite3_step", "sqlite3_step",
-                     "sqlite3_step"}));
+              (Calls{"sqlite3_reset", "sqlite3_step", "sqlite3_step", "sqlite3_step", "sqlite3_step", "sqlite3_step"}));
 }

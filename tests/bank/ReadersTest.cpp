@@ -10,20 +10,20 @@
 
 namespace {
 
-const char* const kBank =
-    "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
-    "INSERT INTO BOOKNAMES VALUES(1,'BOOK1','Caf\xC3\xA9 Science');"
-    "INSERT INTO BOOKNAMES VALUES(2,'BOOK2','Maps');"
-    "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
-    "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'25');"
-    "INSERT INTO NUMBER_OF_QUESTIONS VALUES(2,'ten');"
-    "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
-    " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);"
-    "INSERT INTO BOOK1 VALUES(7,'one','Q7','B','Water boils at 100 \xC2\xB0" "C?','yes','no','maybe','never',"
-    "'fig1','diagrams','eleven','twelve');"
-    "INSERT INTO BOOK1 VALUES(NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);"
-    "CREATE TABLE SHORT(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT);"
-    "INSERT INTO SHORT VALUES(3,'x','S1','A','Only five columns');";
+const char* const kBank = "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
+                          "INSERT INTO BOOKNAMES VALUES(1,'BOOK1','Caf\xC3\xA9 Science');"
+                          "INSERT INTO BOOKNAMES VALUES(2,'BOOK2','Maps');"
+                          "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
+                          "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'25');"
+                          "INSERT INTO NUMBER_OF_QUESTIONS VALUES(2,'ten');"
+                          "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+                          " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);"
+                          "INSERT INTO BOOK1 VALUES(7,'one','Q7','B','Water boils at 100 \xC2\xB0"
+                          "C?','yes','no','maybe','never',"
+                          "'fig1','diagrams','eleven','twelve');"
+                          "INSERT INTO BOOK1 VALUES(NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);"
+                          "CREATE TABLE SHORT(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT);"
+                          "INSERT INTO SHORT VALUES(3,'x','S1','A','Only five columns');";
 
 } // namespace
 
@@ -52,7 +52,7 @@ TEST(Readers, BookAndCountListsReadInTableOrder)
     EXPECT_EQ(counts.m_strCount, "25");
     counts.MoveNext();
     EXPECT_EQ(counts.m_nCountKey, 2);
-    EXPECT_EQ(counts.m_strCount, "ten");  // not a number, still a choice
+    EXPECT_EQ(counts.m_strCount, "ten"); // not a number, still a choice
 }
 
 TEST(Readers, QuestionRowFillsEveryMemberFromItsColumn)
@@ -64,7 +64,8 @@ TEST(Readers, QuestionRowFillsEveryMemberFromItsColumn)
     EXPECT_EQ(questions.m_strColumn1, "one");
     EXPECT_EQ(questions.m_strNumber, "Q7");
     EXPECT_EQ(questions.m_strCorrect, "B");
-    EXPECT_EQ(questions.m_strQuestion, "Water boils at 100 \xB0" "C?");
+    EXPECT_EQ(questions.m_strQuestion, "Water boils at 100 \xB0"
+                                       "C?");
     EXPECT_EQ(questions.m_strAnswerA, "yes");
     EXPECT_EQ(questions.m_strAnswerB, "no");
     EXPECT_EQ(questions.m_strAnswerC, "maybe");
@@ -74,13 +75,13 @@ TEST(Readers, QuestionRowFillsEveryMemberFromItsColumn)
     EXPECT_EQ(questions.m_strColumn11, "eleven");
     EXPECT_EQ(questions.m_strColumn12, "twelve");
 
-    questions.MoveNext();  // a row of NULLs
+    questions.MoveNext(); // a row of NULLs
     EXPECT_EQ(questions.m_nKey, 0);
     EXPECT_EQ(questions.m_strNumber, "");
     EXPECT_EQ(questions.m_strDiagramFolder, "");
 
     questions.MoveFirst();
-    questions.MoveLast();  // at the end the last question is still shown
+    questions.MoveLast(); // at the end the last question is still shown
     EXPECT_TRUE(questions.IsEOF());
     EXPECT_EQ(questions.GetRowIndex(), 1);
 }
@@ -111,11 +112,10 @@ TEST(Readers, BankWithoutCountTableFailsWithSQLitesMessage)
     MessageRecorder messages;
     CBookNamesSet books(bank.Database());
     books.OpenDefault();
-    EXPECT_TRUE(books.IsEOF());  // an empty book list is no error here
+    EXPECT_TRUE(books.IsEOF()); // an empty book list is no error here
     EXPECT_EQ(books.m_strTable, "");
     CQuestionCountSet counts(bank.Database());
     EXPECT_THROW(counts.OpenDefault(), int);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0],
-              "SQLite exception.Error code: 1Error message: no such table: NUMBER_OF_QUESTIONS");
+    EXPECT_EQ(messages.texts[0], "SQLite exception.Error code: 1Error message: no such table: NUMBER_OF_QUESTIONS");
 }

@@ -9,11 +9,10 @@
 
 namespace {
 
-const char* const kThreeRows =
-    "CREATE TABLE T(k INTEGER, s TEXT);"
-    "INSERT INTO T VALUES(10,'ten');"
-    "INSERT INTO T VALUES(11,'eleven');"
-    "INSERT INTO T VALUES(12,'twelve');";
+const char* const kThreeRows = "CREATE TABLE T(k INTEGER, s TEXT);"
+                               "INSERT INTO T VALUES(10,'ten');"
+                               "INSERT INTO T VALUES(11,'eleven');"
+                               "INSERT INTO T VALUES(12,'twelve');";
 
 class Recordset : public testing::Test {
 protected:
@@ -32,7 +31,7 @@ TEST_F(Recordset, EmptyResultIsBeforeAndAfterWithMembersUntouched)
     EXPECT_EQ(reader.GetRowIndex(), -1);
     EXPECT_EQ(reader.m_nFirst, -100);
     EXPECT_EQ(reader.m_strSecond, "untouched");
-    EXPECT_EQ(reader.exchanges, 1);  // called after the step even with no row
+    EXPECT_EQ(reader.exchanges, 1); // called after the step even with no row
 }
 
 TEST_F(Recordset, OpenLandsOnTheFirstRow)

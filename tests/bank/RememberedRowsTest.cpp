@@ -22,9 +22,12 @@ std::string RandomNumber(std::mt19937& random, int rows)
 {
     // Now and then a number no row has, or one written differently.
     switch (random() % 6) {
-    case 0: return "999999";
-    case 1: return "0" + std::to_string(random() % (rows + 1) + 1);
-    default: return std::to_string(random() % (rows + 1) + 1);
+    case 0:
+        return "999999";
+    case 1:
+        return "0" + std::to_string(random() % (rows + 1) + 1);
+    default:
+        return std::to_string(random() % (rows + 1) + 1);
     }
 }
 
@@ -46,12 +49,32 @@ TEST(RememberedRows, EveryMoveEndsWhereARerunCursorEnds)
                 const int n = static_cast<int>(random() % (pool.rows + 5)) - 2;
                 std::string move;
                 switch (random() % 7) {
-                case 0: reader.MoveFirst(); oracle.MoveFirst(); move = "MoveFirst"; break;
+                case 0:
+                    reader.MoveFirst();
+                    oracle.MoveFirst();
+                    move = "MoveFirst";
+                    break;
                 case 1:
-                case 2: reader.MoveNext(); oracle.MoveNext(); move = "MoveNext"; break;
-                case 3: reader.Move(n); oracle.Move(n); move = "Move(" + std::to_string(n) + ")"; break;
-                case 4: reader.MovePrev(); oracle.MovePrev(); move = "MovePrev"; break;
-                case 5: reader.MoveLast(); oracle.MoveLast(); move = "MoveLast"; break;
+                case 2:
+                    reader.MoveNext();
+                    oracle.MoveNext();
+                    move = "MoveNext";
+                    break;
+                case 3:
+                    reader.Move(n);
+                    oracle.Move(n);
+                    move = "Move(" + std::to_string(n) + ")";
+                    break;
+                case 4:
+                    reader.MovePrev();
+                    oracle.MovePrev();
+                    move = "MovePrev";
+                    break;
+                case 5:
+                    reader.MoveLast();
+                    oracle.MoveLast();
+                    move = "MoveLast";
+                    break;
                 default: {
                     const std::string number = RandomNumber(random, pool.rows);
                     ASSERT_EQ(reader.MoveToNumber(number.c_str()), oracle.MoveToNumber(number));

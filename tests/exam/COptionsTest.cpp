@@ -22,17 +22,10 @@ COptions WorkedExample()
 }
 
 const std::string kWorkedExampleBytes = Bytes({
-    0x05, 'B', 'O', 'O', 'K', '1',
-    0x06, 'B', 'o', 'o', 'k', ' ', '1',
-    0x00,
-    1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
-    0x02, '2', '5',
-    0, 0, 0, 0,
-    0x01, 0x00, 0x07, 'B', 'O', 'O', 'K', '1', '.', '7', 0x00,
-    0x00, 0x00,
-    0x01, 0x00, 0x07, 'B', 'O', 'O', 'K', '1', '.', '7', 0x00,
-    0x00, 0x00,
-    0x00, 0x00,
+    0x05, 'B',  'O',  'O',  'K', '1', 0x06, 'B',  'o',  'o',  'k', ' ',  '1',  0x00, 1,    0,    0,   0,    1,
+    0,    0,    0,    1,    0,   0,   0,    1,    0,    0,    0,   1,    0,    0,    0,    1,    0,   0,    0,
+    0x02, '2',  '5',  0,    0,   0,   0,    0x01, 0x00, 0x07, 'B', 'O',  'O',  'K',  '1',  '.',  '7', 0x00, 0x00,
+    0x00, 0x01, 0x00, 0x07, 'B', 'O', 'O',  'K',  '1',  '.',  '7', 0x00, 0x00, 0x00, 0x00, 0x00,
 });
 
 } // namespace
@@ -167,7 +160,7 @@ TEST(COptions, ClassFilter)
     record.m_bNew = 1;
     record.m_bCorrect = 0;
     EXPECT_FALSE(record.Matches("right"));
-    record.AddMissed("right");  // missed once, right later: both classes
+    record.AddMissed("right"); // missed once, right later: both classes
     record.m_bCorrect = 1;
     record.m_bMissed = 0;
     EXPECT_FALSE(record.Matches("right"));
@@ -191,8 +184,8 @@ TEST(COptions, TheFilterFindsExactlyTheWordingItMatches)
     COptions record;
     record.m_strTable = "BOOK1";
     const std::pair<const char*, int> cases[] = {
-        {"", 3}, {"\"hi\"", 1}, {"'s 5", 1}, {"words", 1}, {"w_rds", 1}, {"say%twice", 1}, {"50%", 1}, {"'", 1},
-        {"\" OR 1=1 --", 0}, {"' OR '1'='1", 0},
+        {"", 3},          {"\"hi\"", 1}, {"'s 5", 1}, {"words", 1},        {"w_rds", 1},
+        {"say%twice", 1}, {"50%", 1},    {"'", 1},    {"\" OR 1=1 --", 0}, {"' OR '1'='1", 0},
     };
     for (const auto& [filter, found] : cases) {
         record.m_strFilter = filter;

@@ -52,7 +52,7 @@ TEST(RecordSafety, ClaimsBeyondTheBytesPresentFailFast)
     std::string huge = Bytes({0, 0, 0});
     huge += std::string(24, '\0');
     huge += Bytes({0, 0, 0, 0, 0});
-    huge += Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});  // 4 billion pairs
+    huge += Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}); // 4 billion pairs
     ExpectUnchangedAfterFailedLoad(huge, "count of 4 billion");
     ExpectUnchangedAfterFailedLoad(Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 'x'}),
                                    "string length past the end");

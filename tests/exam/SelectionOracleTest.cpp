@@ -99,9 +99,9 @@ TEST(SelectionOracle, SameTestAndSameReaderStateAsMovingTheCursor)
                 for (int size : {0, 4, 1000}) {
                     for (std::time_t seed : {1, 4242}) {
                         for (int startMove : {0, 1, 2}) {
-                            SCOPED_TRACE(pool.name + ", " + recordName + ", mode " + std::to_string(mode) +
-                                         ", size " + std::to_string(size) + ", seed " + std::to_string(seed) +
-                                         ", start " + std::to_string(startMove));
+                            SCOPED_TRACE(pool.name + ", " + recordName + ", mode " + std::to_string(mode) + ", size " +
+                                         std::to_string(size) + ", seed " + std::to_string(seed) + ", start " +
+                                         std::to_string(startMove));
                             CQuestionSet reader(bank.Database());
                             reader.Open(record.BuildSelectAll());
                             SteppingCursor oracle(bank.Database()->m_handle, record.BuildSelectAll().Bytes());

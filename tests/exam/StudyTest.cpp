@@ -24,7 +24,10 @@ std::vector<BookQuestion> Book(int sections = 6, int perSection = 3)
     return book;
 }
 
-std::string Str(const CString& text) { return static_cast<const char*>(text); }
+std::string Str(const CString& text)
+{
+    return static_cast<const char*>(text);
+}
 
 } // namespace
 
@@ -132,7 +135,7 @@ TEST(PracticeExamTest, RunsOutOfTimeAndScoresLikeTheRealExam)
     EXPECT_EQ(exam.SecondsLeft(), 120);
     exam.Choose(0, 1);
     exam.Choose(1, 0);
-    exam.Choose(1, 1);  // changed its mind
+    exam.Choose(1, 1); // changed its mind
     exam.Choose(2, 2);
     EXPECT_EQ(exam.AnsweredCount(), 3);
     now += std::chrono::seconds(119);

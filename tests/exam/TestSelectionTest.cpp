@@ -18,8 +18,8 @@ std::string PoolSql(int rows)
     std::string sql = "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
                       " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT); BEGIN;";
     for (int i = 1; i <= rows; ++i)
-        sql += "INSERT INTO BOOK1 VALUES(" + std::to_string(i) + ",'','Q" + std::to_string(i) +
-               "','A','Question " + std::to_string(i) + "','','','','','','','','');";
+        sql += "INSERT INTO BOOK1 VALUES(" + std::to_string(i) + ",'','Q" + std::to_string(i) + "','A','Question " +
+               std::to_string(i) + "','','','','','','','','');";
     return sql + "COMMIT;";
 }
 
@@ -134,7 +134,7 @@ TEST_F(Selection, RandomStartsAtTheStartingRowAndRepeatsForTheSameSeed)
 TEST_F(Selection, RandomStopsAfterTenTimesThePoolPlusOneCandidates)
 {
     test.m_nMode = 0;
-    test.m_bNew = 0;  // nothing answered yet: nothing passes
+    test.m_bNew = 0; // nothing answered yet: nothing passes
     afx::CrtRandom random;
     TestSelection selection(pool, test, list, random, [] { return std::time_t(77); });
     EXPECT_EQ(selection.SelectQuestions(5, 20), 0);

@@ -27,7 +27,8 @@ protected:
     Display()
     {
         m_script = std::string(std::getenv("QUILLO_TEST_BIN")) + "/diagview";
-        std::ofstream(m_script) << "#!/bin/sh\necho \"$$ $*\" >> '" << folder.File("viewer.log") << "'\nexec sleep 60\n";
+        std::ofstream(m_script) << "#!/bin/sh\necho \"$$ $*\" >> '" << folder.File("viewer.log")
+                                << "'\nexec sleep 60\n";
         std::filesystem::permissions(m_script, std::filesystem::perms::owner_all);
         StartOn(kDiagrams);
     }

@@ -72,12 +72,11 @@ TEST_F(Keyboard, AQuestionCostsThreeKeysFromTheFirstFocus)
 
 TEST_F(Keyboard, TabVisitsEveryTabStopInTemplateOrderAndWraps)
 {
-    Press(Qt::Key_A, Qt::AltModifier);  // Commit enabled
+    Press(Qt::Key_A, Qt::AltModifier); // Commit enabled
     const std::vector<int> forward = TabChain(*View(), Qt::Key_Tab);
-    const std::vector<int> expected = {IDC_RADIO_A,  IDC_ANSWER_C, IDC_ANSWER_B, IDC_ANSWER_D,  IDC_QUESTION,
-                                       IDC_ANSWER_A, IDC_NUMBER,   IDC_DIAGRAM,  IDC_TAG_IT,    IDC_TAG_1,
-                                       IDC_GO,       IDC_COMMIT,   IDC_NEXT,     IDC_PREVIOUS, IDC_SETUP,
-                                       IDC_DISPLAY};
+    const std::vector<int> expected = {
+        IDC_RADIO_A, IDC_ANSWER_C, IDC_ANSWER_B, IDC_ANSWER_D, IDC_QUESTION, IDC_ANSWER_A, IDC_NUMBER, IDC_DIAGRAM,
+        IDC_TAG_IT,  IDC_TAG_1,    IDC_GO,       IDC_COMMIT,   IDC_NEXT,     IDC_PREVIOUS, IDC_SETUP,  IDC_DISPLAY};
     EXPECT_EQ(forward, expected);
     std::vector<int> backward = TabChain(*View(), Qt::Key_Backtab);
     std::reverse(backward.begin() + 1, backward.end());
@@ -107,7 +106,7 @@ TEST_F(Keyboard, TabVisitsEveryTabStopInTemplateOrderAndWraps)
 TEST_F(Keyboard, ArrowsStayInTheirGroupAndReturnPressesTheRightButton)
 {
     Press(Qt::Key_A, Qt::AltModifier);
-    Press(Qt::Key_Up);  // wraps within the group, and checks as a click does
+    Press(Qt::Key_Up); // wraps within the group, and checks as a click does
     EXPECT_TRUE(Checked(IDC_RADIO_D));
     EXPECT_FALSE(Checked(IDC_RADIO_A));
 
@@ -116,7 +115,7 @@ TEST_F(Keyboard, ArrowsStayInTheirGroupAndReturnPressesTheRightButton)
     number->setFocus();
     number->setText("4");
     Press(Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_TEST_SIZE), "3");  // a new test from row 4
+    EXPECT_EQ(Text(IDC_TEST_SIZE), "3"); // a new test from row 4
     EXPECT_FALSE(Record().IsAnswered("1"));
 
     // Return in an answer edit commits, adding no line.
@@ -142,7 +141,7 @@ TEST_F(Keyboard, SetupIsReachableFromTheKeyboardWithReturnAndEscape)
     dialogs.Then([&](afx::CDialog& setup) {
         Show(setup);
         chain = TabChain(setup, Qt::Key_Tab);
-        setup.GetDlgItem(1033)->setFocus();  // % of Test
+        setup.GetDlgItem(1033)->setFocus(); // % of Test
         Press(Qt::Key_Down);
         scoringChanged = static_cast<QRadioButton*>(setup.GetDlgItem(1034))->isChecked();
         Press(Qt::Key_Escape);
@@ -151,13 +150,13 @@ TEST_F(Keyboard, SetupIsReachableFromTheKeyboardWithReturnAndEscape)
     int secondResult = 0;
     dialogs.Then([&](afx::CDialog& setup) {
         Show(setup);
-        setup.GetDlgItem(1008)->setFocus();  // the filter edit
+        setup.GetDlgItem(1008)->setFocus(); // the filter edit
         Press(Qt::Key_Return);
         return secondResult = setup.result();
     });
     const int scoring = Record().m_nScoring;
     View()->GetDlgItem(IDC_SETUP)->setFocus();
-    Press(Qt::Key_Return);  // Return on a push button presses it
+    Press(Qt::Key_Return); // Return on a push button presses it
     EXPECT_EQ(chain.front(), 1000) << "the first tab stop, the book list, has the focus";
     const auto reached = [&chain](int id) { return std::find(chain.begin(), chain.end(), id) != chain.end(); };
     // Tabbing into a radio group lands on its checked button.

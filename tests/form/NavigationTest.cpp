@@ -9,7 +9,7 @@ using namespace form;
 
 class Navigation : public FormTest {
 protected:
-    Navigation() { StartOnQuestions(8); }  // test of 5 from a pool of 8
+    Navigation() { StartOnQuestions(8); } // test of 5 from a pool of 8
 };
 
 TEST_F(Navigation, NextStopsAtTheEndAndPreviousAtTheStart)
@@ -33,7 +33,7 @@ TEST_F(Navigation, GoStartsANewTestAtTheTypedNumber)
     static_cast<QLineEdit*>(View()->GetDlgItem(IDC_NUMBER))->setText("7");
     Click(IDC_GO);
     EXPECT_EQ(Text(IDC_NUMBER), "7");
-    EXPECT_EQ(Text(IDC_TEST_SIZE), "2");  // sequential from row 7: 7 and 8
+    EXPECT_EQ(Text(IDC_TEST_SIZE), "2"); // sequential from row 7: 7 and 8
     EXPECT_EQ(Text(IDC_CURRENT), "1");
 }
 
@@ -89,7 +89,7 @@ TEST_F(FormTest, RetryMissedStartsATestOfTheMissedQuestions)
     EXPECT_EQ(messages.texts, (std::vector<std::string>{"No missed questions to retry in this book."}));
     EXPECT_EQ(Record().m_bNew, 1) << "nothing changed";
 
-    Command(IDC_COMMIT);  // no answer chosen: missed
+    Command(IDC_COMMIT); // no answer chosen: missed
     Click(IDC_NEXT);
     Click(IDC_NEXT);
     Command(IDC_COMMIT);

@@ -5,8 +5,8 @@
 #include "afx/ui/ScreenReaderNotice.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>

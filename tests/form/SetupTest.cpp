@@ -20,11 +20,12 @@ const char* const kBooks =
 
 std::string BookTable(const std::string& table, int questions)
 {
-    std::string sql = "CREATE TABLE " + table + "(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+    std::string sql = "CREATE TABLE " + table +
+                      "(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
                       " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);";
     for (int q = 1; q <= questions; ++q)
-        sql += "INSERT INTO " + table + " VALUES(" + std::to_string(q) + ",'','" + std::to_string(q) +
-               "','A','" + table + " question " + std::to_string(q) + "','','','','','','','','');";
+        sql += "INSERT INTO " + table + " VALUES(" + std::to_string(q) + ",'','" + std::to_string(q) + "','A','" +
+               table + " question " + std::to_string(q) + "','','','','','','','','');";
     return sql;
 }
 
@@ -92,7 +93,7 @@ TEST_F(Setup, OkBuildsTheNewTestAndKeepsTheOutcomes)
 {
     Record().AddMissed("1");
     dialogs.Then([](afx::CDialog& dialog) {
-        Combo(dialog, 1000)->setCurrentIndex(2);  // Navigation
+        Combo(dialog, 1000)->setCurrentIndex(2); // Navigation
         afx::ComboSelectString(Combo(dialog, 1029), "100");
         static_cast<CSetupDlg&>(dialog).OnOK();
         return dialog.result();
@@ -165,7 +166,7 @@ TEST_F(Setup, AFilterNarrowsThePoolWithOrWithoutPoolOnly)
             return dialog.result();
         });
         Command(IDC_SETUP);
-        EXPECT_EQ(Text(IDC_POOL_SIZE), "11") << poolOnly;  // question 2 and 20 to 29
+        EXPECT_EQ(Text(IDC_POOL_SIZE), "11") << poolOnly; // question 2 and 20 to 29
     }
 }
 

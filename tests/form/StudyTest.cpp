@@ -32,7 +32,10 @@ std::string SectionedBank()
            "INSERT INTO PRACTICE_EXAM VALUES ('BOOK1', 3, 60, 10, 'section');";
 }
 
-std::string Str(const CString& text) { return static_cast<const char*>(text); }
+std::string Str(const CString& text)
+{
+    return static_cast<const char*>(text);
+}
 
 void PressButton(QDialog& dialog, const QString& caption)
 {
@@ -47,7 +50,10 @@ void PressButton(QDialog& dialog, const QString& caption)
 class StudyTest : public FormTest {
 protected:
     std::chrono::steady_clock::time_point now;
-    void UseTestClock() { View()->SetExamClock([this] { return now; }); }
+    void UseTestClock()
+    {
+        View()->SetExamClock([this] { return now; });
+    }
 };
 
 } // namespace

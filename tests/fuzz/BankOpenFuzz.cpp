@@ -54,8 +54,9 @@ void UseBank(litex::SQLiteDatabase& database)
         test.m_nMode = mode;
         CTestQuestionList list;
         afx::CrtRandom random;
-        TestSelection(questions, test, list, random, [] { return std::time_t{7}; })
-            .SelectQuestions(ParseTestSize(test.m_strCount), poolSize);
+        TestSelection(questions, test, list, random, [] {
+            return std::time_t{7};
+        }).SelectQuestions(ParseTestSize(test.m_strCount), poolSize);
     }
 }
 
@@ -66,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static SilentMessages silent;
     afx::SetMessageSink(&silent);
     const std::string path = BankPath();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     for (const char* beside : {"-journal", "-wal", "-shm"})
         unlink((path + beside).c_str());
     litex::SQLiteDatabase database;
@@ -75,7 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         UseBank(database);
     } catch (int) {
-    } catch (const litex::SQLiteException&) {
-    }
+    } catch (const litex::SQLiteException&) {}
     return 0;
 }

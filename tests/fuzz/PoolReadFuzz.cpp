@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     using banktool::SourceFormat;
-    for (const SourceFormat format : {SourceFormat::kCsv, SourceFormat::kPoolText, SourceFormat::kAiken,
-                                      SourceFormat::kGift, SourceFormat::kMoodleXml,
-                                      banktool::ChooseFormat("fuzz.txt", bytes)}) {
+    for (const SourceFormat format :
+         {SourceFormat::kCsv, SourceFormat::kPoolText, SourceFormat::kAiken, SourceFormat::kGift,
+          SourceFormat::kMoodleXml, banktool::ChooseFormat("fuzz.txt", bytes)}) {
         banktool::SourceBook book;
         book.text = bytes;
         banktool::ReadSource(format, book);

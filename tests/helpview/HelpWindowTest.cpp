@@ -79,9 +79,8 @@ TEST(HelpWindow, NothingOutsideTheHelpFileIsShownOrStarted)
     QFile local("/etc/hostname");
     ASSERT_TRUE(local.exists());
     for (const char* name : {"file:///etc/hostname", "/etc/hostname", "../../../../etc/hostname", "smb://host/x"})
-        EXPECT_TRUE(window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(name))
-                        .toByteArray()
-                        .isEmpty())
+        EXPECT_TRUE(
+            window.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(name)).toByteArray().isEmpty())
             << name;
 
     const QUrl page = window.Browser()->source();

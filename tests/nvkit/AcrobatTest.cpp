@@ -45,7 +45,7 @@ TEST_F(Acrobat, NoReaderShowsTheDialogAndReturnsZero)
     EXPECT_EQ(ui.captions, (std::vector<std::string>{"Check for Adobe Reader 5.0"}));
     EXPECT_EQ(button, "  Exit Installation  ");
 
-    ui.script = nullptr;  // the close box
+    ui.script = nullptr; // the close box
     EXPECT_EQ(TestForAcrobat50(0, 0, 0, 0, 0), 0);
     EXPECT_EQ(ui.captions.size(), 2u);
 }

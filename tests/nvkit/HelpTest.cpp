@@ -3,11 +3,11 @@
 #include "nvkit/HtmlHelp.h"
 #include "nvkit/nvkit.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <thread>
 

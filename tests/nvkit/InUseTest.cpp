@@ -69,7 +69,7 @@ TEST(InUse, TheFirstProcessHoldsTheNameForItsLife)
         Holder second(name);
         EXPECT_EQ(second.result, 1);
     }
-    first.Kill();  // a crash leaves nothing taken
+    first.Kill(); // a crash leaves nothing taken
     Holder third(name);
     EXPECT_EQ(third.result, 0);
     Holder fourth(name);

@@ -31,8 +31,7 @@ int main(int argc, char** argv)
     if (argc >= 3 && std::strcmp(argv[1], "inuse") == 0) {
         std::printf("%d\n", InUse(argv[2]));
         std::fflush(stdout);
-        while (std::getchar() != EOF) {
-        }
+        while (std::getchar() != EOF) {}
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "help") == 0) {

@@ -75,26 +75,30 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
 
     const Imported aiken = Import(folder, Pool("aiken.txt"));
     ASSERT_EQ(aiken.problems, std::vector<std::string>{});
-    EXPECT_EQ(aiken.rows, (std::vector<std::string>{
-                              "|1|B|What is the unit of capacitance?|Henry|Farad|Ohm|Siemens|||",
-                              "|3|A|Which colour is the third band of a 4.7 kilohm resistor?|Red|Violet|Yellow|Orange|||"}));
-    EXPECT_EQ(aiken.warnings, std::vector<std::string>{Pool("aiken.txt") + ":8: left out: a question with 2 options; "
-                                                                           "the program asks four-answer questions only"});
+    EXPECT_EQ(aiken.rows,
+              (std::vector<std::string>{
+                  "|1|B|What is the unit of capacitance?|Henry|Farad|Ohm|Siemens|||",
+                  "|3|A|Which colour is the third band of a 4.7 kilohm resistor?|Red|Violet|Yellow|Orange|||"}));
+    EXPECT_EQ(aiken.warnings,
+              std::vector<std::string>{Pool("aiken.txt") + ":8: left out: a question with 2 options; "
+                                                           "the program asks four-answer questions only"});
 
     const Imported gift = Import(folder, Pool("questions.gift"));
     ASSERT_EQ(gift.problems, std::vector<std::string>{});
-    EXPECT_EQ(gift.rows, (std::vector<std::string>{
-                             "E5C|E5C01|A|Which represents a capacitive reactance in rectangular notation?|-jX|+jX|X|Omega|||",
-                             "E5C|E5C02|B|What does 5 = 2 + 3 show: an equation?|No|Yes|Maybe|{never}|||",
-                             "E5C|GAP1|A|A resistor's unit is the _____ in every system.|ohm|volt|amp|watt|||"}));
+    EXPECT_EQ(gift.rows,
+              (std::vector<std::string>{
+                  "E5C|E5C01|A|Which represents a capacitive reactance in rectangular notation?|-jX|+jX|X|Omega|||",
+                  "E5C|E5C02|B|What does 5 = 2 + 3 show: an equation?|No|Yes|Maybe|{never}|||",
+                  "E5C|GAP1|A|A resistor's unit is the _____ in every system.|ohm|volt|amp|watt|||"}));
     EXPECT_EQ(gift.warnings.size(), 2u);
 
     const Imported moodle = Import(folder, Pool("moodle.xml"));
     ASSERT_EQ(moodle.problems, std::vector<std::string>{});
-    EXPECT_EQ(moodle.rows, (std::vector<std::string>{
-                               "E6A|E6A01|D|In what application is gallium arsenide used as a semiconductor "
-                               "material?|In high-current rectifier circuits|In high-power audio circuits|In very "
-                               "low-frequency RF circuits|In microwave circuits & \xE2\x80\x9Cmore\xE2\x80\x9D|E6-1||"}));
+    EXPECT_EQ(moodle.rows,
+              (std::vector<std::string>{
+                  "E6A|E6A01|D|In what application is gallium arsenide used as a semiconductor "
+                  "material?|In high-current rectifier circuits|In high-power audio circuits|In very "
+                  "low-frequency RF circuits|In microwave circuits & \xE2\x80\x9Cmore\xE2\x80\x9D|E6-1||"}));
     EXPECT_EQ(moodle.warnings.size(), 2u);
 }
 
@@ -148,11 +152,10 @@ TEST(BankReimport, ListsTheChangesAndKeepsEachBooksTable)
     request.force = true;
     std::vector<std::string> changes;
     ASSERT_EQ(banktool::ImportBank(request, nullptr, &changes), std::vector<std::string>{});
-    EXPECT_EQ(changes, (std::vector<std::string>{"Technician: added 1: T1A04", "Technician: withdrawn 1: T1A03",
-                                                 "Technician: other wording 1: T1A01",
-                                                 "Technician: other correct answer 1: T1A02",
-                                                 "Extra: a new book, 1 questions",
-                                                 "General: the book is withdrawn, 1 questions"}));
+    EXPECT_EQ(changes, (std::vector<std::string>{
+                           "Technician: added 1: T1A04", "Technician: withdrawn 1: T1A03",
+                           "Technician: other wording 1: T1A01", "Technician: other correct answer 1: T1A02",
+                           "Extra: a new book, 1 questions", "General: the book is withdrawn, 1 questions"}));
     EXPECT_EQ(Rows(request.bankPath, "SELECT TableName, Title FROM BOOKNAMES"),
               (std::vector<std::string>{"BOOK2|Technician|", "BOOK1|Extra|"}));
 }
@@ -224,7 +227,8 @@ std::map<std::string, std::string> Written(const std::vector<PoolQuestion>& pool
         aiken += q.question + "\n";
         gift += "::" + Gift(q.id) + ":: " + Gift(q.question) + " {\n";
         xml += "<question type=\"multichoice\"><name><text>" + Xml(q.id) +
-               "</text></name><questiontext format=\"plain_text\"><text>" + Xml(q.question) + "</text></questiontext>\n";
+               "</text></name><questiontext format=\"plain_text\"><text>" + Xml(q.question) +
+               "</text></questiontext>\n";
         for (size_t i = 0; i < 4; ++i) {
             const bool right = q.correct[0] == static_cast<char>('A' + i);
             text += std::string(1, static_cast<char>('A' + i)) + ". " + q.answers[i] + "\r\n";

@@ -34,7 +34,8 @@ std::vector<std::string> FilesIn(const TempFolder& folder)
 
 TEST(BankCsv, ReadsRfc4180FieldsWithTheirLines)
 {
-    const banktool::CsvTable table("\xEF\xBB\xBF" "a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"\",x\n");
+    const banktool::CsvTable table("\xEF\xBB\xBF"
+                                   "a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"\",x\n");
     ASSERT_TRUE(table.Problems().empty());
     const auto& records = table.Records();
     ASSERT_EQ(records.size(), 2u);
@@ -54,8 +55,13 @@ TEST(BankImport, MakesTheBankTheProgramReads)
                             "Café °C,1,2,3,4,D,2,,\n");
     folder.Write("two.csv", kHeader + std::string("7,A,q,a,b,c,d\n"));
     const std::string bank = folder.File("new.db");
-    EXPECT_TRUE(banktool::ImportBank({bank, {{"First", folder.File("one.csv")}, {"Second", folder.File("two.csv")}},
-                                      {"25", "35"}, "figures", false, "", {"35", "74", "0", "section"}})
+    EXPECT_TRUE(banktool::ImportBank({bank,
+                                      {{"First", folder.File("one.csv")}, {"Second", folder.File("two.csv")}},
+                                      {"25", "35"},
+                                      "figures",
+                                      false,
+                                      "",
+                                      {"35", "74", "0", "section"}})
                     .empty());
     EXPECT_EQ(Rows(bank, "SELECT * FROM PRACTICE_EXAM"),
               (std::vector<std::string>{"BOOK1|35|74|0|section|", "BOOK2|35|74|0|section|"}));
@@ -66,24 +72,24 @@ TEST(BankImport, MakesTheBankTheProgramReads)
                                         "2||2|D|Café °C|1|2|3|4|||||"}));
 
     // Only with --force is an existing bank replaced.
-    const auto again =
-        banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, "", {"35", "0", "", "x"}});
+    const auto again = banktool::ImportBank(
+        {bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, "", {"35", "0", "", "x"}});
     ASSERT_EQ(again.size(), 2u);
     EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
     EXPECT_EQ(again[1].substr(0, 7), "--exam:") << "a pass mark of 0";
-    EXPECT_TRUE(banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, "", {}}).empty());
+    EXPECT_TRUE(
+        banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, "", {}}).empty());
     EXPECT_EQ(Rows(bank, "SELECT Title FROM BOOKNAMES"), (std::vector<std::string>{"Only|"}));
 }
 
 TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
 {
     TempFolder folder;
-    folder.Write("bad.csv", std::string(kHeader) +
-                                "1,E,q,a,b,c,d\n"
-                                "2,A,q,a,b,c,d\n"
-                                "2,B,q,a,b,c,d\n"
-                                "3,C,Smile \xF0\x9F\x98\x80,a,b,c,d\n"
-                                "4,A,\"never closed,a,b,c,d\n");
+    folder.Write("bad.csv", std::string(kHeader) + "1,E,q,a,b,c,d\n"
+                                                   "2,A,q,a,b,c,d\n"
+                                                   "2,B,q,a,b,c,d\n"
+                                                   "3,C,Smile \xF0\x9F\x98\x80,a,b,c,d\n"
+                                                   "4,A,\"never closed,a,b,c,d\n");
     folder.Write("odd.csv", "number,correct,question,a,b,c,colour\n");
     // A folder or a pipe given as a book is named as what it is, never read.
     std::filesystem::create_directory(folder.File("dir.csv"));
@@ -107,8 +113,9 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
                           ":2: the correct answer \"E\" is not A, B, C or D\n" + bad +
                           ":4: question number 2 is already used on line 3\n" + bad +
                           ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
-                          bad + ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" + "quillo-bank: " + folder.File("dir.csv") +
-                          ": is a folder, not a file of questions\n" + "quillo-bank: " + folder.File("pipe.csv") +
+                          bad + ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" +
+                          "quillo-bank: " + folder.File("dir.csv") + ": is a folder, not a file of questions\n" +
+                          "quillo-bank: " + folder.File("pipe.csv") +
                           ": is not an ordinary file (a pipe or a device)\n");
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "dir.csv", "odd.csv", "pipe.csv"}));
@@ -122,20 +129,21 @@ TEST(BankCheck, NamesWhatTheProgramWouldStumbleOn)
                   "CREATE TABLE BOOKNAMES(id, tbl, title); CREATE TABLE NUMBER_OF_QUESTIONS(id, n);"
                   "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1, 'ten');"
                   "INSERT INTO BOOKNAMES VALUES(1, 'BOOK1', 'One'), (2, 'GONE', 'Gone'), (3, 'SHORT', 'Short');"
-                  "CREATE TABLE BOOK1" + columns + ";"
-                  "INSERT INTO BOOK1 VALUES(1, '', '1', 'a', 'q', 'a', 'b', 'c', 'd', 'pic', 'figs', '', ''),"
-                  " (2, '', '1', 'B', 'q', 'a', '', 'c', 'd', '', '', '', '');"
-                  "CREATE TABLE SHORT(id, c1, num, correct, Wording, a, b, c, d, diagram, folder, c11);");
+                  "CREATE TABLE BOOK1" +
+                      columns +
+                      ";"
+                      "INSERT INTO BOOK1 VALUES(1, '', '1', 'a', 'q', 'a', 'b', 'c', 'd', 'pic', 'figs', '', ''),"
+                      " (2, '', '1', 'B', 'q', 'a', '', 'c', 'd', '', '', '', '');"
+                      "CREATE TABLE SHORT(id, c1, num, correct, Wording, a, b, c, d, diagram, folder, c11);");
     banktool::CheckSummary summary;
     EXPECT_EQ(banktool::CheckBank(folder.File("bad.db"), summary),
-              (std::vector<std::string>{
-                  "NUMBER_OF_QUESTIONS row 1: the count \"ten\" is not written in decimal digits",
-                  "BOOK1 1: the correct answer \"a\" does not start with A, B, C or D",
-                  "BOOK1 1: the diagram figs/pic.bmp is not beside the bank",
-                  "BOOK1 1: the question number is used more than once", "BOOK1 1: answer B is empty",
-                  "GONE: the book's table is missing",
-                  "SHORT: the table has 12 columns, fewer than the 13 a question needs",
-                  "SHORT: no column is named Question, which the filter searches"}));
+              (std::vector<std::string>{"NUMBER_OF_QUESTIONS row 1: the count \"ten\" is not written in decimal digits",
+                                        "BOOK1 1: the correct answer \"a\" does not start with A, B, C or D",
+                                        "BOOK1 1: the diagram figs/pic.bmp is not beside the bank",
+                                        "BOOK1 1: the question number is used more than once",
+                                        "BOOK1 1: answer B is empty", "GONE: the book's table is missing",
+                                        "SHORT: the table has 12 columns, fewer than the 13 a question needs",
+                                        "SHORT: no column is named Question, which the filter searches"}));
 }
 
 // Export, then the import script it wrote, gives the same rows in the same
@@ -221,8 +229,8 @@ TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
     request.books = {{"Technician", folder.File("pool.csv")}};
     std::vector<std::string> warnings;
     ASSERT_EQ(banktool::ImportBank(request, &warnings), std::vector<std::string>{});
-    EXPECT_EQ(warnings, std::vector<std::string>{folder.File("pool.csv") +
-                                                 ":1: left out, of no use to the program: \"topic\""});
+    EXPECT_EQ(warnings,
+              std::vector<std::string>{folder.File("pool.csv") + ":1: left out, of no use to the program: \"topic\""});
     EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT Number, Answer, Note1, Diagram FROM BOOK1"),
               (std::vector<std::string>{"T1A01|A|[97.3]||", "T1A02|D||T1-1|"}));
 

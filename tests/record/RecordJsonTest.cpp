@@ -20,7 +20,7 @@ TEST(RecordJson, ShowsSettingsSetsAndBookCountsInUtf8)
     const std::string json = RecordToJson(record);
     EXPECT_NE(json.find("\"m_strTitle\": \"Caf\xC3\xA9 \\\"quotes\\\"\""), std::string::npos);
     EXPECT_NE(json.find("\"m_strFilter\": \"\xC2\xB1 5\""), std::string::npos);
-    EXPECT_NE(json.find("\"m_strCount\": \"\xC3\xBF\""), std::string::npos);  // the reset byte 0xFF
+    EXPECT_NE(json.find("\"m_strCount\": \"\xC3\xBF\""), std::string::npos); // the reset byte 0xFF
     EXPECT_NE(json.find("\"m_answered\": [\"BOOK1.7\", \"BOOK2.1\"]"), std::string::npos);
     EXPECT_NE(json.find("\"BOOK1\": {\"answered\": 1, \"missed\": 0, \"correct\": 1, \"tagged1\": 1, \"tagged2\": 0}"),
               std::string::npos);
@@ -62,10 +62,13 @@ TEST(RecordJson, SaysWhatIsWrong)
     EXPECT_EQ(RecordFromJson(R"({"m_nMode": 1.5})", built), "m_nMode must be a 32-bit integer");
     EXPECT_EQ(RecordFromJson(R"({"m_nMode": 4294967296})", built), "m_nMode must be a 32-bit integer");
     EXPECT_EQ(RecordFromJson(R"({"m_strTable": 5})", built), "m_strTable must be a string");
-    EXPECT_EQ(RecordFromJson(R"({"m_tagged1": "x"})", built), "m_tagged1 must be an array of keys or an object of keys and values");
-    EXPECT_EQ(RecordFromJson(R"({"m_strTitle": "Д"})", built), "m_strTitle holds U+0414, which Windows-1252 cannot hold");
+    EXPECT_EQ(RecordFromJson(R"({"m_tagged1": "x"})", built),
+              "m_tagged1 must be an array of keys or an object of keys and values");
+    EXPECT_EQ(RecordFromJson(R"({"m_strTitle": "Д"})", built),
+              "m_strTitle holds U+0414, which Windows-1252 cannot hold");
     EXPECT_EQ(RecordFromJson(R"({"m_answered": ["B.1", "B.😀"]})", built),
               "m_answered key \"B.😀\" holds U+1F600, which Windows-1252 cannot hold");
-    EXPECT_EQ(RecordFromJson(R"({"m_strFiltre": ""})", built), "\"m_strFiltre\" is not part of a record and would be lost");
+    EXPECT_EQ(RecordFromJson(R"({"m_strFiltre": ""})", built),
+              "\"m_strFiltre\" is not part of a record and would be lost");
     EXPECT_EQ(RecordFromJson(R"({"m_tagged1": [1]})", built), "m_tagged1 must hold only strings");
 }

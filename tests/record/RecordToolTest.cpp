@@ -47,12 +47,16 @@ TEST(QuilloRecordTool, BuildThenShow)
 TEST(QuilloRecordTool, DamagedInputGivesOneLineAndStatusOne)
 {
     TempFolder folder;
-    folder.Write("cut.nve", std::string("\x05" "BOOK1\x06" "Bo", 9));
+    folder.Write("cut.nve", std::string("\x05"
+                                        "BOOK1\x06"
+                                        "Bo",
+                                        9));
     const Result shown = RunTool("show " + folder.File("cut.nve"));
     EXPECT_EQ(shown.status, 1);
     EXPECT_EQ(shown.output, "quillo-record: " + folder.File("cut.nve") +
                                 ": truncated: the text at byte 6 is 6 bytes long, but the file ends at byte 9\n");
-    folder.Write("count.nve", std::string("\0\0\0", 3) + std::string(29, '\0') + std::string("\xFF\xFF\xFF\xFF\xFF\x7F", 6));
+    folder.Write("count.nve",
+                 std::string("\0\0\0", 3) + std::string(29, '\0') + std::string("\xFF\xFF\xFF\xFF\xFF\x7F", 6));
     EXPECT_EQ(RunTool("show " + folder.File("count.nve")).output,
               "quillo-record: " + folder.File("count.nve") +
                   ": count too large: the set at byte 32 counts 2147483647 entries, more than the rest of the file "

@@ -16,10 +16,10 @@ QuestionFields FieldsOf(const CQuestionSet& reader)
 {
     QuestionFields fields;
     fields.key = reader.m_nKey;
-    const CString* const texts[] = {
-        &reader.m_strColumn1, &reader.m_strNumber, &reader.m_strCorrect, &reader.m_strQuestion,
-        &reader.m_strAnswerA, &reader.m_strAnswerB, &reader.m_strAnswerC, &reader.m_strAnswerD,
-        &reader.m_strDiagram, &reader.m_strDiagramFolder, &reader.m_strColumn11, &reader.m_strColumn12};
+    const CString* const texts[] = {&reader.m_strColumn1,       &reader.m_strNumber,   &reader.m_strCorrect,
+                                    &reader.m_strQuestion,      &reader.m_strAnswerA,  &reader.m_strAnswerB,
+                                    &reader.m_strAnswerC,       &reader.m_strAnswerD,  &reader.m_strDiagram,
+                                    &reader.m_strDiagramFolder, &reader.m_strColumn11, &reader.m_strColumn12};
     for (size_t i = 0; i < fields.texts.size(); ++i)
         fields.texts[i] = texts[i]->Bytes();
     return fields;

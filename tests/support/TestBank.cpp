@@ -26,8 +26,10 @@ std::string QuestionBankSql(int books, int questionsPerBook)
                       "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'5'), (2,'10'), (3,'100');";
     for (int b = 1; b <= books; ++b) {
         const std::string table = "BOOK" + std::to_string(b);
-        sql += "INSERT INTO BOOKNAMES VALUES(" + std::to_string(b) + ",'" + table + "','Book " + std::to_string(b) + "');";
-        sql += "CREATE TABLE " + table + "(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+        sql +=
+            "INSERT INTO BOOKNAMES VALUES(" + std::to_string(b) + ",'" + table + "','Book " + std::to_string(b) + "');";
+        sql += "CREATE TABLE " + table +
+               "(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
                " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);";
         for (int q = 1; q <= questionsPerBook; ++q) {
             const std::string n = std::to_string(q);
