@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int IDC_DATABASES = 1035;
-
 const afx::DialogTemplate kSelectDatabaseTemplate = {
     131,
     "Select Database",
@@ -21,7 +19,7 @@ const afx::DialogTemplate kSelectDatabaseTemplate = {
     95,
     {
         {afx::IDOK, afx::ControlKind::PushButton, "OK", 65, 74, 50, 14, afx::kDefault | afx::kTabStop | afx::kGroup},
-        {IDC_DATABASES, afx::ControlKind::ListBox, "", 7, 7, 172, 58,
+        {CSelectDatabase::IDC_DATABASES, afx::ControlKind::ListBox, "", 7, 7, 172, 58,
          afx::kSorted | afx::kNotify | afx::kVScroll | afx::kBorder | afx::kTabStop, "Question banks"},
     },
 };

@@ -5,6 +5,9 @@
 
 class CSelectDatabase : public afx::CDialog {
 public:
+    // The list of banks (template 131).
+    static constexpr int IDC_DATABASES = 1035;
+
     explicit CSelectDatabase(QWidget* parent = nullptr);
 
     CString m_strSelection;

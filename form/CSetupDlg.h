@@ -6,6 +6,24 @@
 #include "afx/CStringArray.h"
 #include "afx/ui/CDialog.h"
 
+// The dialog's control ids (template 130).
+namespace setupdlg {
+constexpr int IDC_BOOKS = 1000;
+constexpr int IDC_MISSED = 1001;
+constexpr int IDC_NEW = 1002;
+constexpr int IDC_TAGGED1 = 1003;
+constexpr int IDC_CORRECT = 1004;
+constexpr int IDC_RANDOM = 1005;
+constexpr int IDC_TAGGED2 = 1006;
+constexpr int IDC_SEQUENTIAL = 1007;
+constexpr int IDC_FILTER = 1008;
+constexpr int IDC_UNTAGGED = 1009;
+constexpr int IDC_COUNTS = 1029;
+constexpr int IDC_PERCENT_OF_TEST = 1033;
+constexpr int IDC_PERCENT_OF_ANSWERS = 1034;
+constexpr int IDC_POOL_ONLY = 1036;
+} // namespace setupdlg
+
 class CSetupDlg : public afx::CDialog {
 public:
     CSetupDlg(QWidget* parent, CMapStringToString* bookMap, CStringArray* countList);

@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "exam/CSelectDatabase.h"
+
 #include "afx/ui/CommandIds.h"
 #include "form/FormIds.h"
 
@@ -25,7 +27,7 @@ protected:
         AddBank("a.db");
         AddBank("b.db");
         dialogs.Then([](afx::CDialog& dialog) {
-            static_cast<QListWidget*>(dialog.GetDlgItem(1035))->setCurrentRow(0);
+            static_cast<QListWidget*>(dialog.GetDlgItem(CSelectDatabase::IDC_DATABASES))->setCurrentRow(0);
             dialog.OnOK();
             return dialog.result();
         });

@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "exam/CSelectDatabase.h"
+
 #include "form/FormIds.h"
 
 #include "afx/CArchive.h"
@@ -50,7 +52,7 @@ TEST_F(AppTest, SeveralBanksAreOfferedSortedAndTheChosenOneOpens)
     AddBank("alpha.db", 3);
     std::vector<std::string> listed;
     dialogs.Then([&listed](afx::CDialog& dialog) {
-        auto* list = static_cast<QListWidget*>(dialog.GetDlgItem(1035));
+        auto* list = static_cast<QListWidget*>(dialog.GetDlgItem(CSelectDatabase::IDC_DATABASES));
         for (int i = 0; i < list->count(); ++i)
             listed.push_back(list->item(i)->text().toStdString());
         list->setCurrentRow(1);

@@ -55,15 +55,6 @@ protected:
 
 } // namespace
 
-TEST(CrtRandom, ReproducesTheWindowsSequence)
-{
-    afx::CrtRandom random;
-    random.Seed(1);
-    const int expected[] = {41, 18467, 6334, 26500, 19169};
-    for (int value : expected)
-        EXPECT_EQ(random.Next(), value);
-}
-
 TEST(TestSize, ReadsTheCountTextLikeAtoi)
 {
     EXPECT_EQ(ParseTestSize("25"), 25);

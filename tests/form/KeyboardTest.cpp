@@ -3,6 +3,8 @@
 // the Alt keys for answering.
 #include "FormTest.h"
 
+#include "form/CSetupDlg.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -141,16 +143,16 @@ TEST_F(Keyboard, SetupIsReachableFromTheKeyboardWithReturnAndEscape)
     dialogs.Then([&](afx::CDialog& setup) {
         Show(setup);
         chain = TabChain(setup, Qt::Key_Tab);
-        setup.GetDlgItem(1033)->setFocus(); // % of Test
+        setup.GetDlgItem(setupdlg::IDC_PERCENT_OF_TEST)->setFocus();
         Press(Qt::Key_Down);
-        scoringChanged = static_cast<QRadioButton*>(setup.GetDlgItem(1034))->isChecked();
+        scoringChanged = static_cast<QRadioButton*>(setup.GetDlgItem(setupdlg::IDC_PERCENT_OF_ANSWERS))->isChecked();
         Press(Qt::Key_Escape);
         return setup.result();
     });
     int secondResult = 0;
     dialogs.Then([&](afx::CDialog& setup) {
         Show(setup);
-        setup.GetDlgItem(1008)->setFocus(); // the filter edit
+        setup.GetDlgItem(setupdlg::IDC_FILTER)->setFocus();
         Press(Qt::Key_Return);
         return secondResult = setup.result();
     });

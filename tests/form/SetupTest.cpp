@@ -62,7 +62,7 @@ TEST_F(Setup, TheDialogOpensOnTheRecordsSettings)
         counts = Items(Combo(dialog, 1029));
         book = Combo(dialog, 1000)->currentText();
         count = Combo(dialog, 1029)->currentText();
-        missed = static_cast<QCheckBox*>(dialog.GetDlgItem(1001))->isChecked();
+        missed = static_cast<QCheckBox*>(dialog.GetDlgItem(setupdlg::IDC_MISSED))->isChecked();
         return int(afx::IDCANCEL);
     });
     Command(ID_SETUP);
@@ -79,7 +79,7 @@ TEST_F(Setup, CancelChangesNothing)
     const std::string before = Text(IDC_NUMBER) + Text(IDC_TEST_SIZE);
     dialogs.Then([](afx::CDialog& dialog) {
         Combo(dialog, 1000)->setCurrentIndex(2);
-        static_cast<QLineEdit*>(dialog.GetDlgItem(1008))->setText("zzz");
+        static_cast<QLineEdit*>(dialog.GetDlgItem(setupdlg::IDC_FILTER))->setText("zzz");
         return int(afx::IDCANCEL);
     });
     Command(IDC_SETUP);
@@ -130,7 +130,7 @@ TEST_F(Setup, NoBookOrCountChosenIsAcceptedAndGivesAnEmptyTest)
 TEST_F(Setup, AFilterThatFindsNothingFallsBackToTheWholeBook)
 {
     dialogs.Then([](afx::CDialog& dialog) {
-        static_cast<QLineEdit*>(dialog.GetDlgItem(1008))->setText("no such words");
+        static_cast<QLineEdit*>(dialog.GetDlgItem(setupdlg::IDC_FILTER))->setText("no such words");
         static_cast<CSetupDlg&>(dialog).OnOK();
         return dialog.result();
     });
@@ -146,7 +146,7 @@ TEST_F(Setup, AFilterIsSearchedForAsTextNeverRunAsSql)
                                "' UNION SELECT 1,2,3,4,5,6,7,8,9,10,11,12,13 --", "say \"hi"}) {
         messages.texts.clear();
         dialogs.Then([filter](afx::CDialog& dialog) {
-            static_cast<QLineEdit*>(dialog.GetDlgItem(1008))->setText(filter);
+            static_cast<QLineEdit*>(dialog.GetDlgItem(setupdlg::IDC_FILTER))->setText(filter);
             static_cast<CSetupDlg&>(dialog).OnOK();
             return dialog.result();
         });
@@ -160,8 +160,8 @@ TEST_F(Setup, AFilterNarrowsThePoolWithOrWithoutPoolOnly)
 {
     for (bool poolOnly : {false, true}) {
         dialogs.Then([poolOnly](afx::CDialog& dialog) {
-            static_cast<QLineEdit*>(dialog.GetDlgItem(1008))->setText("question 2");
-            static_cast<QCheckBox*>(dialog.GetDlgItem(1036))->setChecked(poolOnly);
+            static_cast<QLineEdit*>(dialog.GetDlgItem(setupdlg::IDC_FILTER))->setText("question 2");
+            static_cast<QCheckBox*>(dialog.GetDlgItem(setupdlg::IDC_POOL_ONLY))->setChecked(poolOnly);
             static_cast<CSetupDlg&>(dialog).OnOK();
             return dialog.result();
         });
