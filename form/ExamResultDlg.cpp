@@ -46,20 +46,18 @@ QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording
         page += "<h3>By section</h3>";
         for (const ExamSectionResult& section : result.sections)
             page += QString("<p>%1: %2 of %3 correct</p>")
-                        .arg(afx::ToQt(section.section).toHtmlEscaped())
-                        .arg(section.correct)
-                        .arg(section.questions);
+                        .arg(afx::ToQt(section.section).toHtmlEscaped(), QString::number(section.correct),
+                             QString::number(section.questions));
     }
     page += result.missed.empty() ? QString("<h3>No question missed</h3>")
                                   : QString("<h3>Missed questions: %1</h3>").arg(result.missed.size());
     for (size_t i = 0; i < result.missed.size() && i < wordings.size(); ++i) {
         const ExamMiss& miss = result.missed[i];
         const MissedWording& wording = wordings[i];
+        // One pass over the pattern: a bank's text holding "%2" stays as it is.
         page += QString("<p><b>%1</b>: %2<br>Your answer: %3<br>Correct answer: %4</p>")
-                    .arg(afx::ToQt(miss.number).toHtmlEscaped())
-                    .arg(wording.question.toHtmlEscaped())
-                    .arg(Answer(miss.chosen, wording))
-                    .arg(Answer(Letter(miss.correct), wording));
+                    .arg(afx::ToQt(miss.number).toHtmlEscaped(), wording.question.toHtmlEscaped(),
+                         Answer(miss.chosen, wording), Answer(Letter(miss.correct), wording));
     }
     return page;
 }

@@ -34,9 +34,7 @@ PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int 
 
     auto* about = new QLabel(QString("%1: %2 questions in %3 sections. The exam shows no result until you "
                                      "finish it or the time runs out.")
-                                 .arg(bookTitle)
-                                 .arg(bookSize)
-                                 .arg(sections));
+                                 .arg(bookTitle, QString::number(bookSize), QString::number(sections)));
     about->setWordWrap(true);
 
     auto* form = new QFormLayout;

@@ -94,10 +94,9 @@ void CQuilloView::StartExam(const ExamSettings& settings, const std::vector<Book
     BeginExamMode();
     ShowQuestion(true);
     const QString limit = m_exam->HasTimeLimit() ? QString("%1 minutes").arg(settings.minutes) : "no time limit";
-    afx::ScreenReaderNotice::In(this)->Say(QString("Practice exam: %1 questions, %2. Question 1 of %1: %3")
-                                               .arg(m_nTestSize)
-                                               .arg(limit)
-                                               .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
+    afx::ScreenReaderNotice::In(this)->Say(
+        QString("Practice exam: %1 questions, %2. Question 1 of %1: %3")
+            .arg(QString::number(m_nTestSize), limit, afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
 }
 
 void CQuilloView::BeginExamMode()

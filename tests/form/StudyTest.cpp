@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTextDocumentFragment>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -175,4 +176,19 @@ TEST_F(StudyTest, FinishAsksAndTheExamGoesOnWhenTheAnswerIsNo)
     Command(ID_FINISH_EXAM);
     EXPECT_FALSE(View()->ExamIsRunning());
     EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+}
+
+// A bank's own text is shown as it stands, whatever it holds.
+TEST(ExamResultPageTest, ShowsTheBanksTextAsItStands)
+{
+    ExamResult result;
+    result.questions = 1;
+    result.sections = {{"Loads <%2>", 1, 0}};
+    result.missed = {{"E1%3", 1, "C"}};
+    MissedWording wording{"What is %3 of <b>?", {"a %4", "b %1", "c", "d"}};
+    const QString page = QTextDocumentFragment::fromHtml(ExamResultPage(result, {wording})).toPlainText();
+    EXPECT_TRUE(page.contains("Loads <%2>: 0 of 1 correct")) << page.toStdString();
+    EXPECT_TRUE(page.contains("E1%3: What is %3 of <b>?")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Your answer: B, b %1")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Correct answer: C, c")) << page.toStdString();
 }
