@@ -1,4 +1,5 @@
 #include "NvkitFixture.h"
+#include "RunCommand.h"
 
 #include "nvkit/nvkit.h"
 
@@ -59,13 +60,7 @@ TEST(NoDisplay, TheExportsReportOnStandardErrorAndReturn)
     const std::string environment = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM NVKIT_REGISTRY='" +
                                     registry.Path() + "' BROWSER=/nonexistent/browser ";
     const auto run = [&environment](const std::string& arguments) {
-        FILE* pipe = popen((environment + NVKIT_PROBE + " " + arguments + " 2>&1; echo status=$?").c_str(), "r");
-        std::string output;
-        char buffer[1024];
-        for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, got);
-        pclose(pipe);
-        return output;
+        return RunCommand(environment + NVKIT_PROBE + " " + arguments + " 2>&1; echo status=$?").output;
     };
     EXPECT_EQ(run("browser https://example.org/"), "nvkit: Unable to find Internet Browser\nstatus=0\n");
     const std::string acrobat = run("acrobat");

@@ -1,14 +1,14 @@
 #include "NvkitFixture.h"
+#include "RunCommand.h"
 
 #include "nvkit/HtmlHelp.h"
 #include "nvkit/nvkit.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <thread>
 
 using nvkit::HelpFolder;
@@ -43,12 +43,10 @@ protected:
     {
         const std::string command = "cd '" + folder.Path() + "' && NVKIT_HELP_VIEWER='" + viewer + "' PATH='" +
                                     folder.Path() + "' '" + NVKIT_PROBE + "' help " + paths;
-        FILE* pipe = popen(command.c_str(), "r");
         std::vector<std::string> results;
-        char line[64];
-        while (std::fgets(line, sizeof line, pipe))
-            results.emplace_back(line, std::strlen(line) - 1);
-        pclose(pipe);
+        std::istringstream lines(RunCommand(command).output);
+        for (std::string line; std::getline(lines, line);)
+            results.push_back(line);
         return results;
     }
     // The viewer is not waited for: give its record a moment to appear.

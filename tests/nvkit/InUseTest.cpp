@@ -1,7 +1,7 @@
 #include "NvkitFixture.h"
+#include "RunCommand.h"
 
 #include <csignal>
-#include <cstdio>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,11 +82,7 @@ TEST(InUse, TheNameGoesWithTheLibraryAndNoNameIsNeverInUse)
 {
     const std::string name = "quillo-reload-" + std::to_string(getpid());
     const std::string command = std::string(NVKIT_PROBE) + " reload " + NVKIT_LIBRARY + " " + name;
-    FILE* pipe = popen(command.c_str(), "r");
-    char line[32] = "";
-    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
-    pclose(pipe);
-    EXPECT_STREQ(line, "0 0\n");
+    EXPECT_EQ(RunCommand(command).output, "0 0\n");
 
     Holder unnamed("");
     EXPECT_EQ(unnamed.result, 0);

@@ -2,6 +2,7 @@
 // every problem named with its file and line, and nothing written then.
 
 #include "BankRows.h"
+#include "RunCommand.h"
 #include "TempFolder.h"
 #include "TestBank.h"
 
@@ -15,7 +16,6 @@
 
 #include <filesystem>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace {
 
@@ -98,12 +98,7 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
     const std::string command = quillo + " import " + folder.File("out.db") + " --book Bad " + folder.File("bad.csv") +
                                 " --book Odd " + folder.File("odd.csv") + " --book Dir " + folder.File("dir.csv") +
                                 " --book Pipe " + folder.File("pipe.csv") + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
-    const int status = pclose(pipe);
+    const auto [status, output] = RunCommand(command);
 
     const std::string bad = "quillo-bank: " + folder.File("bad.csv");
     const std::string odd = "quillo-bank: " + folder.File("odd.csv");
@@ -117,7 +112,7 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
                           "quillo-bank: " + folder.File("dir.csv") + ": is a folder, not a file of questions\n" +
                           "quillo-bank: " + folder.File("pipe.csv") +
                           ": is not an ordinary file (a pipe or a device)\n");
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(status, 1);
     EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"bad.csv", "dir.csv", "odd.csv", "pipe.csv"}));
 }
 

@@ -1,12 +1,11 @@
 // Runs the quillo-record program itself, as a user's shell would.
 
+#include "RunCommand.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -18,14 +17,8 @@ struct Result {
 Result RunTool(const std::string& arguments)
 {
     const std::string command = std::string(QUILLO_RECORD) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, got);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    const CommandResult run = RunCommand(command);
+    return {run.status, run.output};
 }
 
 } // namespace
