@@ -37,8 +37,8 @@ std::string Named(const SQLiteDatabase& database, const std::string& what)
 void ApplyBankLimits(SQLiteDatabase& database)
 {
     for (const Limit& limit : kLimits)
-        sqlite3_limit(database.m_handle, limit.id, limit.value);
-    sqlite3_progress_handler(database.m_handle, 1000, InterruptWhenTimeIsUp, &database);
+        sqlite3_limit(database.Handle(), limit.id, limit.value);
+    sqlite3_progress_handler(database.Handle(), 1000, InterruptWhenTimeIsUp, &database);
     sqlite3_hard_heap_limit64(kMaxHeapBytes);
 }
 

@@ -16,15 +16,9 @@
 namespace litex {
 namespace {
 
-void Close(SQLiteDatabase& database)
-{
-    sqlite3_close(database.m_handle);
-    database.m_handle = nullptr;
-}
-
 void Harden(SQLiteDatabase& database)
 {
-    sqlite3* handle = database.m_handle;
+    sqlite3* handle = database.Handle();
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
@@ -35,8 +29,8 @@ void Harden(SQLiteDatabase& database)
 // mutex of its own.
 bool Open(SQLiteDatabase& database, const std::string& name, int flags)
 {
-    sqlite3_open_v2(name.c_str(), &database.m_handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (database.m_handle == nullptr)
+    database.Open(name.c_str(), flags | SQLITE_OPEN_NOMUTEX);
+    if (database.Handle() == nullptr)
         return false;
     Harden(database);
     return true;
@@ -46,7 +40,7 @@ bool Open(SQLiteDatabase& database, const std::string& name, int flags)
 int Probe(SQLiteDatabase& database)
 {
     database.ArmStatementClock();
-    return sqlite3_exec(database.m_handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    return sqlite3_exec(database.Handle(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
 }
 
 bool FileExists(const std::string& path)
@@ -88,11 +82,11 @@ std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath)
     if (probed != SQLITE_READONLY && probed != SQLITE_CANTOPEN)
         return std::string();
 
-    Close(database);
+    database.Close();
     if (FileExists(path + "-journal")) {
         // One read-write open, only so that SQLite rolls the journal back.
         const bool repaired = Open(database, path, SQLITE_OPEN_READWRITE) && Probe(database) == SQLITE_OK;
-        Close(database);
+        database.Close();
         if (!repaired) {
             Open(database, path, kReadOnly);
             return "The question bank %1 was left half-written by the program that last changed it, and "
@@ -104,7 +98,7 @@ std::string OpenBankFile(SQLiteDatabase& database, const CString& nativePath)
     // A WAL bank where not even the shared-memory file can be made.
     if (Open(database, ImmutableUri(path), kReadOnly | SQLITE_OPEN_URI) && Probe(database) == SQLITE_OK)
         return std::string();
-    Close(database);
+    database.Close();
     Open(database, path, kReadOnly);
     return "The question bank %1 cannot be read here: it needs files beside it that cannot be created.";
 }

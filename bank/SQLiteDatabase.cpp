@@ -17,6 +17,18 @@ SQLiteDatabase::~SQLiteDatabase()
     }
 }
 
+int SQLiteDatabase::Open(const char* name, int flags)
+{
+    Close();
+    return sqlite3_open_v2(name, &m_handle, flags, nullptr);
+}
+
+void SQLiteDatabase::Close()
+{
+    sqlite3_close(m_handle);
+    m_handle = nullptr;
+}
+
 void SQLiteDatabase::ArmStatementClock()
 {
     m_deadline = std::chrono::steady_clock::now() + kStatementTime;

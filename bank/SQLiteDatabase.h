@@ -23,7 +23,14 @@ public:
     void ArmStatementClock();
     bool StatementTimeIsUp() const;
 
-    sqlite3* m_handle = nullptr;
+    // The connection; null until Open, and after Close.
+    sqlite3* Handle() const { return m_handle; }
+    // Opens the file name (UTF-8) as sqlite3_open_v2 does, returning its
+    // result. A connection SQLite made is kept even when the open failed,
+    // so that its message can be read; Close releases it.
+    int Open(const char* name, int flags);
+    void Close();
+
     // The bank's full native path, for messages that name it.
     std::string m_strPath;
 
@@ -37,6 +44,7 @@ public:
     void ConfirmBankUnchanged();
 
 private:
+    sqlite3* m_handle = nullptr;
     afx::FileIdentity m_bankFile;
     std::chrono::steady_clock::time_point m_deadline = std::chrono::steady_clock::time_point::max();
 };

@@ -50,8 +50,7 @@ int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
     m_pDatabase->ArmStatementClock();
     try {
         const std::string utf8 = AnsiToUtf8(m_strSQL);
-        RaiseIfError(m_pDatabase->m_handle,
-                     sqlite3_prepare_v2(m_pDatabase->m_handle, utf8.c_str(), -1, &statement->m_handle, nullptr));
+        RaiseIfError(m_pDatabase->Handle(), statement->Prepare(utf8.c_str()));
     } catch (const SQLiteException& e) {
         CString text(LimitMessage(*m_pDatabase, e.Code()));
         if (text.IsEmpty())
@@ -60,13 +59,13 @@ int SQLiteRecordset::OpenReading(const CString& sql, int lastRowRead)
         afx::ThrowAbortSignal(afx::kAbortSQLite);
     }
     m_pStatement = std::move(statement);
-    RaiseIfError(m_pDatabase->m_handle, sqlite3_reset(m_pStatement->m_handle));
+    RaiseIfError(m_pDatabase->Handle(), sqlite3_reset(m_pStatement->Handle()));
     // The rows are read at once and the statement then ends, or is reset
     // when rows are left, and with it the read lock on the bank, so other
     // programs may change the bank while this one runs.
     FetchRow(lastRowRead);
     if (!m_bQueryDone) {
-        sqlite3_reset(m_pStatement->m_handle);
+        sqlite3_reset(m_pStatement->Handle());
         m_bPaused = true;
     }
     return MoveFirst();
@@ -96,10 +95,9 @@ void SQLiteRecordset::FinalizeStatement()
     m_bQueryDone = false;
     m_bStepFailed = false;
     m_bPaused = false;
-    const int result = sqlite3_finalize(m_pStatement->m_handle);
-    m_pStatement->m_handle = nullptr;
+    const int result = m_pStatement->Finalize();
     m_pStatement.reset();
-    RaiseIfError(m_pDatabase->m_handle, result);
+    RaiseIfError(m_pDatabase->Handle(), result);
 }
 
 bool SQLiteRecordset::IsOpen() const
@@ -173,7 +171,7 @@ CString SQLiteRecordset::GetColumnName(int column) const
 {
     if (m_pStatement == nullptr)
         return CString();
-    const char* name = sqlite3_column_name(m_pStatement->m_handle, column);
+    const char* name = sqlite3_column_name(m_pStatement->Handle(), column);
     return CString(name != nullptr ? Utf8ToAnsi(name).c_str() : "");
 }
 
@@ -215,7 +213,7 @@ bool SQLiteRecordset::FetchRow(int index)
         if (m_bQueryDone)
             break;
         if (StepQuery())
-            m_rows.Capture(m_pStatement->m_handle);
+            m_rows.Capture(m_pStatement->Handle());
         else
             m_bQueryDone = true;
         if (m_rows.RowCount() >= kMaxRowsHeld || m_rows.BytesHeld() > kMaxBytesHeld)
@@ -229,13 +227,13 @@ void SQLiteRecordset::StopAtRowLimit()
 {
     const bool bytes = m_rows.BytesHeld() > kMaxBytesHeld;
     m_bQueryDone = true;
-    sqlite3_reset(m_pStatement->m_handle);
+    sqlite3_reset(m_pStatement->Handle());
     throw SQLiteException(SQLITE_TOOBIG, RowLimitMessage(*m_pDatabase, bytes));
 }
 
 bool SQLiteRecordset::StepQuery()
 {
-    const int result = sqlite3_step(m_pStatement->m_handle);
+    const int result = sqlite3_step(m_pStatement->Handle());
     if (result == SQLITE_ROW)
         return true;
     if (result == SQLITE_DONE || result == SQLITE_OK)
@@ -244,7 +242,7 @@ bool SQLiteRecordset::StepQuery()
     const std::string limit = LimitMessage(*m_pDatabase, result);
     if (!limit.empty())
         throw SQLiteException(result, limit);
-    throw SQLiteException(m_pDatabase->m_handle, result);
+    throw SQLiteException(m_pDatabase->Handle(), result);
 }
 
 // SQLite runs a statement whose step failed, or that was paused, from its
@@ -252,7 +250,7 @@ bool SQLiteRecordset::StepQuery()
 // repeats the failure that was already reported.
 void SQLiteRecordset::RestartQuery()
 {
-    sqlite3_reset(m_pStatement->m_handle);
+    sqlite3_reset(m_pStatement->Handle());
     m_bStepFailed = false;
     m_bPaused = false;
     for (int row = 0; row < m_rows.RowCount(); ++row)

@@ -14,7 +14,15 @@ public:
     SQLiteStatement& operator=(const SQLiteStatement&) = delete;
     virtual ~SQLiteStatement();
 
+    // Prepares sql (UTF-8) on the connection; SQLite's result.
+    int Prepare(const char* sql);
+    // Ends the statement; SQLite's result of the last step.
+    int Finalize();
+    sqlite3_stmt* Handle() const { return m_handle; }
+
     SQLiteDatabase* m_pDatabase;
+
+private:
     sqlite3_stmt* m_handle = nullptr;
 };
 

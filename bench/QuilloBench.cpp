@@ -97,7 +97,7 @@ public:
     // The bank is opened as the program opens it, and the baseline reads it
     // through the same connection.
     Bench(const Arguments& arguments, litex::SQLiteDatabase& database, long startKb)
-        : m_arguments(arguments), m_db(database.m_handle), m_database(database), m_startKb(startKb)
+        : m_arguments(arguments), m_db(database.Handle()), m_database(database), m_startKb(startKb)
     {
         m_record.m_strTable = "BOOK1";
     }

@@ -91,7 +91,7 @@ void CQuilloDoc::OpenBank()
     std::string problem;
     try {
         problem = litex::OpenQuestionBank(m_db, name);
-        if (m_db.m_handle == nullptr) {
+        if (m_db.Handle() == nullptr) {
             AfxMessageBox("Unable to open database. Contact Norvane");
             afx::ThrowAbortSignal(afx::kAbortBankSelection);
         }

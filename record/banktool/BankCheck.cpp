@@ -150,10 +150,10 @@ std::vector<std::string> CheckBank(const std::string& bankPath, CheckSummary& su
         return {bankPath + ": no such bank file"};
     litex::SQLiteDatabase database;
     const std::string problem = litex::OpenQuestionBank(database, bankPath.c_str());
-    if (database.m_handle == nullptr || !problem.empty())
+    if (database.Handle() == nullptr || !problem.empty())
         return {bankPath + ": cannot be opened"};
-    if (sqlite3_exec(database.m_handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return {bankPath + ": " + sqlite3_errmsg(database.m_handle)};
+    if (sqlite3_exec(database.Handle(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return {bankPath + ": " + sqlite3_errmsg(database.Handle())};
     const size_t slash = database.m_strPath.rfind('/');
     try {
         return Checker(database, database.m_strPath.substr(0, slash + 1), summary).Run();

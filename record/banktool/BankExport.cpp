@@ -172,7 +172,7 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
 std::string ExportBank(const std::string& bankPath, const std::string& folder, std::string& importCommand)
 {
     litex::SQLiteDatabase database;
-    if (!litex::OpenQuestionBank(database, bankPath.c_str()).empty() || database.m_handle == nullptr)
+    if (!litex::OpenQuestionBank(database, bankPath.c_str()).empty() || database.Handle() == nullptr)
         return bankPath + ": cannot be opened";
     std::error_code error;
     std::filesystem::create_directories(folder, error);

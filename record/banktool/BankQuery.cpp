@@ -24,7 +24,7 @@ std::string QuotedWith(char quote, const std::string& text)
 BankQuery::BankQuery(litex::SQLiteDatabase& database, const std::string& sql) : m_database(database)
 {
     database.ArmStatementClock();
-    if (sqlite3_prepare_v2(database.m_handle, sql.c_str(), -1, &m_statement, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(database.Handle(), sql.c_str(), -1, &m_statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
     }
@@ -48,7 +48,7 @@ bool BankQuery::Next()
     const std::string limit = litex::LimitMessage(m_database, result);
     throw BankReadError(!limit.empty() ? limit
                                        : "The question bank " + m_database.m_strPath +
-                                             " could not be read to its end: " + sqlite3_errmsg(m_database.m_handle));
+                                             " could not be read to its end: " + sqlite3_errmsg(m_database.Handle()));
 }
 
 int BankQuery::Columns() const
@@ -66,7 +66,7 @@ std::string BankQuery::Text(int column) const
 
 std::string BankQuery::Error() const
 {
-    return sqlite3_errmsg(m_database.m_handle);
+    return sqlite3_errmsg(m_database.Handle());
 }
 
 std::string QuotedIdentifier(const std::string& name)

@@ -101,7 +101,7 @@ std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vecto
         litex::SQLiteDatabase database;
         const std::string problem = litex::OpenQuestionBank(database, bankPath.c_str());
         try {
-            if (problem.empty() && database.m_handle != nullptr)
+            if (problem.empty() && database.Handle() != nullptr)
                 old = ReadOldBank(database);
         } catch (const BankReadError& e) {
             changes.push_back(std::string("the bank in place could not be compared: ") + e.what());

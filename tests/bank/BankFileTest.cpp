@@ -31,7 +31,7 @@ int Exec(sqlite3* db, const char* sql)
 TEST(QuestionBankFile, TheConnectionCanNeitherWriteNorLoadExtensions)
 {
     TestBank bank(kTwoRows);
-    sqlite3* db = bank.Database()->m_handle;
+    sqlite3* db = bank.Database()->Handle();
     EXPECT_EQ(Exec(db, "INSERT INTO T VALUES(3,'three')"), SQLITE_READONLY);
     EXPECT_NE(Exec(db, "SELECT load_extension('/nonexistent/x')"), SQLITE_OK);
     EXPECT_NE(std::string(sqlite3_errmsg(db)).find("not authorized"), std::string::npos) << sqlite3_errmsg(db);

@@ -52,7 +52,7 @@ TEST(SqliteCallOrder, OpenStepCloseAndDestroy)
 TEST(SqliteCallOrder, Error14IsShownWithTheCodeAndSQLiteText)
 {
     litex::SQLiteDatabase database;
-    sqlite3_open("/nonexistent-folder/bank.db", &database.m_handle);
+    database.Open("/nonexistent-folder/bank.db", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     PairReader reader(&database);
     MessageRecorder messages;
     sqlite_log::Clear();

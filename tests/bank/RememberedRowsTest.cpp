@@ -41,7 +41,7 @@ TEST(RememberedRows, EveryMoveEndsWhereARerunCursorEnds)
             TestBank bank(pool.sql);
             CQuestionSet reader(bank.Database());
             reader.Open("SELECT * FROM 'BOOK1'");
-            SteppingCursor oracle(bank.Database()->m_handle, "SELECT * FROM 'BOOK1'");
+            SteppingCursor oracle(bank.Database()->Handle(), "SELECT * FROM 'BOOK1'");
             ExpectSameState(reader, oracle, "Open");
 
             std::mt19937 random(seed);

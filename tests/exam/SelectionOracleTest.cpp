@@ -104,7 +104,7 @@ TEST(SelectionOracle, SameTestAndSameReaderStateAsMovingTheCursor)
                                          std::to_string(startMove));
                             CQuestionSet reader(bank.Database());
                             reader.Open(record.BuildSelectAll());
-                            SteppingCursor oracle(bank.Database()->m_handle, record.BuildSelectAll().Bytes());
+                            SteppingCursor oracle(bank.Database()->Handle(), record.BuildSelectAll().Bytes());
                             const int poolSize = CountPool(reader);
                             ASSERT_EQ(poolSize, oracle.CountPool());
                             // From the first row, from past the end, and from the middle.
