@@ -21,26 +21,20 @@ std::string QuotedWith(char quote, const std::string& text)
 
 } // namespace
 
-BankQuery::BankQuery(litex::SQLiteDatabase& database, const std::string& sql) : m_database(database)
+BankQuery::BankQuery(litex::SQLiteDatabase& database, const std::string& sql)
+    : m_database(database), m_statement(&database)
 {
     database.ArmStatementClock();
-    if (sqlite3_prepare_v2(database.Handle(), sql.c_str(), -1, &m_statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(m_statement);
-        m_statement = nullptr;
-    }
-}
-
-BankQuery::~BankQuery()
-{
-    sqlite3_finalize(m_statement);
+    if (m_statement.Prepare(sql.c_str()) != SQLITE_OK)
+        m_statement.Finalize();
 }
 
 bool BankQuery::Next()
 {
-    if (m_statement == nullptr)
+    if (!Prepared())
         return false;
     m_database.ArmStatementClock();
-    const int result = sqlite3_step(m_statement);
+    const int result = sqlite3_step(m_statement.Handle());
     if (result == SQLITE_ROW)
         return true;
     if (result == SQLITE_DONE)
@@ -53,15 +47,16 @@ bool BankQuery::Next()
 
 int BankQuery::Columns() const
 {
-    return m_statement ? sqlite3_column_count(m_statement) : 0;
+    return Prepared() ? sqlite3_column_count(m_statement.Handle()) : 0;
 }
 
 std::string BankQuery::Text(int column) const
 {
     if (column >= Columns())
         return std::string();
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(m_statement, column))) : std::string();
+    sqlite3_stmt* statement = m_statement.Handle();
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))) : std::string();
 }
 
 std::string BankQuery::Error() const

@@ -4,14 +4,10 @@
 // bank's statement may take, so a long bank is read to its end, and a step
 // stopped by a limit, the clock or an error throws BankReadError.
 
+#include "bank/SQLiteStatement.h"
+
 #include <stdexcept>
 #include <string>
-
-struct sqlite3_stmt;
-
-namespace litex {
-class SQLiteDatabase;
-}
 
 namespace banktool {
 
@@ -24,11 +20,8 @@ public:
 class BankQuery {
 public:
     BankQuery(litex::SQLiteDatabase& database, const std::string& sql);
-    ~BankQuery();
-    BankQuery(const BankQuery&) = delete;
-    BankQuery& operator=(const BankQuery&) = delete;
 
-    bool Prepared() const { return m_statement != nullptr; }
+    bool Prepared() const { return m_statement.Handle() != nullptr; }
     // The next row; false at the end of the rows. Throws BankReadError.
     bool Next();
     int Columns() const;
@@ -38,7 +31,7 @@ public:
 
 private:
     litex::SQLiteDatabase& m_database;
-    sqlite3_stmt* m_statement = nullptr;
+    litex::SQLiteStatement m_statement;
 };
 
 // A name as one SQL identifier token, and a text as one string literal.
