@@ -11,6 +11,8 @@
 #include <sstream>
 
 namespace {
+
+class DesktopEntryTest : public AppTest {};
 std::string Contents(const std::string& path)
 {
     std::ifstream in(path);
@@ -23,7 +25,7 @@ std::string Contents(const std::string& path)
 // Run from its build, the program registers an entry of its own name, which
 // cannot shadow the installed one: it runs this program while it exists
 // and never moves to the folder a start happened in.
-TEST_F(AppTest, ABuildRegistersItsOwnEntryThatTheDesktopCanStart)
+TEST_F(DesktopEntryTest, ABuildRegistersItsOwnEntryThatTheDesktopCanStart)
 {
     const std::string data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
     const std::string entry = data + "/applications/app_tests-build.desktop";

@@ -13,13 +13,15 @@
 using namespace form;
 
 namespace {
+
+class FileNamesTest : public AppTest {};
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
 }
 } // namespace
 
-TEST_F(AppTest, NamesOutsideTheAnsiCodePageSaveListAndReopenAsSpelled)
+TEST_F(FileNamesTest, NamesOutsideTheAnsiCodePageSaveListAndReopenAsSpelled)
 {
     AddBank("café.db");
     ASSERT_TRUE(Start());
@@ -45,7 +47,7 @@ TEST_F(AppTest, NamesOutsideTheAnsiCodePageSaveListAndReopenAsSpelled)
     EXPECT_FALSE(Document()->m_test.IsTagged1("Ж.nve"));
 }
 
-TEST_F(AppTest, ARelativeRecordOnTheCommandLineIsListedByItsFullPath)
+TEST_F(FileNamesTest, ARelativeRecordOnTheCommandLineIsListedByItsFullPath)
 {
     AddBank("BANK.DB");
     ASSERT_TRUE(Start());
@@ -58,7 +60,7 @@ TEST_F(AppTest, ARelativeRecordOnTheCommandLineIsListedByItsFullPath)
     EXPECT_EQ(app->RecentFiles().front(), folder.File("rec1.nve").c_str());
 }
 
-TEST_F(AppTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
+TEST_F(FileNamesTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
 {
     AddBank("only.db");
     std::filesystem::create_directory(folder.File("dir.nve"));
@@ -88,7 +90,7 @@ TEST_F(AppTest, AFolderOrAMissingFileAsARecordGetsTheFrameworksMessage)
                                                         "path and file name are given."}));
 }
 
-TEST_F(AppTest, ASaveThatFailsKeepsTheOldFileAndTheDocumentModified)
+TEST_F(FileNamesTest, ASaveThatFailsKeepsTheOldFileAndTheDocumentModified)
 {
     AddBank("only.db");
     ASSERT_TRUE(Start());
@@ -108,7 +110,7 @@ TEST_F(AppTest, ASaveThatFailsKeepsTheOldFileAndTheDocumentModified)
     EXPECT_EQ(folder.Read("mine.nve"), before);
 }
 
-TEST_F(AppTest, ACraftedTableNameInARecordIsOnlyEverATableName)
+TEST_F(FileNamesTest, ACraftedTableNameInARecordIsOnlyEverATableName)
 {
     AddBank("only.db");
     ASSERT_TRUE(Start());

@@ -12,9 +12,13 @@
 #include <filesystem>
 #include <sstream>
 
+namespace {
+class StartupTest : public AppTest {};
+} // namespace
+
 using namespace form;
 
-TEST_F(AppTest, OneBankOpensWithoutADialogOnItsFirstQuestion)
+TEST_F(StartupTest, OneBankOpensWithoutADialogOnItsFirstQuestion)
 {
     AddBank("only.db");
     ASSERT_TRUE(Start());
@@ -34,7 +38,7 @@ TEST_F(AppTest, OneBankOpensWithoutADialogOnItsFirstQuestion)
     SaveScreenshot("first-question");
 }
 
-TEST_F(AppTest, TheSampleBankOpensOnItsFirstQuestion)
+TEST_F(StartupTest, TheSampleBankOpensOnItsFirstQuestion)
 {
     std::filesystem::copy_file(std::string(QUILLO_SAMPLE_DIR) + "/sample.db", folder.File("sample.db"));
     ASSERT_TRUE(Start());
@@ -46,7 +50,7 @@ TEST_F(AppTest, TheSampleBankOpensOnItsFirstQuestion)
     SaveScreenshot("sample-bank");
 }
 
-TEST_F(AppTest, SeveralBanksAreOfferedSortedAndTheChosenOneOpens)
+TEST_F(StartupTest, SeveralBanksAreOfferedSortedAndTheChosenOneOpens)
 {
     AddBank("zeta.db", 1);
     AddBank("alpha.db", 3);
@@ -67,7 +71,7 @@ TEST_F(AppTest, SeveralBanksAreOfferedSortedAndTheChosenOneOpens)
     EXPECT_EQ(Document()->m_pBooks->GetRowIndex(), 0); // zeta.db has one book
 }
 
-TEST_F(AppTest, CancellingTheBankChoiceEndsQuietly)
+TEST_F(StartupTest, CancellingTheBankChoiceEndsQuietly)
 {
     AddBank("a.db");
     AddBank("b.db");
@@ -76,14 +80,14 @@ TEST_F(AppTest, CancellingTheBankChoiceEndsQuietly)
     EXPECT_EQ(Frame(), nullptr);
 }
 
-TEST_F(AppTest, NoBankEndsWithItsMessage)
+TEST_F(StartupTest, NoBankEndsWithItsMessage)
 {
     EXPECT_FALSE(Start());
     EXPECT_EQ(messages.texts, (std::vector<std::string>{"No dbs found. Contact Norvane."}));
     EXPECT_EQ(Frame(), nullptr);
 }
 
-TEST_F(AppTest, AFileThatIsNotADatabaseEndsWithTheSQLiteMessage)
+TEST_F(StartupTest, AFileThatIsNotADatabaseEndsWithTheSQLiteMessage)
 {
     folder.Write("junk.db", std::string(2048, 'j'));
     EXPECT_FALSE(Start());
@@ -91,7 +95,7 @@ TEST_F(AppTest, AFileThatIsNotADatabaseEndsWithTheSQLiteMessage)
               (std::vector<std::string>{"SQLite exception.Error code: 26Error message: file is not a database"}));
 }
 
-TEST_F(AppTest, OkWithNothingSelectedOpensAnEmptyDatabase)
+TEST_F(StartupTest, OkWithNothingSelectedOpensAnEmptyDatabase)
 {
     AddBank("a.db");
     AddBank("b.db");
@@ -104,7 +108,7 @@ TEST_F(AppTest, OkWithNothingSelectedOpensAnEmptyDatabase)
     EXPECT_EQ(messages.texts[0], "SQLite exception.Error code: 1Error message: no such table: NUMBER_OF_QUESTIONS");
 }
 
-TEST_F(AppTest, ARecordNamedAtStartUpOpensOnItsBook)
+TEST_F(StartupTest, ARecordNamedAtStartUpOpensOnItsBook)
 {
     AddBank("only.db");
     ASSERT_TRUE(Start());
@@ -126,7 +130,7 @@ TEST_F(AppTest, ARecordNamedAtStartUpOpensOnItsBook)
 // Opened from a file manager the program starts in the record's folder, on
 // the bank there; a record whose book the bank titles otherwise is asked
 // about before any question of it is shown.
-TEST_F(AppTest, ARecordOpensOnTheBankInItsFolderAndAnotherBanksBookIsAskedAbout)
+TEST_F(StartupTest, ARecordOpensOnTheBankInItsFolderAndAnotherBanksBookIsAskedAbout)
 {
     AddBank("general.db");
     std::filesystem::create_directory(folder.File("roads"));
@@ -163,7 +167,7 @@ TEST_F(AppTest, ARecordOpensOnTheBankInItsFolderAndAnotherBanksBookIsAskedAbout)
     EXPECT_TRUE(Document()->m_test.IsAnswered("2"));
 }
 
-TEST_F(AppTest, ABookWithoutQuestionsOrTablesDoesNotCrash)
+TEST_F(StartupTest, ABookWithoutQuestionsOrTablesDoesNotCrash)
 {
     BuildBankFile(folder.File("odd.db"),
                   "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
@@ -181,7 +185,7 @@ TEST_F(AppTest, ABookWithoutQuestionsOrTablesDoesNotCrash)
     EXPECT_EQ(messages.texts.size(), 1u);
 }
 
-TEST_F(AppTest, AMissingFirstBookTableFailsStartUpWithSQLitesMessage)
+TEST_F(StartupTest, AMissingFirstBookTableFailsStartUpWithSQLitesMessage)
 {
     BuildBankFile(folder.File("odd.db"), "CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
                                          "INSERT INTO BOOKNAMES VALUES(1,'GONE','Gone');"

@@ -1,11 +1,13 @@
 #include "AppFixture.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <filesystem>
 
@@ -59,6 +61,20 @@ CQuilloView* AppTest::View() const
 CQuilloDoc* AppTest::Document() const
 {
     return Frame() ? static_cast<CQuilloDoc*>(Frame()->GetActiveDocument()) : nullptr;
+}
+
+void AppTest::ActivateFrame() const
+{
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+}
+
+QAction* AppTest::ActionWithKeys(int id, const char* keys) const
+{
+    for (QAction* action : Frame()->findChildren<QAction*>())
+        if (action->data().toInt() == id && action->shortcuts().contains(QKeySequence(keys)))
+            return action;
+    return nullptr;
 }
 
 QString AppTest::ControlText(int id) const

@@ -32,6 +32,10 @@ protected:
     CQuilloView* View() const;
     CQuilloDoc* Document() const;
     QString ControlText(int id) const;
+    // Window-wide keys only reach the active window.
+    void ActivateFrame() const;
+    // The action that carries command id with keys among its shortcuts.
+    QAction* ActionWithKeys(int id, const char* keys) const;
     void SaveScreenshot(const std::string& name) const;
 
     TempFolder folder;

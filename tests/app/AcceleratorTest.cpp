@@ -1,0 +1,57 @@
+// The accelerator table as the main window binds it, and what the keys
+// leave to the controls.
+
+#include "AppFixture.h"
+
+#include "app/Accelerators.h"
+
+#include "afx/ui/CommandIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class AcceleratorTest : public AppTest {
+protected:
+    AcceleratorTest() { AddBank("only.db"); }
+};
+
+} // namespace
+
+TEST_F(AcceleratorTest, EveryAcceleratorIsBoundOnceToItsCommand)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(app::AcceleratorTable().size(), 19u);
+    for (const app::Accelerator& entry : app::AcceleratorTable()) {
+        int bindings = 0;
+        for (QAction* action : Frame()->findChildren<QAction*>())
+            bindings += action->shortcuts().contains(QKeySequence(entry.keys));
+        EXPECT_EQ(bindings, 1) << entry.keys;
+        EXPECT_NE(ActionWithKeys(entry.id, entry.keys), nullptr) << entry.keys;
+    }
+    // Nothing in the program handles the edit commands.
+    EXPECT_FALSE(Frame()->QueryCommand(afx::ID_EDIT_COPY).m_bHandled);
+    EXPECT_FALSE(ActionWithKeys(afx::ID_EDIT_COPY, "Ctrl+C")->isEnabled());
+    EXPECT_TRUE(ActionWithKeys(afx::ID_FILE_PRINT, "Ctrl+P")->isEnabled());
+}
+
+TEST_F(AcceleratorTest, CtrlCInAnEditStillCopies)
+{
+    ASSERT_TRUE(Start());
+    QLineEdit* go = nullptr;
+    for (QLineEdit* edit : View()->findChildren<QLineEdit*>())
+        if (!edit->isReadOnly() && edit->isEnabled())
+            go = edit;
+    ASSERT_NE(go, nullptr);
+    ActivateFrame();
+    go->setText("17");
+    go->setFocus();
+    go->selectAll();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(go, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "17");
+}
