@@ -97,7 +97,9 @@ void RemoveOrphanedTemporaries(const std::string& folder, const std::string& nam
     closedir(listing);
 }
 
-void SyncFolder(const std::string& file)
+} // namespace
+
+void SyncFolderOf(const std::string& file)
 {
     const int fd = open(FolderOf(CString(file)), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -105,8 +107,6 @@ void SyncFolder(const std::string& file)
         close(fd);
     }
 }
-
-} // namespace
 
 DocumentReader::DocumentReader() = default;
 DocumentReader::~DocumentReader() = default;
@@ -177,7 +177,7 @@ FileFault ReplaceFileContents(const CString& path, const std::string& bytes)
         const FileFault fault = FileFaultFromErrno(error);
         return fault == FileFault::none ? FileFault::ioError : fault;
     }
-    SyncFolder(target);
+    SyncFolderOf(target);
     return FileFault::none;
 }
 

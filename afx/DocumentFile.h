@@ -43,4 +43,8 @@ CString ResolvedPath(const CString& path);
 // another save of the same file hold its FolderLock.
 FileFault ReplaceFileContents(const CString& path, const std::string& bytes);
 
+// Makes a file's new name in its folder last through a power failure, as a
+// rename into place needs.
+void SyncFolderOf(const std::string& file);
+
 } // namespace afx

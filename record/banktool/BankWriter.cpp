@@ -1,5 +1,7 @@
 #include "BankWriter.h"
 
+#include "afx/DocumentFile.h"
+
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -135,6 +137,7 @@ std::string BankWriter::Publish()
     if (!synced || rename(m_temporary.c_str(), m_path.c_str()) != 0)
         return m_path + ": cannot be written";
     m_temporary.clear();
+    afx::SyncFolderOf(m_path);
     return std::string();
 }
 
