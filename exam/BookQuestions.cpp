@@ -9,6 +9,16 @@ constexpr int kSectionColumn = 1;
 constexpr int kCorrectColumn = 3;
 } // namespace
 
+int CorrectLetter(const CString& correct)
+{
+    return correct.IsEmpty() ? -1 : static_cast<signed char>(correct.GetAt(0)) - 'A';
+}
+
+bool IsCorrectAnswer(int answer, const CString& correct)
+{
+    return answer >= 0 && answer == CorrectLetter(correct);
+}
+
 std::vector<BookQuestion> BookQuestionsOf(CQuestionSet& reader)
 {
     const int rows = reader.CountRows();

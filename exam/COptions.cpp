@@ -105,6 +105,14 @@ void COptions::AddAnswered(const CString& number)
 {
     Add(m_answered, MakeKey(number));
 }
+void COptions::AddOutcome(const CString& number, bool correct)
+{
+    AddAnswered(number);
+    if (correct)
+        AddCorrect(number);
+    else
+        AddMissed(number);
+}
 void COptions::RemoveTagged1(const CString& number)
 {
     m_tagged1.RemoveKey(MakeKey(number));

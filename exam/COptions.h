@@ -46,6 +46,8 @@ public:
     void AddTagged1(const CString& number);
     void AddTagged2(const CString& number);
     void AddAnswered(const CString& number);
+    // What answering the question leaves: answered, and correct or missed.
+    void AddOutcome(const CString& number, bool correct);
     void RemoveTagged1(const CString& number);
     void RemoveTagged2(const CString& number);
 

@@ -3,8 +3,7 @@
 #include "bank/PracticeExamTable.h"
 
 #include <algorithm>
-#include <string>
-#include <unordered_map>
+#include <numeric>
 
 namespace {
 
@@ -15,14 +14,14 @@ constexpr int kRandomQuestions = 50;
 std::vector<std::vector<size_t>> RowsBySection(const std::vector<BookQuestion>& book)
 {
     std::vector<std::vector<size_t>> sections;
-    std::unordered_map<std::string, size_t> index;
+    SectionOrder order;
     for (size_t row = 0; row < book.size(); ++row) {
         if (book[row].section.IsEmpty())
             continue;
-        auto [place, added] = index.emplace(static_cast<const char*>(book[row].section), sections.size());
+        const auto [place, added] = order.Place(book[row].section);
         if (added)
             sections.emplace_back();
-        sections[place->second].push_back(row);
+        sections[place].push_back(row);
     }
     return sections;
 }
@@ -81,15 +80,13 @@ std::vector<size_t> DrawExam(const std::vector<BookQuestion>& book, const ExamSe
     drawn.reserve(wanted);
     if (!settings.perSection) {
         std::vector<size_t> all(book.size());
-        for (size_t row = 0; row < all.size(); ++row)
-            all[row] = row;
+        std::iota(all.begin(), all.end(), size_t{0});
         TakeAtRandom(all, wanted, random, drawn);
         return drawn;
     }
     std::vector<std::vector<size_t>> sections = RowsBySection(book);
     std::vector<size_t> sectionOrder(sections.size());
-    for (size_t i = 0; i < sectionOrder.size(); ++i)
-        sectionOrder[i] = i;
+    std::iota(sectionOrder.begin(), sectionOrder.end(), size_t{0});
     std::vector<size_t> chosenSections;
     TakeAtRandom(sectionOrder, wanted, random, chosenSections);
     std::vector<bool> taken(book.size(), false);

@@ -3,8 +3,6 @@
 #include "COptions.h"
 
 #include <algorithm>
-#include <string>
-#include <unordered_map>
 
 PracticeExam::PracticeExam(const ExamSettings& settings, std::vector<BookQuestion> questions, Clock clock)
     : m_settings(settings), m_questions(std::move(questions)), m_chosen(m_questions.size(), -1),
@@ -24,36 +22,27 @@ int PracticeExam::SecondsLeft() const
     return static_cast<int>(std::max<long long>(left, 0));
 }
 
-bool IsCorrectAnswer(int answer, const CString& correct)
-{
-    return answer >= 0 && !correct.IsEmpty() && answer == static_cast<signed char>(correct.GetAt(0)) - 'A';
-}
-
 ExamResult PracticeExam::Finish(COptions& record) const
 {
     ExamResult result;
     result.questions = Size();
     result.passMarkPercent = m_settings.passMarkPercent;
     result.timeRanOut = TimeIsUp();
-    std::unordered_map<std::string, size_t> sectionIndex;
+    SectionOrder sections;
     for (int i = 0; i < Size(); ++i) {
         const BookQuestion& question = Question(i);
         const bool right = IsCorrectAnswer(Chosen(i), question.correct);
         result.correct += right;
-        record.AddAnswered(question.number);
-        if (right) {
-            record.AddCorrect(question.number);
-        } else {
-            record.AddMissed(question.number);
+        record.AddOutcome(question.number, right);
+        if (!right)
             result.missed.push_back({question.number, Chosen(i), question.correct});
-        }
         if (question.section.IsEmpty())
             continue;
-        auto [place, added] = sectionIndex.emplace(static_cast<const char*>(question.section), result.sections.size());
+        const auto [place, added] = sections.Place(question.section);
         if (added)
             result.sections.push_back({question.section, 0, 0});
-        ++result.sections[place->second].questions;
-        result.sections[place->second].correct += right;
+        ++result.sections[place].questions;
+        result.sections[place].correct += right;
     }
     result.passed = 100LL * result.correct >= 1LL * result.passMarkPercent * result.questions && result.questions > 0;
     return result;

@@ -73,6 +73,3 @@ private:
     Clock m_clock;
     std::chrono::steady_clock::time_point m_deadline;
 };
-
-// Whether answer (0 to 3) is the one the correct field names.
-bool IsCorrectAnswer(int answer, const CString& correct);

@@ -62,7 +62,7 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
                          const std::vector<BookQuestion>& questions)
 {
     BookProgress book{table, title, {}, {}};
-    std::unordered_map<std::string, size_t> sectionIndex;
+    SectionOrder order;
     bool anySection = false;
     const std::unordered_map<std::string, unsigned char> outcomes = OutcomesOf(record, table);
     // Books list their sections in runs; the last one found is asked first.
@@ -72,11 +72,10 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
         const ProgressFigures one = FiguresOf(found == outcomes.end() ? 0 : found->second);
         Add(book.figures, one);
         if (book.sections.empty() || question.section != book.sections[section].name) {
-            auto [place, added] =
-                sectionIndex.emplace(static_cast<const char*>(question.section), book.sections.size());
+            const auto [place, added] = order.Place(question.section);
             if (added)
                 book.sections.push_back({question.section, {}});
-            section = place->second;
+            section = place;
         }
         Add(book.sections[section].figures, one);
         anySection = anySection || !question.section.IsEmpty();

@@ -58,11 +58,7 @@ void CQuilloView::OnCommit()
         else
             m_pTest->AddTagged2(entry.m_strNumber);
     }
-    m_pTest->AddAnswered(entry.m_strNumber);
-    if (entry.m_bCorrect)
-        m_pTest->AddCorrect(entry.m_strNumber);
-    else
-        m_pTest->AddMissed(entry.m_strNumber);
+    m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0);
     ShowQuestion(true);
     AnnounceResult();
     GetDocument()->SetModifiedFlag();

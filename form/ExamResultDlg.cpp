@@ -19,11 +19,6 @@ QString Answer(int letter, const MissedWording& wording)
     return QString("%1, %2").arg(QChar('A' + letter)).arg(wording.answers[letter].toHtmlEscaped());
 }
 
-int Letter(const CString& correct)
-{
-    return correct.IsEmpty() ? -1 : static_cast<signed char>(correct.GetAt(0)) - 'A';
-}
-
 // The page's first line, which a reader speaks as the page takes the focus.
 QString ExamResultSummary(const ExamResult& result)
 {
@@ -57,7 +52,7 @@ QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording
         // One pass over the pattern: a bank's text holding "%2" stays as it is.
         page += QString("<p><b>%1</b>: %2<br>Your answer: %3<br>Correct answer: %4</p>")
                     .arg(afx::ToQt(miss.number).toHtmlEscaped(), wording.question.toHtmlEscaped(),
-                         Answer(miss.chosen, wording), Answer(Letter(miss.correct), wording));
+                         Answer(miss.chosen, wording), Answer(CorrectLetter(miss.correct), wording));
     }
     return page;
 }
