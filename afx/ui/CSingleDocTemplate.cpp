@@ -13,11 +13,7 @@ CSingleDocTemplate::CSingleDocTemplate(int resourceId, const CString& templateTe
     : m_nResourceId(resourceId), m_strDocStrings(templateText), m_classes(std::move(classes))
 {}
 
-CSingleDocTemplate::~CSingleDocTemplate()
-{
-    delete m_pFrame;
-    delete m_pDocument;
-}
+CSingleDocTemplate::~CSingleDocTemplate() = default;
 
 CString CSingleDocTemplate::GetDocString(int field) const
 {
@@ -35,17 +31,15 @@ CString CSingleDocTemplate::GetDocString(int field) const
 
 bool CSingleDocTemplate::CreateDocumentAndFrame()
 {
-    m_pDocument = m_classes.document();
+    m_pDocument.reset(m_classes.document());
     m_pDocument->SetDocTemplate(this);
-    m_pFrame = m_classes.frame();
+    m_pFrame.reset(m_classes.frame());
     CFormView* view = m_classes.view();
-    view->SetDocument(m_pDocument);
-    m_pFrame->SetDocument(m_pDocument);
+    view->SetDocument(m_pDocument.get());
+    m_pFrame->SetDocument(m_pDocument.get());
     if (!m_pFrame->LoadFrame(m_nResourceId, view)) {
-        delete m_pFrame;
-        m_pFrame = nullptr;
-        delete m_pDocument;
-        m_pDocument = nullptr;
+        m_pFrame.reset();
+        m_pDocument.reset();
         return false;
     }
     return true;
@@ -90,7 +84,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path)
             m_pFrame->DestroyWindow();
         throw;
     }
-    return m_pDocument;
+    return m_pDocument.get();
 }
 
 void CSingleDocTemplate::SetDefaultTitle()
@@ -109,9 +103,8 @@ void CSingleDocTemplate::UpdateFrameTitle()
 
 void CSingleDocTemplate::FrameDestroyed()
 {
-    m_pFrame = nullptr;
-    delete m_pDocument;
-    m_pDocument = nullptr;
+    (void)m_pFrame.release();
+    m_pDocument.reset();
 }
 
 } // namespace afx

@@ -5,6 +5,7 @@
 #include "afx/CString.h"
 
 #include <functional>
+#include <memory>
 
 namespace afx {
 
@@ -29,9 +30,10 @@ public:
     CDocument* OpenDocumentFile(const char* path);
 
     CString GetDocString(int field) const;
-    CFrameWnd* Frame() const { return m_pFrame; }
+    CFrameWnd* Frame() const { return m_pFrame.get(); }
     void UpdateFrameTitle();
-    // The frame is going: forget it and the document with it.
+    // The frame is going and deletes itself: let it go, and the document
+    // with it.
     void FrameDestroyed();
 
     enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
@@ -43,8 +45,11 @@ private:
     int m_nResourceId;
     CString m_strDocStrings;
     Classes m_classes;
-    CDocument* m_pDocument = nullptr;
-    CFrameWnd* m_pFrame = nullptr;
+    std::unique_ptr<CDocument> m_pDocument;
+    // Declared after the document, so it goes first: its view still refers
+    // to the document. Released to the frame itself once it starts to
+    // destroy its window.
+    std::unique_ptr<CFrameWnd> m_pFrame;
 };
 
 } // namespace afx
