@@ -4,36 +4,14 @@
 
 #include <sqlite3.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace banktool {
-
-BankWriter::~BankWriter()
-{
-    sqlite3_finalize(m_insert);
-    sqlite3_close(m_db);
-    if (!m_temporary.empty())
-        unlink(m_temporary.c_str());
-}
 
 std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::vector<std::string>& counts,
                               const std::string& diagramFolder, const std::vector<std::string>& exam)
 {
-    const size_t slash = m_path.rfind('/');
-    m_temporary = (slash == std::string::npos ? std::string() : m_path.substr(0, slash + 1)) + ".quillo-bank-XXXXXX";
-    const int fd = mkostemp(&m_temporary[0], O_CLOEXEC);
-    if (fd < 0) {
-        m_temporary.clear();
-        return m_path + ": cannot be written in its folder";
-    }
-    close(fd);
-    if (sqlite3_open_v2(m_temporary.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (m_db.Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK)
         return Failed();
-    // Nothing needs a journal: a bank that is not whole is never renamed
-    // into place.
-    if (!Exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
+    if (!Exec("PRAGMA journal_mode=OFF; BEGIN;"
               "CREATE TABLE BOOKNAMES(ID INTEGER PRIMARY KEY, TableName TEXT, Title TEXT);"
               "CREATE TABLE NUMBER_OF_QUESTIONS(ID INTEGER PRIMARY KEY, Count TEXT);"))
         return Failed();
@@ -48,41 +26,37 @@ std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::
         return Failed();
     if (!Exec("COMMIT"))
         return Failed();
-    sqlite3_finalize(m_insert);
-    m_insert = nullptr;
-    if (sqlite3_close(m_db) != SQLITE_OK)
-        return Failed();
-    m_db = nullptr;
+    m_insert.Finalize();
     return Publish();
 }
 
 bool BankWriter::Exec(const char* sql)
 {
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return sqlite3_exec(m_db.Handle(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 std::string BankWriter::Failed() const
 {
-    return m_path + ": " + (m_db ? sqlite3_errmsg(m_db) : "cannot be created");
+    return m_path + ": " + (m_db.Handle() ? sqlite3_errmsg(m_db.Handle()) : "cannot be created");
 }
 
 bool BankWriter::Prepare(const std::string& sql)
 {
-    sqlite3_finalize(m_insert);
-    m_insert = nullptr;
-    return sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insert, nullptr) == SQLITE_OK;
+    m_insert.Finalize();
+    return m_insert.Prepare(sql.c_str()) == SQLITE_OK;
 }
 
 template <size_t N>
 bool BankWriter::Run(int key, const std::array<std::string_view, N>& texts)
 {
-    sqlite3_reset(m_insert);
-    sqlite3_bind_int(m_insert, 1, key);
+    sqlite3_stmt* insert = m_insert.Handle();
+    sqlite3_reset(insert);
+    sqlite3_bind_int(insert, 1, key);
     // A null pointer would bind NULL; every text here is text, if empty.
     for (size_t i = 0; i < N; ++i)
-        sqlite3_bind_text(m_insert, static_cast<int>(i) + 2, texts[i].data() ? texts[i].data() : "",
+        sqlite3_bind_text(insert, static_cast<int>(i) + 2, texts[i].data() ? texts[i].data() : "",
                           static_cast<int>(texts[i].size()), SQLITE_STATIC);
-    return sqlite3_step(m_insert) == SQLITE_DONE;
+    return sqlite3_step(insert) == SQLITE_DONE;
 }
 
 template <size_t N>
@@ -126,19 +100,21 @@ bool BankWriter::WriteExams(const std::vector<BookToWrite>& books, const std::ve
     return true;
 }
 
+// The bank's bytes go through the program's own save, which writes them
+// beside the old file, flushed, and renames them into place.
 std::string BankWriter::Publish()
 {
-    const int fd = open(m_temporary.c_str(), O_RDWR | O_CLOEXEC);
-    const mode_t mask = umask(0);
-    umask(mask);
-    const bool synced = fd >= 0 && fchmod(fd, 0666 & ~mask) == 0 && fsync(fd) == 0;
-    if (fd >= 0)
-        close(fd);
-    if (!synced || rename(m_temporary.c_str(), m_path.c_str()) != 0)
-        return m_path + ": cannot be written";
-    m_temporary.clear();
-    afx::SyncFolderOf(m_path);
-    return std::string();
+    sqlite3_int64 size = 0;
+    unsigned char* image = sqlite3_serialize(m_db.Handle(), "main", &size, 0);
+    if (image == nullptr)
+        return m_path + ": too large to be written";
+    const std::string bytes(reinterpret_cast<const char*>(image), static_cast<size_t>(size));
+    sqlite3_free(image);
+    m_db.Close();
+    const afx::FileFault fault = afx::ReplaceFileContents(m_path, bytes);
+    if (fault == afx::FileFault::none)
+        return std::string();
+    return m_path + (fault == afx::FileFault::diskFull ? ": the disk is full" : ": cannot be written");
 }
 
 } // namespace banktool

@@ -1,14 +1,14 @@
 #pragma once
-// Writes a whole question bank beside its final place and renames it there
-// only once every row is in: a bank is never left half written.
+// Builds a whole question bank in memory and saves it as a document is
+// saved: a bank is never left half written.
 
 #include "SourceBook.h"
 
+#include "bank/SQLiteDatabase.h"
+#include "bank/SQLiteStatement.h"
+
 #include <string>
 #include <vector>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace banktool {
 
@@ -21,9 +21,6 @@ struct BookToWrite {
 class BankWriter {
 public:
     explicit BankWriter(const std::string& path) : m_path(path) {}
-    ~BankWriter();
-    BankWriter(const BankWriter&) = delete;
-    BankWriter& operator=(const BankWriter&) = delete;
 
     // The empty text, or what failed, naming the bank. exam, when not
     // empty, is the practice exam of every book, as the request holds it.
@@ -43,9 +40,10 @@ private:
     std::string Publish();
 
     std::string m_path;
-    std::string m_temporary;
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_insert = nullptr;
+    litex::SQLiteDatabase m_db;
+    // Declared after the connection, so that it is finalised before the
+    // connection closes.
+    litex::SQLiteStatement m_insert{&m_db};
 };
 
 } // namespace banktool

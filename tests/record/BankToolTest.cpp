@@ -77,9 +77,13 @@ TEST(BankImport, MakesTheBankTheProgramReads)
     ASSERT_EQ(again.size(), 2u);
     EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
     EXPECT_EQ(again[1].substr(0, 7), "--exam:") << "a pass mark of 0";
+    // A bank reached through a link is replaced where the link leads.
+    const std::string link = folder.File("linked.db");
+    std::filesystem::create_symlink(bank, link);
     EXPECT_TRUE(
-        banktool::ImportBank({bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, "", {}}).empty());
+        banktool::ImportBank({link, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", true, "", {}}).empty());
     EXPECT_EQ(Rows(bank, "SELECT Title FROM BOOKNAMES"), (std::vector<std::string>{"Only|"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
 TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
