@@ -6,7 +6,9 @@ cd "$(dirname "$0")"
 # The suite's build lets no warning through.
 export QUILLO_CMAKE_ARGS="-DQUILLO_WERROR=ON ${QUILLO_CMAKE_ARGS:-}"
 source scripts/setup.sh
+source scripts/tidy_changed.sh
 configure_and_build
+tidy_changed
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"

@@ -49,7 +49,7 @@ const CString& HelpViewer()
         for (const char* candidate : {chosen, "quillo-help", "xchm", "kchmviewer", "xdg-open"}) {
             if (candidate == nullptr || *candidate == '\0')
                 continue;
-            const CString found = FindOnPath(candidate);
+            CString found = FindOnPath(candidate);
             if (!found.IsEmpty())
                 return found;
         }

@@ -22,7 +22,7 @@ bool IsExecutable(const std::string& path)
 
 CString FindOnPath(const CString& program)
 {
-    const std::string name = program.Bytes();
+    const std::string& name = program.Bytes();
     if (name.empty())
         return CString();
     if (name.find('/') != std::string::npos)

@@ -15,7 +15,7 @@ CString DefaultBrowser()
     if (browsers != nullptr && *browsers != '\0') {
         const CString all = browsers;
         const int colon = all.Find(':');
-        const CString first = colon < 0 ? all : all.Left(colon);
+        CString first = colon < 0 ? all : all.Left(colon);
         if (!first.IsEmpty())
             return first;
     }

@@ -181,7 +181,7 @@ std::string RecordFromJson(const std::string& json, COptions& record)
             continue;
         if (!value.isString())
             return std::string(field.name) + " must be a string";
-        const std::string problem = ToAnsi(value.toString(), field.name, record.*field.member);
+        std::string problem = ToAnsi(value.toString(), field.name, record.*field.member);
         if (!problem.empty())
             return problem;
     }

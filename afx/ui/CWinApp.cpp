@@ -212,7 +212,7 @@ CDocument* CWinApp::OpenDocumentFile(const CString& path)
 // documents.
 QString CWinApp::SaveAsStart(const CString& path)
 {
-    const QString name = PathToQt(path);
+    QString name = PathToQt(path);
     if (name.contains('/'))
         return name;
     QString folder = QDir::currentPath();

@@ -50,7 +50,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString own = QAccessibleWidget::text(kind);
+        QString own = QAccessibleWidget::text(kind);
         auto* source = qvariant_cast<QWidget*>(widget()->property(kNamedAfterProperty));
         QAccessibleInterface* shown = source != nullptr ? QAccessible::queryAccessibleInterface(source) : nullptr;
         if (kind != QAccessible::Name || shown == nullptr)
@@ -92,7 +92,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString value = static_cast<const QComboBox*>(widget())->currentText();
+        QString value = static_cast<const QComboBox*>(widget())->currentText();
         if (kind == QAccessible::Value)
             return value;
         if (kind != QAccessible::Name)

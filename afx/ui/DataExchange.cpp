@@ -55,7 +55,7 @@ QString ShownText(QWidget* control, const CString& value)
         control->setProperty(kCutTextProperty, QVariant());
         return ToQt(value);
     }
-    const QString shown =
+    QString shown =
         ToQt(value.Left(kShownTextLimit)) +
         QString(" [\u2026 cut here: %1 more characters not shown]").arg(value.GetLength() - kShownTextLimit);
     control->setProperty(kCutTextProperty, shown);

@@ -68,7 +68,7 @@ std::string TextProblem(std::string_view utf8)
     if (utf8.size() > static_cast<size_t>(litex::kMaxCellBytes))
         return std::to_string(utf8.size()) + " bytes, more than the " + std::to_string(litex::kMaxCellBytes) +
                " the program reads of one text";
-    if (const std::string problem = ControlProblem(utf8); !problem.empty())
+    if (std::string problem = ControlProblem(utf8); !problem.empty())
         return problem;
     // Most text is plain ASCII, which every code page holds: eight bytes
     // at a time are passed while none has its top bit set.
