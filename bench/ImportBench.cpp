@@ -1,7 +1,7 @@
 #include "ImportBench.h"
 
-#include "record/banktool/BankImport.h"
-#include "record/banktool/Csv.h"
+#include "tools/quillo-bank/BankImport.h"
+#include "tools/quillo-bank/Csv.h"
 
 #include <sqlite3.h>
 

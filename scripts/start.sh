@@ -9,7 +9,7 @@ set -euo pipefail
 build="$(cd "$1" && pwd)"
 shift
 program="${QUILLO_PROGRAM:-$build/app/quillo}"
-export PATH="$build/diagview:$build/helpview:$build/record:$PATH"
+export PATH="$build/diagview:$build/helpview:$build/tools/quillo-bank:$build/tools/quillo-record:$PATH"
 
 if [ $# -eq 0 ]; then
   cd "$build/examiner"

@@ -2,7 +2,7 @@
 // tool takes, and as the format their content shows. Any end but a clean
 // one is a finding; problems and warnings are the expected answer.
 
-#include "record/banktool/SourceFormats.h"
+#include "tools/quillo-bank/SourceFormats.h"
 
 #include <cstddef>
 #include <cstdint>

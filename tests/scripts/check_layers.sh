@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Each layer includes only itself and the layers below it:
-#   afx < bank < exam < form, record < app;  nvkit, diagview, helpview on afx.
+#   afx < bank < exam < form, tools < app;  nvkit, diagview, helpview on afx.
 # The stand-ins without windows (afx/*) include nothing of afx/ui.
 #   check_layers.sh SOURCE-FOLDER
 set -u
@@ -11,12 +11,12 @@ allowed() {
     bank) echo "afx bank" ;;
     nvkit | diagview | helpview) echo "afx $1" ;;
     exam) echo "afx bank exam" ;;
-    form | record) echo "afx bank exam $1" ;;
+    form | tools) echo "afx bank exam $1" ;;
     app) echo "afx bank exam form nvkit app" ;;
   esac
 }
 failed=0
-for layer in afx bank nvkit diagview helpview exam form record app; do
+for layer in afx bank nvkit diagview helpview exam form tools app; do
   while IFS= read -r line; do
     target=$(sed -n 's/.*#include "\([a-z]*\)\/.*/\1/p' <<<"$line")
     [ -d "$target" ] || continue

@@ -6,9 +6,9 @@
 #include "BankRows.h"
 #include "TempFolder.h"
 
-#include "record/banktool/BankCheck.h"
-#include "record/banktool/BankImport.h"
-#include "record/banktool/Csv.h"
+#include "tools/quillo-bank/BankCheck.h"
+#include "tools/quillo-bank/BankImport.h"
+#include "tools/quillo-bank/Csv.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -1,4 +1,4 @@
-#include "record/RecordJson.h"
+#include "tools/quillo-record/RecordJson.h"
 
 #include "exam/COptions.h"
 
