@@ -4,13 +4,20 @@
 
 #include <sqlite3.h>
 
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <new>
 
 namespace litex {
 
 namespace {
 constexpr size_t kBlockSize = 256 * 1024;
+constexpr size_t kHugePage = 2 * 1024 * 1024;
+constexpr int kScansBeforeIndex = 3;
 constexpr size_t kAlignment = alignof(uint32_t);
 
 // SQLite reads text as a number from its leading sign, digits or point,
@@ -21,6 +28,44 @@ bool MayReadAsNumber(char first)
            (first >= '\t' && first <= '\r');
 }
 } // namespace
+
+void RowCache::FreeBlock::operator()(char* block) const
+{
+    if (mapped != 0)
+        munmap(block, mapped);
+    else
+        std::free(block);
+}
+
+// A bank's rows are copied into fresh memory, and where the kernel faults
+// it in a 4 KB page at a time (on some virtual machines at 10 us a page),
+// that costs more than reading the bank. Blocks after the first are mapped
+// as whole huge pages, which the kernel may fault in 2 MB at a time, and
+// given back when the rows go; a small table stays in its first, ordinary
+// block.
+RowCache::Block RowCache::NewBlock(size_t size, bool huge)
+{
+    if (!huge) {
+        auto* block = static_cast<char*>(std::malloc(size));
+        if (block == nullptr)
+            throw std::bad_alloc();
+        return Block(block);
+    }
+    size = (size + kHugePage - 1) / kHugePage * kHugePage;
+    // Mapped a huge page larger, then trimmed to a huge page's boundary.
+    void* mapped = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        throw std::bad_alloc();
+    char* const start = static_cast<char*>(mapped);
+    const auto address = reinterpret_cast<uintptr_t>(start);
+    char* const aligned = start + (kHugePage - address % kHugePage) % kHugePage;
+    const auto head = static_cast<size_t>(aligned - start);
+    if (head != 0)
+        munmap(start, head);
+    munmap(aligned + size, kHugePage - head);
+    madvise(aligned, size, MADV_HUGEPAGE);
+    return Block(aligned, FreeBlock{size});
+}
 
 void RowCache::Clear()
 {
@@ -34,6 +79,7 @@ void RowCache::Clear()
     m_indexedColumn = -1;
     m_indexedRows = 0;
     m_slots.clear();
+    m_scans = 0;
 }
 
 // The values are read through sqlite3_column_value, which takes the
@@ -99,12 +145,13 @@ char* RowCache::Allocate(size_t size)
         m_blockUsed = 0;
     }
     if (m_block < m_blocks.size() && size > m_blockSizes[m_block]) {
-        m_blocks[m_block].reset(new char[size]);
+        m_blocks[m_block] = NewBlock(size, false);
         m_blockSizes[m_block] = size;
     }
     if (m_block == m_blocks.size()) {
-        const size_t blockSize = size > kBlockSize ? size : kBlockSize;
-        m_blocks.emplace_back(new char[blockSize]);
+        const bool huge = !m_blocks.empty();
+        const size_t blockSize = std::max(size, huge ? kHugePage : kBlockSize);
+        m_blocks.push_back(NewBlock(blockSize, huge));
         m_blockSizes.push_back(blockSize);
     }
     char* allocated = m_blocks[m_block].get() + m_blockUsed;
@@ -146,12 +193,24 @@ std::string RowCache::GetAnsiText(int row, int column) const
     return IsNull(row, column) ? std::string() : Utf8ToAnsi(GetText(row, column));
 }
 
+// A few look-ups are cheaper as scans than as an index over every row (a
+// scan costs about a sixth of the index), and a test's start looks up one
+// question twice: the index is built once moving about the test asks for
+// more.
 int RowCache::FindFirst(int column, const std::string& text)
 {
     if (column != m_indexedColumn) {
         m_indexedColumn = column;
         m_indexedRows = 0;
         m_slots.clear();
+        m_scans = 0;
+    }
+    if (m_scans < kScansBeforeIndex) {
+        ++m_scans;
+        for (int row = 0; row < RowCount(); ++row)
+            if (GetAnsiText(row, column) == text)
+                return row;
+        return -1;
     }
     if (m_slots.size() < 2 * static_cast<size_t>(RowCount()) + 2)
         Reindex();

@@ -60,7 +60,14 @@ private:
     int m_columns = 0;
     std::vector<const char*> m_rows;
     std::vector<ColumnValue> m_scratch;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    // A block is mapped (and its size given) or from malloc (size 0).
+    struct FreeBlock {
+        size_t mapped = 0;
+        void operator()(char* block) const;
+    };
+    using Block = std::unique_ptr<char[], FreeBlock>;
+    static Block NewBlock(size_t size, bool huge);
+    std::vector<Block> m_blocks;
     std::vector<size_t> m_blockSizes;
     size_t m_block = 0;
     size_t m_blockUsed = 0;
@@ -82,6 +89,7 @@ private:
     size_t SlotOf(const std::string& text, size_t hash) const;
     int m_indexedColumn = -1;
     int m_indexedRows = 0;
+    int m_scans = 0;
     std::vector<Slot> m_slots;
 };
 

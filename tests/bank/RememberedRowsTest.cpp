@@ -119,3 +119,24 @@ TEST(RememberedRows, PeekingAtRowsLeavesTheCursorAlone)
     EXPECT_EQ(reader.GetRowIndex(), 1);
     EXPECT_EQ(std::string(reader.m_strNumber), "2");
 }
+
+// Rows of several hundred kilobytes fill block after block of the reader's
+// memory, which a new query reuses: every row must still read as written.
+TEST(RememberedRows, LongRowsReadBackWholeAcrossBlocksAndQueries)
+{
+    TestBank bank("CREATE TABLE BOOK1(id, c1, num, correct, Question, a, b, c, d, diagram, folder, c11, c12);"
+                  "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40)"
+                  " INSERT INTO BOOK1 SELECT i, '', i, 'A', printf('%d%.*c', i, 60000 + i * 7919 % 100000, 'x'),"
+                  " '', '', '', '', '', '', '', '' FROM n;");
+    CQuestionSet reader(bank.Database());
+    for (const char* order : {"id", "id DESC"}) {
+        reader.Open((std::string("SELECT * FROM BOOK1 ORDER BY ") + order).c_str());
+        reader.MoveLast();
+        reader.MoveFirst();
+        for (int row = 0; row < 40; ++row, reader.MoveNext()) {
+            const int id = order[2] == 0 ? row + 1 : 40 - row;
+            EXPECT_EQ(std::string(reader.m_strQuestion),
+                      std::to_string(id) + std::string(60000 + id * 7919 % 100000, 'x'));
+        }
+    }
+}
