@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# How long quillo takes to put its window on the screen on a bank, against a
+# bare Qt window and one plain sqlite3 pass over the bank's first book, all
+# measured in one run on a private X display with a window manager:
+#   bench/window-up.sh BANK.db [REPS]      (from the project folder, after a build)
+# A window is up when the window manager shows it; the script looks every
+# 10 ms, so that its looking does not take the processor from the program.
+set -u
+bank=$(realpath "$1")
+reps=${2:-7}
+build=$(realpath "${BUILD_DIR:-build}")
+for program in app/quillo bench/bare-window bench/quillo-bench; do
+  [ -x "$build/$program" ] || { echo "$build/$program is missing: build first" >&2; exit 1; }
+done
+source "$(dirname "$0")/../tests/desktop/session.sh"
+start_session || exit 1
+trap stop_session EXIT
+# A desktop has a session bus; without one, Qt would start one for each
+# program, and that start would be timed.
+eval "$(dbus-launch --sh-syntax)"
+session_dbus=$DBUS_SESSION_BUS_PID
+folder=$(mktemp -d /tmp/quillo-window-up-XXXX)
+cp "$bank" "$folder/"
+cd "$folder" || exit 1
+
+# Milliseconds from start to a shown window whose title matches $1; a window
+# not up in 20 s ends the run.
+window_up() {
+  local title=$1
+  shift
+  local start
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1 &
+  local pid=$!
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+    sleep 0.01
+    if (($(date +%s%N) - start > 20000000000)); then
+      echo "$* put up no window \"$title\" in 20 s" >&2
+      kill "$pid"
+      exit 1
+    fi
+  done
+  echo $((($(date +%s%N) - start) / 1000000))
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+# A first start registers the build's desktop entry; it is not measured.
+window_up "Norvane" "$build/app/quillo" >/dev/null
+bare=()
+quillo=()
+for _ in $(seq "$reps"); do
+  bare+=("$(window_up "Bare window" "$build/bench/bare-window")")
+  quillo+=("$(window_up "Norvane" "$build/app/quillo")")
+done
+pass=$("$build/bench/quillo-bench" "$bank" --cases startup --reps 5 | awk '/^case startup/ {
+  split($4, ms, "="); split($5, ratio, "="); printf "%.0f", ms[2] / ratio[2] }')
+bare_ms=$(printf '%s\n' "${bare[@]}" | median)
+quillo_ms=$(printf '%s\n' "${quillo[@]}" | median)
+echo "bare window: ${bare[*]} ms (median $bare_ms)"
+echo "quillo:      ${quillo[*]} ms (median $quillo_ms)"
+echo "plain pass:  $pass ms"
+awk -v q="$quillo_ms" -v b="$bare_ms" -v p="$pass" 'BEGIN {
+  printf "window up: %.2f x (bare window + plain pass)\n", q / (b + p) }'
+rm -rf "$folder"
