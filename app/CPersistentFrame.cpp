@@ -1,5 +1,6 @@
 #include "CPersistentFrame.h"
 
+#include "afx/ui/CFormView.h"
 #include "afx/ui/CWinApp.h"
 #include "afx/ui/QtText.h"
 
@@ -72,13 +73,31 @@ void CPersistentFrame::ActivateFrame(int showCommand)
     const bool max = app->GetProfileInt(kSection, "max", 0) != 0;
 
     LoadBarState();
-    PlaceOuterFrame(normal);
+    PlaceOuterFrame(normal, stored.IsEmpty() ? ClientToShowForm() : QSize());
     if (icon) {
         setWindowState(max ? (Qt::WindowMinimized | Qt::WindowMaximized) : Qt::WindowMinimized);
         show();
     } else {
         CFrameWnd::ActivateFrame(max ? afx::SW_SHOWMAXIMIZED : afx::SW_SHOWNORMAL);
     }
+}
+
+// On a first start the window is made large enough for the whole form (up
+// to the screen's size, see OnTheScreen): the form is laid out in the desktop's own font,
+// which can be wider than the one the default rectangle was chosen for.
+QSize CPersistentFrame::ClientToShowForm()
+{
+    afx::CFormView* view = GetActiveView();
+    if (view == nullptr)
+        return QSize();
+    RecalcLayout();
+    return size() + view->FormShortfall();
+}
+
+// A client that, inside the frame's margins, fits on the window's screen.
+QSize CPersistentFrame::OnTheScreen(const QSize& client, const QMargins& margins) const
+{
+    return screen() != nullptr ? client.boundedTo(screen()->availableGeometry().size().shrunkBy(margins)) : client;
 }
 
 QMargins CPersistentFrame::FrameMargins() const
@@ -89,26 +108,26 @@ QMargins CPersistentFrame::FrameMargins() const
 // The stored rectangle is the outer frame, title bar and borders included,
 // as the desktop places windows: the frame's corner goes where it was (a
 // window manager puts the frame there when the window is moved before it is
-// shown), and the client gets the size left inside the frame. A window
-// system that tells the frame only once the window is shown (X11) gets the
-// size corrected then.
-void CPersistentFrame::PlaceOuterFrame(const QRect& outer)
+// shown), and the client gets the size left inside the frame, or at least
+// minimumClient. A window system that tells the frame only once the window
+// is shown (X11) gets the size corrected then.
+void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumClient)
 {
     create();
     const QMargins margins = FrameMargins();
-    resize(outer.size().shrunkBy(margins));
+    resize(outer.size().shrunkBy(margins).expandedTo(OnTheScreen(minimumClient, margins)));
     move(outer.topLeft());
     if (!margins.isNull())
         return;
     auto* wait = new QTimer(this);
     wait->setInterval(kFrameWaitMs);
-    connect(wait, &QTimer::timeout, this, [this, wait, outer, tries = 0]() mutable {
+    connect(wait, &QTimer::timeout, this, [this, wait, outer, minimumClient, tries = 0]() mutable {
         const QMargins learned = FrameMargins();
         const bool normal = windowState() == Qt::WindowNoState;
         if (normal && learned.isNull() && ++tries <= kFrameWaitTries)
             return;
         if (normal && !learned.isNull() && frameGeometry() != outer) {
-            resize(outer.size().shrunkBy(learned));
+            resize(outer.size().shrunkBy(learned).expandedTo(OnTheScreen(minimumClient, learned)));
             move(outer.topLeft());
         }
         wait->stop();

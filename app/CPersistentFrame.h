@@ -27,7 +27,9 @@ protected:
 
 private:
     QMargins FrameMargins() const;
-    void PlaceOuterFrame(const QRect& outer);
+    QSize ClientToShowForm();
+    QSize OnTheScreen(const QSize& client, const QMargins& margins) const;
+    void PlaceOuterFrame(const QRect& outer, const QSize& minimumClient);
     void SavePlacement();
     void SaveBarState();
     void LoadBarState();

@@ -58,6 +58,11 @@ void CFormView::ResizeParentToFit(bool shrinkOnly)
     frame->resize(frame->size() + (wanted - client));
 }
 
+QSize CFormView::FormShortfall() const
+{
+    return (m_pForm->size() - size()).expandedTo(QSize(0, 0));
+}
+
 void CFormView::BeginWaitCursor()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -29,6 +29,9 @@ public:
     // Shrink-only: the frame is made smaller where the view is larger than
     // the form, and left alone where it is smaller.
     void ResizeParentToFit(bool shrinkOnly = true);
+    // How much wider and taller the view would have to be to show the whole
+    // form; nothing where it already does.
+    QSize FormShortfall() const;
     virtual void OnClose() {}
     virtual void OnDestroy() {}
 
