@@ -82,9 +82,10 @@ void CPersistentFrame::ActivateFrame(int showCommand)
     }
 }
 
-// On a first start the window is made large enough for the whole form (up
-// to the screen's size, see OnTheScreen): the form is laid out in the desktop's own font,
-// which can be wider than the one the default rectangle was chosen for.
+// On a first start the window is made large enough for the whole form, up
+// to the screen's size (see OnTheScreen): the form is laid out in the
+// desktop's own font, which can be wider than the one the default rectangle
+// was chosen for.
 QSize CPersistentFrame::ClientToShowForm()
 {
     afx::CFormView* view = GetActiveView();
