@@ -83,7 +83,7 @@ void CPersistentFrame::ActivateFrame(int showCommand)
 }
 
 // On a first start the window is made large enough for the whole form, up
-// to the screen's size (see OnTheScreen): the form is laid out in the
+// to the screen's size (see ClientIn): the form is laid out in the
 // desktop's own font, which can be wider than the one the default rectangle
 // was chosen for.
 QSize CPersistentFrame::ClientToShowForm()
@@ -95,10 +95,14 @@ QSize CPersistentFrame::ClientToShowForm()
     return size() + view->FormShortfall();
 }
 
-// A client that, inside the frame's margins, fits on the window's screen.
-QSize CPersistentFrame::OnTheScreen(const QSize& client, const QMargins& margins) const
+// The client inside the outer rectangle's margins, grown to minimumClient as
+// far as the window's screen holds it.
+QSize CPersistentFrame::ClientIn(const QRect& outer, const QMargins& margins, const QSize& minimumClient) const
 {
-    return screen() != nullptr ? client.boundedTo(screen()->availableGeometry().size().shrunkBy(margins)) : client;
+    const QSize onScreen = screen() != nullptr
+                               ? minimumClient.boundedTo(screen()->availableGeometry().size().shrunkBy(margins))
+                               : minimumClient;
+    return outer.size().shrunkBy(margins).expandedTo(onScreen);
 }
 
 QMargins CPersistentFrame::FrameMargins() const
@@ -116,7 +120,7 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
 {
     create();
     const QMargins margins = FrameMargins();
-    resize(outer.size().shrunkBy(margins).expandedTo(OnTheScreen(minimumClient, margins)));
+    resize(ClientIn(outer, margins, minimumClient));
     move(outer.topLeft());
     if (!margins.isNull())
         return;
@@ -128,7 +132,7 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
         if (normal && learned.isNull() && ++tries <= kFrameWaitTries)
             return;
         if (normal && !learned.isNull() && frameGeometry() != outer) {
-            resize(outer.size().shrunkBy(learned).expandedTo(OnTheScreen(minimumClient, learned)));
+            resize(ClientIn(outer, learned, minimumClient));
             move(outer.topLeft());
         }
         wait->stop();

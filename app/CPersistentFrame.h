@@ -28,7 +28,7 @@ protected:
 private:
     QMargins FrameMargins() const;
     QSize ClientToShowForm();
-    QSize OnTheScreen(const QSize& client, const QMargins& margins) const;
+    QSize ClientIn(const QRect& outer, const QMargins& margins, const QSize& minimumClient) const;
     void PlaceOuterFrame(const QRect& outer, const QSize& minimumClient);
     void SavePlacement();
     void SaveBarState();
