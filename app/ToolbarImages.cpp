@@ -163,8 +163,14 @@ const char* ThemeName(int commandId)
 
 } // namespace
 
+// hicolor, the theme a desktop without one of its own falls back on, holds
+// programs' own icons and no actions; searching its folders for each
+// button, image plugins loaded for the search, only slows the start.
 QIcon ToolbarImage(int commandId)
 {
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor"))
+        return Drawn(commandId);
     return QIcon::fromTheme(ThemeName(commandId), Drawn(commandId));
 }
 
