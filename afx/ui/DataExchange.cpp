@@ -6,11 +6,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace afx {
@@ -29,6 +31,37 @@ QString ReadText(QWidget* control)
     return QString();
 }
 
+// A value can be wider than the place the form laid out for it: a test of
+// 100 in a field made for "99", a pool of 10,000 in one made for "9999". A
+// label cuts what does not fit, and "100" read "10"; so a left-aligned label
+// of one line grows to its text as far as the next control on its line or
+// the form's edge allow, and is never narrower than laid out.
+void GrowToText(QLabel* label)
+{
+    const char* const kLaidOutWidth = "afxLaidOutWidth";
+    QWidget* form = label->parentWidget();
+    const QFontMetrics metrics = label->fontMetrics();
+    if (form == nullptr || (label->alignment() & Qt::AlignHorizontal_Mask) != Qt::AlignLeft ||
+        label->height() >= 2 * metrics.lineSpacing())
+        return;
+    if (!label->property(kLaidOutWidth).isValid())
+        label->setProperty(kLaidOutWidth, label->width());
+    const QRect laidOut(label->pos(), QSize(label->property(kLaidOutWidth).toInt(), label->height()));
+    int room = form->width() - laidOut.left();
+    for (QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = other->geometry();
+        const bool onTheLine = place.top() <= laidOut.bottom() && place.bottom() >= laidOut.top();
+        if (other != label && onTheLine && place.left() > laidOut.right())
+            room = std::min(room, place.left() - laidOut.left());
+    }
+    const QMargins margins = label->contentsMargins();
+    const int needed =
+        metrics.horizontalAdvance(label->text()) + margins.left() + margins.right() + 2 * label->margin();
+    const int width = std::max(laidOut.width(), std::min(needed, room));
+    if (width != label->width())
+        label->resize(width, label->height());
+}
+
 void WriteText(QWidget* control, const QString& value)
 {
     if (auto* line = qobject_cast<QLineEdit*>(control)) {
@@ -39,6 +72,7 @@ void WriteText(QWidget* control, const QString& value)
         text->setPlainText(plain.replace("\r\n", "\n"));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(value);
+        GrowToText(label);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(value);
     }

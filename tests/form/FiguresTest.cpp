@@ -1,0 +1,72 @@
+#include "FormTest.h"
+
+#include <QLabel>
+
+#include <string>
+
+using namespace form;
+
+namespace {
+
+// A bank whose first test is 150 questions from a pool of 12,000, under a
+// book title longer than its place on the form.
+std::string BigBankSql()
+{
+    std::string sql = "BEGIN; CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
+                      "INSERT INTO BOOKNAMES VALUES(1,'BOOK1','A book whose title runs on far past the place "
+                      "the form gives it');"
+                      "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
+                      "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'150');"
+                      "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
+                      " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);";
+    for (int q = 1; q <= 12000; ++q)
+        sql += "INSERT INTO BOOK1 VALUES(" + std::to_string(q) + ",'','" + std::to_string(q) +
+               "','A','Q','','','','','','','','');";
+    return sql + "COMMIT;";
+}
+
+} // namespace
+
+class Figures : public FormTest {
+protected:
+    Figures() { StartOn(BigBankSql()); }
+
+    QLabel* Label(int id) { return static_cast<QLabel*>(View()->GetDlgItem(id)); }
+    bool ShownWhole(int id)
+    {
+        QLabel* label = Label(id);
+        return label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+    }
+    // The other controls of the form that the label's place meets.
+    int Overlaps(int id)
+    {
+        QLabel* label = Label(id);
+        int overlaps = 0;
+        for (QWidget* other : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            overlaps += other != label && other->geometry().intersects(label->geometry());
+        return overlaps;
+    }
+};
+
+// Laid out for "99" and "9999", the fields would read "10" and "1200".
+TEST_F(Figures, AreShownWholeAndNoFieldRunsOverTheNextControlOnItsLine)
+{
+    EXPECT_EQ(Text(IDC_TEST_SIZE), "150");
+    EXPECT_EQ(Text(IDC_POOL_SIZE), "12000");
+    for (const int id : {IDC_TEST_SIZE, IDC_POOL_SIZE}) {
+        EXPECT_TRUE(ShownWhole(id)) << id;
+        EXPECT_LE(Label(id)->geometry().right(), Label(id)->parentWidget()->width()) << id;
+    }
+    for (const int id : {IDC_BOOK_NAME, IDC_CURRENT, IDC_TEST_SIZE, IDC_SCORE, IDC_POOL_SIZE})
+        EXPECT_EQ(Overlaps(id), 0) << id;
+    EXPECT_FALSE(ShownWhole(IDC_BOOK_NAME));
+
+    // Back on a figure that fits, the field has its laid-out width again.
+    const int laidOut = Label(IDC_CURRENT)->width();
+    for (int i = 1; i < 100; ++i)
+        Click(IDC_NEXT);
+    EXPECT_EQ(Text(IDC_CURRENT), "100");
+    EXPECT_TRUE(ShownWhole(IDC_CURRENT));
+    Click(IDC_PREVIOUS);
+    EXPECT_EQ(Label(IDC_CURRENT)->width(), laidOut);
+}
