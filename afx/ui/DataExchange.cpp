@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,9 +34,10 @@ QString ReadText(QWidget* control)
 
 // A value can be wider than the place the form laid out for it: a test of
 // 100 in a field made for "99", a pool of 10,000 in one made for "9999". A
-// label cuts what does not fit, and "100" read "10"; so a left-aligned label
-// of one line grows to its text as far as the next control on its line or
-// the form's edge allow, and is never narrower than laid out.
+// label breaks its lines between words and cuts a word that does not fit,
+// and "100" read "10"; so a left-aligned label of one line grows to its
+// widest word as far as the next control on its line or the form's edge
+// allow, and is never narrower than laid out.
 void GrowToText(QLabel* label)
 {
     const char* const kLaidOutWidth = "afxLaidOutWidth";
@@ -54,9 +56,11 @@ void GrowToText(QLabel* label)
         if (other != label && onTheLine && place.left() > laidOut.right())
             room = std::min(room, place.left() - laidOut.left());
     }
+    int widestWord = 0;
+    for (const QString& word : label->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+        widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
     const QMargins margins = label->contentsMargins();
-    const int needed =
-        metrics.horizontalAdvance(label->text()) + margins.left() + margins.right() + 2 * label->margin();
+    const int needed = widestWord + margins.left() + margins.right() + 2 * label->margin();
     const int width = std::max(laidOut.width(), std::min(needed, room));
     if (width != label->width())
         label->resize(width, label->height());
