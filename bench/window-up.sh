@@ -47,11 +47,17 @@ window_up() {
 
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-# A first start registers the build's desktop entry and stores the window's
-# place; it is not measured. The bare window is given the size of quillo's.
+# A first start registers the build's desktop entry; it is not measured. It
+# gives the size of quillo's window, once settled, for the bare window's.
 "$build/app/quillo" >/dev/null 2>&1 &
 first=$!
-until window=$(xdotool search --onlyvisible --name "Norvane" 2>/dev/null); do sleep 0.1; done
+window=""
+for _ in $(seq 200); do
+  window=$(xdotool search --onlyvisible --name "Norvane" 2>/dev/null) && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "quillo put up no window in 20 s" >&2; exit 1; }
+sleep 1
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ {sub("x", " ", $2); print $2}')
 kill "$first"
 wait "$first" 2>/dev/null
