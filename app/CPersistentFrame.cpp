@@ -131,10 +131,14 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
         const bool normal = windowState() == Qt::WindowNoState;
         if (normal && learned.isNull() && ++tries <= kFrameWaitTries)
             return;
-        if (normal && !learned.isNull() && frameGeometry() != outer) {
-            resize(ClientIn(outer, learned, minimumClient));
-            move(outer.topLeft());
-        }
+        // The client is placed inside the margins just learned: Qt's own
+        // frame rectangle can still be working from none at this moment,
+        // and a window it took for placed stayed with its title bar where
+        // the frame's corner should have been.
+        const QRect placed(outer.topLeft() + QPoint(learned.left(), learned.top()),
+                           ClientIn(outer, learned, minimumClient));
+        if (normal && !learned.isNull() && geometry() != placed)
+            setGeometry(placed);
         wait->stop();
         wait->deleteLater();
     });
