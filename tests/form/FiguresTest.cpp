@@ -16,17 +16,9 @@ namespace {
 // book title longer than its place on the form.
 std::string BigBankSql()
 {
-    std::string sql = "BEGIN; CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
-                      "INSERT INTO BOOKNAMES VALUES(1,'BOOK1','A book whose title runs on far past the place "
-                      "the form gives it');"
-                      "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
-                      "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'150');"
-                      "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
-                      " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);";
-    for (int q = 1; q <= 12000; ++q)
-        sql += "INSERT INTO BOOK1 VALUES(" + std::to_string(q) + ",'','" + std::to_string(q) +
-               "','A','Q','','','','','','','','');";
-    return sql + "COMMIT;";
+    return QuestionBankSql(1, 12000) +
+           "UPDATE NUMBER_OF_QUESTIONS SET n = '150' WHERE id = 1;"
+           "UPDATE BOOKNAMES SET title = 'A book whose title runs on far past the place the form gives it';";
 }
 
 } // namespace
