@@ -53,7 +53,7 @@ protected:
     }
 };
 
-// Laid out for "99" and "9999", the fields would read "10" and "1200"; the
+// Laid out for "99" and "9999", the fields would read "15" and "1200"; the
 // title, broken between words, keeps its place.
 TEST_F(Figures, AreShownWholeAndNoFieldRunsOverTheNextControlOnItsLine)
 {
