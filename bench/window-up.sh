@@ -51,12 +51,7 @@ median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 # gives the size of quillo's window, once settled, for the bare window's.
 "$build/app/quillo" >/dev/null 2>&1 &
 first=$!
-window=""
-for _ in $(seq 200); do
-  window=$(xdotool search --onlyvisible --name "Norvane" 2>/dev/null) && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "quillo put up no window in 20 s" >&2; exit 1; }
+window=$(wait_for_window "Norvane") || { echo "quillo put up no window in 20 s" >&2; exit 1; }
 sleep 1
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ {sub("x", " ", $2); print $2}')
 kill "$first"

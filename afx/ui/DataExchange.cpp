@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,19 +48,24 @@ void GrowToText(QLabel* label)
     if (!label->property(kLaidOutWidth).isValid())
         label->setProperty(kLaidOutWidth, label->width());
     const QRect laidOut(label->pos(), QSize(label->property(kLaidOutWidth).toInt(), label->height()));
-    int room = form->width() - laidOut.left();
-    for (QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect place = other->geometry();
-        const bool onTheLine = place.top() <= laidOut.bottom() && place.bottom() >= laidOut.top();
-        if (other != label && onTheLine && place.left() > laidOut.right())
-            room = std::min(room, place.left() - laidOut.left());
-    }
     int widestWord = 0;
-    for (const QString& word : label->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+    for (const QString& word : label->text().simplified().split(' ', Qt::SkipEmptyParts))
         widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
     const QMargins margins = label->contentsMargins();
     const int needed = widestWord + margins.left() + margins.right() + 2 * label->margin();
-    const int width = std::max(laidOut.width(), std::min(needed, room));
+    // Most values fit their place: the other controls are looked at only
+    // when this one must grow.
+    int width = laidOut.width();
+    if (needed > width) {
+        int room = form->width() - laidOut.left();
+        for (QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect place = other->geometry();
+            const bool onTheLine = place.top() <= laidOut.bottom() && place.bottom() >= laidOut.top();
+            if (other != label && onTheLine && place.left() > laidOut.right())
+                room = std::min(room, place.left() - laidOut.left());
+        }
+        width = std::max(width, std::min(needed, room));
+    }
     if (width != label->width())
         label->resize(width, label->height());
 }
