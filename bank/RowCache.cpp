@@ -132,8 +132,7 @@ void RowCache::PackColumnOf(const ColumnValue& read)
         return;
     }
     m_packedOffsets.push_back(static_cast<uint32_t>(m_packedTexts.size()));
-    m_packedTexts.append(read.text, read.size);
-    m_packedTexts.push_back(0);
+    m_packedTexts.append(read.text, read.size + 1);
     m_bytesHeld += read.size + 1 + sizeof(uint32_t);
 }
 
@@ -163,9 +162,9 @@ char* RowCache::Allocate(size_t size)
 void RowCache::Release()
 {
     Clear();
-    m_rows.shrink_to_fit();
-    m_packedOffsets.shrink_to_fit();
-    m_packedTexts.shrink_to_fit();
+    m_rows.release();
+    m_packedOffsets.release();
+    m_packedTexts.release();
     m_slots.shrink_to_fit();
     m_blocks.clear();
     m_blockSizes.clear();

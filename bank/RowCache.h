@@ -2,6 +2,8 @@
 // The rows a query has produced so far, copied as they are stepped, so that
 // a recordset can go back to any of them without running the query again.
 
+#include "GrowingArray.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -58,7 +60,7 @@ private:
     char* Allocate(size_t size);
 
     int m_columns = 0;
-    std::vector<const char*> m_rows;
+    GrowingArray<const char*> m_rows;
     std::vector<ColumnValue> m_scratch;
     // A block is mapped (and its size given) or from malloc (size 0).
     struct FreeBlock {
@@ -75,8 +77,8 @@ private:
 
     int m_packedColumn = -1;
     // Where each row's text starts in m_packedTexts, kNull for NULL.
-    std::vector<uint32_t> m_packedOffsets;
-    std::string m_packedTexts;
+    GrowingArray<uint32_t> m_packedOffsets;
+    GrowingArray<char> m_packedTexts;
 
     // An open-addressed table of the rows by their text in the indexed
     // column: one allocation, where a map of strings takes one a row.
