@@ -21,7 +21,11 @@ public:
     GrowingArray() = default;
     GrowingArray(const GrowingArray&) = delete;
     GrowingArray& operator=(const GrowingArray&) = delete;
-    ~GrowingArray() { release(); }
+    ~GrowingArray()
+    {
+        if (m_data != nullptr)
+            munmap(m_data, m_capacity * sizeof(T));
+    }
 
     size_t size() const { return m_size; }
     const T* data() const { return m_data; }
@@ -38,14 +42,6 @@ public:
 
     // Keeps the storage for the next fill.
     void clear() { m_size = 0; }
-    void release()
-    {
-        if (m_data != nullptr)
-            munmap(m_data, m_capacity * sizeof(T));
-        m_data = nullptr;
-        m_size = 0;
-        m_capacity = 0;
-    }
 
 private:
     static constexpr size_t kPage = 4096;

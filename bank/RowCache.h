@@ -17,7 +17,7 @@ class RowCache {
 public:
     // Forgets every row; the storage stays for the next query to fill.
     void Clear();
-    // Forgets every row and gives the storage back.
+    // Forgets every row and gives the rows' storage back.
     void Release();
 
     // One column's texts are also kept packed together, in row order: a
