@@ -135,10 +135,12 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
         // frame rectangle can still be working from none at this moment,
         // and a window it took for placed stayed with its title bar where
         // the frame's corner should have been.
-        const QRect placed(outer.topLeft() + QPoint(learned.left(), learned.top()),
-                           ClientIn(outer, learned, minimumClient));
-        if (normal && !learned.isNull() && geometry() != placed)
-            setGeometry(placed);
+        if (normal && !learned.isNull()) {
+            const QRect placed(outer.topLeft() + QPoint(learned.left(), learned.top()),
+                               ClientIn(outer, learned, minimumClient));
+            if (geometry() != placed)
+                setGeometry(placed);
+        }
         wait->stop();
         wait->deleteLater();
     });

@@ -42,6 +42,7 @@ spy=$folder/client-list
 mkfifo "$spy"
 xprop -root -spy _NET_CLIENT_LIST >"$spy" &
 spy_pid=$!
+trap 'kill "$spy_pid"; rm -rf "$folder"; stop_session' EXIT
 exec 3<"$spy"
 read -r -t 5 -u 3 _
 window_up() {
@@ -84,5 +85,3 @@ echo "quillo:      ${quillo[*]} ms (median $quillo_ms)"
 echo "plain pass:  ${passes[*]} ms (median $pass)"
 awk -v q="$quillo_ms" -v b="$bare_ms" -v p="$pass" 'BEGIN {
   printf "window up: %.2f x (bare window + plain pass)\n", q / (b + p) }'
-kill "$spy_pid"
-rm -rf "$folder"
