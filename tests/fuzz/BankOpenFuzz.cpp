@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -30,13 +31,29 @@ public:
     int Show(const std::string&, unsigned) override { return afx::IDOK; }
 };
 
+// One folder for every input of a run, removed when the run ends.
+class BankFolder {
+public:
+    BankFolder()
+    {
+        char folder[] = "/tmp/quillo-bank-fuzz-XXXXXX";
+        m_folder = mkdtemp(folder);
+    }
+    ~BankFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    std::string Bank() const { return m_folder + "/bank.db"; }
+
+private:
+    std::string m_folder;
+};
+
 std::string BankPath()
 {
-    static const std::string path = [] {
-        char folder[] = "/tmp/quillo-bank-fuzz-XXXXXX";
-        return std::string(mkdtemp(folder)) + "/bank.db";
-    }();
-    return path;
+    static const BankFolder folder;
+    return folder.Bank();
 }
 
 void UseBank(litex::SQLiteDatabase& database)
