@@ -17,10 +17,10 @@ SQLiteDatabase::~SQLiteDatabase()
     }
 }
 
-int SQLiteDatabase::Open(const char* name, int flags)
+int SQLiteDatabase::Open(const char* name, int flags, const char* vfs)
 {
     Close();
-    return sqlite3_open_v2(name, &m_handle, flags, nullptr);
+    return sqlite3_open_v2(name, &m_handle, flags, vfs);
 }
 
 void SQLiteDatabase::Close()

@@ -25,10 +25,11 @@ public:
 
     // The connection; null until Open, and after Close.
     sqlite3* Handle() const { return m_handle; }
-    // Opens the file name (UTF-8) as sqlite3_open_v2 does, returning its
-    // result. A connection SQLite made is kept even when the open failed,
-    // so that its message can be read; Close releases it.
-    int Open(const char* name, int flags);
+    // Opens the file name (UTF-8) as sqlite3_open_v2 does, through the
+    // named VFS or the default one, returning its result. A connection
+    // SQLite made is kept even when the open failed, so that its message can
+    // be read; Close releases it.
+    int Open(const char* name, int flags, const char* vfs = nullptr);
     void Close();
 
     // The bank's full native path, for messages that name it.

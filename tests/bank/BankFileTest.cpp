@@ -137,3 +137,37 @@ TEST(QuestionBankFile, AQueryWithoutEndStopsAtTheRowCeilingWithAMessageNamingThe
                   "The question bank " + bank.Path() + " is too large to read: one query has more than 1000000 rows.");
     }
 }
+
+// The bank is read in runs of many pages; a run must never outlive a change
+// another program makes, in either journal mode. The bank fits in one run.
+TEST(QuestionBankFile, RowsChangedByAnotherProgramAreReadNewInEveryJournalMode)
+{
+    for (const char* mode : {"DELETE", "WAL"}) {
+        SCOPED_TRACE(mode);
+        std::string sql = std::string("PRAGMA journal_mode=") + mode +
+                          "; CREATE TABLE T(k INTEGER, s TEXT); WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL "
+                          "SELECT k + 1 FROM n WHERE k < 300) INSERT INTO T SELECT k, printf('old %0120d', k) FROM n;";
+        TestBank bank(sql);
+        PairReader reader(bank.Database());
+        reader.Open("SELECT * FROM T");
+        ASSERT_EQ(reader.CountRows(), 300);
+
+        sqlite3* writer = nullptr;
+        sqlite3_open(bank.Path().c_str(), &writer);
+        ASSERT_EQ(Exec(writer, "UPDATE T SET s = printf('new %0120d', k) WHERE k % 7 = 3;"
+                               "PRAGMA wal_checkpoint(TRUNCATE)"),
+                  SQLITE_OK)
+            << sqlite3_errmsg(writer);
+        sqlite3_close(writer);
+
+        MessageRecorder user;
+        user.answers = {afx::IDYES};
+        reader.Open("SELECT * FROM T");
+        int rows = 0;
+        for (reader.MoveFirst(); !reader.IsEOF(); reader.MoveNext(), ++rows) {
+            const char* expected = reader.m_nFirst % 7 == 3 ? "new " : "old ";
+            ASSERT_EQ(std::string(reader.m_strSecond).substr(0, 4), expected) << "row " << reader.m_nFirst;
+        }
+        EXPECT_EQ(rows, 300);
+    }
+}
