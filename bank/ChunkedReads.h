@@ -1,8 +1,8 @@
 #pragma once
 // SQLite asks for a bank one page at a time, and each page is a read from
 // the file: 5,400 of them for a 22 MB pool. On a virtual machine, where a
-// system call is dear, those reads cost a fifth of the pass. This VFS reads
-// the bank in runs of 64 KB and hands SQLite its pages from the run.
+// system call is dear, those reads cost nearly a quarter of the pass. This
+// VFS reads the bank in runs of 64 KB and hands SQLite its pages from them.
 //
 // A run serves pages only under a shared lock, and only until the
 // connection next takes or gives up a lock on the file or on a WAL bank's

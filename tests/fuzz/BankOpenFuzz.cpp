@@ -37,7 +37,9 @@ public:
     BankFolder()
     {
         char folder[] = "/tmp/quillo-bank-fuzz-XXXXXX";
-        m_folder = mkdtemp(folder);
+        if (mkdtemp(folder) == nullptr)
+            std::abort();
+        m_folder = folder;
     }
     ~BankFolder()
     {
