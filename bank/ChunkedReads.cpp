@@ -17,6 +17,9 @@ struct ChunkedFile {
     char* run;
     sqlite3_int64 runStart;
     int runSize;
+    // The file's size, as read for the last run; -1 when not known. Under
+    // a shared lock the file keeps its size, as it keeps its pages.
+    sqlite3_int64 fileSize;
     int lock;
     // The default VFS's methods as this file offers them, with the same
     // version and the same ones missing: SQLite asks whether a file has
@@ -25,7 +28,11 @@ struct ChunkedFile {
 
     sqlite3_file* Real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
     const sqlite3_io_methods* Methods() { return Real()->pMethods; }
-    void Forget() { runSize = 0; }
+    void Forget()
+    {
+        runSize = 0;
+        fileSize = -1;
+    }
     bool Holds(sqlite3_int64 offset, int amount) const
     {
         return runSize > 0 && offset >= runStart && offset + amount <= runStart + runSize;
@@ -40,19 +47,24 @@ ChunkedFile* Of(sqlite3_file* file)
 
 // Reads the run that holds the request, where it lies within one run and
 // within the file; a read the run cannot serve goes to the file as asked.
-// A failed read may have written part of the run, so it holds nothing.
+// A failed read may have written part of the run, so it holds nothing, and
+// the size it was asked by is asked again.
 void ReadRun(ChunkedFile* self, sqlite3_int64 offset, int amount)
 {
-    self->Forget();
-    const sqlite3_int64 start = offset / kRunSize * kRunSize;
-    sqlite3_int64 fileSize = 0;
-    if (self->Methods()->xFileSize(self->Real(), &fileSize) != SQLITE_OK)
+    self->runSize = 0;
+    if (self->fileSize < 0 && self->Methods()->xFileSize(self->Real(), &self->fileSize) != SQLITE_OK) {
+        self->fileSize = -1;
         return;
-    const auto size = static_cast<int>(fileSize - start < kRunSize ? fileSize - start : kRunSize);
+    }
+    const sqlite3_int64 start = offset / kRunSize * kRunSize;
+    const sqlite3_int64 left = self->fileSize - start;
+    const auto size = static_cast<int>(left < kRunSize ? left : kRunSize);
     if (offset + amount > start + size)
         return;
-    if (self->Methods()->xRead(self->Real(), self->run, size, start) != SQLITE_OK)
+    if (self->Methods()->xRead(self->Real(), self->run, size, start) != SQLITE_OK) {
+        self->fileSize = -1;
         return;
+    }
     self->runStart = start;
     self->runSize = size;
 }
@@ -200,16 +212,16 @@ sqlite3_io_methods MethodsLike(const sqlite3_io_methods& real)
 {
     sqlite3_io_methods methods = kMethods;
     methods.iVersion = real.iVersion < kMethods.iVersion ? real.iVersion : kMethods.iVersion;
-    const auto keepIf = [](auto& method, auto realMethod, int version, int since) {
-        if (realMethod == nullptr || version < since)
+    const auto keepIf = [&real](auto& method, auto realMethod, int since) {
+        if (realMethod == nullptr || real.iVersion < since)
             method = nullptr;
     };
-    keepIf(methods.xShmMap, real.xShmMap, real.iVersion, 2);
-    keepIf(methods.xShmLock, real.xShmLock, real.iVersion, 2);
-    keepIf(methods.xShmBarrier, real.xShmBarrier, real.iVersion, 2);
-    keepIf(methods.xShmUnmap, real.xShmUnmap, real.iVersion, 2);
-    keepIf(methods.xFetch, real.xFetch, real.iVersion, 3);
-    keepIf(methods.xUnfetch, real.xUnfetch, real.iVersion, 3);
+    keepIf(methods.xShmMap, real.xShmMap, 2);
+    keepIf(methods.xShmLock, real.xShmLock, 2);
+    keepIf(methods.xShmBarrier, real.xShmBarrier, 2);
+    keepIf(methods.xShmUnmap, real.xShmUnmap, 2);
+    keepIf(methods.xFetch, real.xFetch, 3);
+    keepIf(methods.xUnfetch, real.xUnfetch, 3);
     return methods;
 }
 
@@ -218,6 +230,7 @@ int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags,
     auto* real = static_cast<sqlite3_vfs*>(vfs->pAppData);
     ChunkedFile* self = Of(file);
     std::memset(self, 0, static_cast<size_t>(vfs->szOsFile));
+    self->Forget();
     const int result = real->xOpen(real, name, self->Real(), flags, outFlags);
     if (result != SQLITE_OK) {
         if (self->Methods() != nullptr)
