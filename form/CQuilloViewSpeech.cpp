@@ -22,13 +22,17 @@ void CQuilloView::InstallScreenReaderTexts()
         afx::NameAfterText(GetDlgItem(radios[i]), GetDlgItem(texts[i]));
 }
 
-// In an exam, coming back to a question says the answer chosen there.
+// A question that needs its diagram says so: nothing else on the form
+// tells a listener there is one. In an exam, coming back to a question
+// says the answer chosen there.
 void CQuilloView::AnnounceQuestion()
 {
     QString text = QString("Question %1 of %2: %3")
                        .arg(m_nCurrent)
                        .arg(m_nTestSize)
                        .arg(afx::ToQt(m_pQuestions->m_strQuestion).simplified());
+    if (!m_pQuestions->m_strDiagram.IsEmpty())
+        text += " With a diagram: the Display button shows it.";
     if (m_exam && m_nAnswer >= 0)
         text += QString(" Your answer: %1.").arg(QChar('A' + m_nAnswer));
     afx::ScreenReaderNotice::In(this)->Say(text);

@@ -24,7 +24,7 @@ const char* const kBank =
     "CREATE TABLE BOOK1(id INTEGER, c1 TEXT, num TEXT, correct TEXT, Question TEXT,"
     " a TEXT, b TEXT, c TEXT, d TEXT, diagram TEXT, folder TEXT, c11 TEXT, c12 TEXT);"
     "INSERT INTO BOOK1 VALUES(1,'','1','C','q1','a','b','c','d','','','','');"
-    "INSERT INTO BOOK1 VALUES(2,'','2','@ at sign','q2','a','b','c','d','','','','');";
+    "INSERT INTO BOOK1 VALUES(2,'','2','@ at sign','q2','a','b','c','d','fig2','figures','','');";
 
 class ScreenReader : public FormTest {
 protected:
@@ -82,7 +82,7 @@ TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
     EXPECT_EQ(Heard(IDC_SCORE), "50%");
     Act(IDC_NEXT, QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Heard(IDC_CURRENT), "2");
-    EXPECT_EQ(Noticed(), "Question 2 of 2: q2");
+    EXPECT_EQ(Noticed(), "Question 2 of 2: q2 With a diagram: the Display button shows it.");
 }
 
 // '@' is the letter before 'A': unanswered (-1) must not match it.

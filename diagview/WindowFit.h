@@ -1,0 +1,26 @@
+#pragma once
+// How large the viewer's first window is: the whole picture, scaled down
+// only as far as the screen needs, with its description under it.
+
+#include <QSize>
+
+#include <functional>
+
+namespace diagview {
+
+// The smallest window worth opening, when the screen has room for it.
+constexpr QSize kSmallestWindow(360, 300);
+// What the window manager's frame takes around the client area, before the
+// window is shown and the real margins are known.
+constexpr QSize kFrameAllowance(16, 48);
+
+struct WindowFit {
+    QSize window;  // the client area
+    QSize picture; // the picture as drawn in it
+};
+
+// `available` is the screen's available area; `captionHeight` gives the
+// description's height at a width (0 when there is none).
+WindowFit FitWindow(QSize picture, QSize available, const std::function<int(int)>& captionHeight);
+
+} // namespace diagview
