@@ -57,13 +57,20 @@ start_screen_reader() {
   for attempt in 1 2; do
     speech-dispatcher -s -t 60 >/dev/null 2>&1 &
     session_speech=$!
+    # Orca started before the server's socket is there tries to start a
+    # server of its own, which the first refuses: Orca is then mute.
+    for tries in $(seq 50); do
+      [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
+      sleep 0.1
+    done
     orca -u "$HOME/orca" --debug-file "$1" >/dev/null 2>&1 &
     session_orca=$!
     for tries in $(seq 300); do
       grep -q "SPEECH OUTPUT: 'Screen reader on." "$1" 2>/dev/null && return 0
       sleep 0.1
     done
-    kill "$session_orca" "$session_speech" 2>/dev/null
+    # A mute Orca may not end on a plain signal until an event comes.
+    kill -KILL "$session_orca" "$session_speech" 2>/dev/null
     wait "$session_orca" "$session_speech" 2>/dev/null
   done
   echo "skipped: Orca never spoke"
