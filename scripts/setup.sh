@@ -6,6 +6,8 @@ set -euo pipefail
 QUILLO_PACKAGES=(
   cmake g++ make pkg-config
   libsqlite3-dev libgtest-dev
+  # the bank tool's HTML reader
+  libgumbo-dev
   qt6-base-dev fonts-liberation
   # the help: its compiler (chmcmd) and the library the help viewer reads it with
   fp-utils libmspack-dev

@@ -2,6 +2,7 @@
 
 #include "BankQuery.h"
 #include "BankText.h"
+#include "FigureFolder.h"
 
 #include "afx/PictureFile.h"
 #include "bank/QuestionBankFile.h"
@@ -64,6 +65,7 @@ private:
         while (books.Next()) {
             ++m_summary.books;
             const std::string table = books.Text(1);
+            m_summary.perBook.push_back({books.Text(2)});
             if (const std::string problem = TextProblem(books.Text(2)); !problem.empty())
                 m_problems.push_back(table + ": the title holds " + problem);
             CheckBook(table);
@@ -91,6 +93,7 @@ private:
         std::map<std::string, int> seen;
         while (questions.Next()) {
             ++m_summary.questions;
+            ++m_summary.perBook.back().questions;
             const std::string number = questions.Text(2);
             const std::string where = table + " " + (number.empty() ? "(no number)" : number) + ": ";
             if (number.empty())
@@ -101,13 +104,22 @@ private:
             if (correct.empty() || correct[0] < 'A' || correct[0] > 'D')
                 m_problems.push_back(where + "the correct answer \"" + correct + "\" does not start with A, B, C or D");
             static const char* const kNames[] = {"the question", "answer A", "answer B", "answer C", "answer D"};
-            for (int column = 4; column <= 8; ++column)
-                if (questions.Text(column).find_first_not_of(" \t\r\n") == std::string::npos)
+            for (int column = 4; column <= 8; ++column) {
+                const std::string text = questions.Text(column);
+                if (text.find_first_not_of(" \t\r\n") == std::string::npos)
                     m_problems.push_back(where + kNames[column - 4] + " is empty");
+                else if (const std::string_view html = LeftoverHtml(text); !html.empty())
+                    m_problems.push_back(where + kNames[column - 4] + " holds \"" + std::string(html) +
+                                         "\", which looks like HTML shown as it was written");
+            }
             for (int column = 1; column < questions.Columns() && column < kQuestionColumns; ++column)
                 if (const std::string problem = TextProblem(questions.Text(column)); !problem.empty())
                     m_problems.push_back(where + "column " + std::to_string(column) + " holds " + problem);
             CheckDiagram(where, questions.Text(9), questions.Text(10));
+            const std::string wording = questions.Text(4);
+            if (const std::string_view figure = NumberedFigureIn(wording); !figure.empty() && questions.Text(9).empty())
+                m_problems.push_back(where + "the wording names figure " + std::string(figure) +
+                                     " but the question has no diagram: nobody can answer it");
         }
     }
 
@@ -129,9 +141,10 @@ private:
                 ch = '/';
         const std::string relative = (folder.empty() ? std::string() : folder + "/") + name + ".bmp";
         const std::string path = relative[0] == '/' ? relative : m_folder + relative;
-        if (!afx::ExistingPicture(path).empty())
+        if (!afx::ExistingPicture(path).empty()) {
             ++m_summary.figures;
-        else
+            ++m_summary.perBook.back().figures;
+        } else
             m_problems.push_back(where + "the diagram " + relative + " is not beside the bank");
     }
 

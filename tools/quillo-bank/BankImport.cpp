@@ -2,17 +2,23 @@
 
 #include "BankText.h"
 #include "BankWriter.h"
+#include "FigureFolder.h"
 #include "ReimportReport.h"
 #include "SourceFormats.h"
 
+#include "BankQuery.h"
+
 #include "afx/PictureFile.h"
 #include "bank/BankLimits.h"
+#include "bank/QuestionBankFile.h"
+#include "bank/SQLiteDatabase.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -86,27 +92,11 @@ std::string_view DiagramName(std::string_view name)
     return name;
 }
 
-// "Figure E5-2" in the wording names the diagram E5-2 when the diagram
-// folder holds a picture of that name.
-std::string_view FigureNamedIn(std::string_view wording, const std::string& folder)
-{
-    for (size_t at = 0; (at = wording.find("Figure ", at)) != std::string_view::npos;) {
-        at += 7;
-        size_t end = at;
-        while (end < wording.size() && (std::isalnum(static_cast<unsigned char>(wording[end])) ||
-                                        std::string_view("-._").find(wording[end]) != std::string_view::npos))
-            ++end;
-        std::string_view name = wording.substr(at, end - at);
-        name = name.substr(0, name.find_last_not_of('.') + 1);
-        if (!name.empty() && !afx::ExistingPicture(folder + "/" + std::string(name) + ".bmp").empty())
-            return name;
-    }
-    return std::string_view();
-}
-
 class BookChecker {
 public:
-    BookChecker(SourceBook& book, const std::string& diagramFolder) : m_book(book), m_folder(diagramFolder) {}
+    BookChecker(SourceBook& book, const FigureFolder& figures, bool strict)
+        : m_book(book), m_figures(figures), m_strict(strict)
+    {}
 
     // Every format's questions meet the same rules: what the program would
     // refuse or show wrong is a problem at the question's line.
@@ -117,14 +107,14 @@ public:
             const int line = m_book.lines[i];
             for (const Column column : {kNumber, kCorrect, kDiagram, kSection})
                 question[column] = Trimmed(question[column]);
-            question[kDiagram] = DiagramName(question[kDiagram]);
+            question[kDiagram] = Figure(question);
             if (question[kCorrect].size() == 1 && question[kCorrect][0] >= 'a' && question[kCorrect][0] <= 'd')
                 question[kCorrect] =
                     std::string_view("ABCD").substr(static_cast<size_t>(question[kCorrect][0] - 'a'), 1);
             if (question[kSection].empty())
                 question[kSection] = GroupOf(question[kNumber]);
-            if (question[kDiagram].empty())
-                question[kDiagram] = FigureNamedIn(question[kQuestion], m_folder);
+            if (!m_strict)
+                StandIn(line, question);
             for (int column = 0; column < kColumnCount; ++column)
                 if (const std::string problem = TextProblem(question[static_cast<size_t>(column)]); !problem.empty())
                     m_book.Problem(line, std::string("column \"") + kCsvColumns[column] + "\" holds " + problem);
@@ -133,6 +123,36 @@ public:
     }
 
 private:
+    // One odd character does not cost the user a whole pool: it is stored
+    // as Windows would store it, and named once for its question.
+    void StandIn(int line, Question& question)
+    {
+        std::string named;
+        for (int column = 0; column < kColumnCount; ++column) {
+            std::string_view& text = question[static_cast<size_t>(column)];
+            std::optional<StoodIn> made = WithStandIns(text);
+            if (!made)
+                continue;
+            if (named.empty())
+                named = std::string("column \"") + kCsvColumns[column] + "\": " + made->first;
+            text = m_book.Keep(std::move(made->text));
+        }
+        if (!named.empty())
+            m_book.Warn(line, named + ", as Windows-1252 cannot hold it (--strict refuses the book instead)");
+    }
+
+    // The picture's own name as it is in the folder, so that the viewer
+    // finds "t-1.png" for a pool's "figure T-1" or a column's "T-1.PNG".
+    std::string_view Figure(const Question& question)
+    {
+        const std::string_view named = DiagramName(question[kDiagram]);
+        const std::string picture =
+            named.empty() ? m_figures.FigureIn(question[kQuestion]) : m_figures.PictureNamed(named);
+        if (picture.empty())
+            return named;
+        return picture == named ? named : m_book.Keep(picture);
+    }
+
     void Validate(int line, const Question& question)
     {
         const std::string_view number = question[kNumber];
@@ -158,11 +178,12 @@ private:
     }
 
     SourceBook& m_book;
-    const std::string& m_folder;
+    const FigureFolder& m_figures;
+    bool m_strict;
     std::unordered_map<std::string_view, int> m_lineOfNumber;
 };
 
-void ReadBook(const BookSource& source, std::optional<SourceFormat> format, const std::string& diagramFolder,
+void ReadBook(const BookSource& source, std::optional<SourceFormat> format, const FigureFolder& figures, bool strict,
               SourceBook& book)
 {
     book.path = source.csvPath;
@@ -171,7 +192,7 @@ void ReadBook(const BookSource& source, std::optional<SourceFormat> format, cons
         return;
     }
     ReadSource(format ? *format : ChooseFormat(book.path, book.text), book);
-    BookChecker(book, diagramFolder).Check();
+    BookChecker(book, figures, strict).Check();
     if (book.questions.empty() && book.problems.empty())
         book.Problem(1, "holds no question the program can ask");
     std::stable_sort(book.problems.begin(), book.problems.end(),
@@ -203,8 +224,11 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
 {
     std::vector<std::string> problems;
     struct stat existing {};
-    if (!request.force && stat(request.bankPath.c_str(), &existing) == 0)
-        problems.push_back(request.bankPath + ": already exists; give --force to replace it");
+    const bool exists = stat(request.bankPath.c_str(), &existing) == 0;
+    if (!request.force && !request.add && exists)
+        problems.push_back(request.bankPath + ": already exists; give --force to replace it, or add a book with add");
+    if (request.add && !exists)
+        problems.push_back(request.bankPath + ": no such bank to add to; make it with import");
     if (request.books.empty())
         problems.push_back("no book given: name at least one with --book \"Title\" FILE");
     if (!request.format.empty() && !(format = FormatNamed(request.format)))
@@ -227,34 +251,109 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
     return problems;
 }
 
+// The program opens FOLDER/NAME from the bank's folder, with backslashes
+// read as separators; the import looks for the pictures where it will.
+std::string FolderSeenFromBank(const std::string& bankPath, std::string folder)
+{
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    if (!folder.empty() && folder[0] == '/')
+        return folder;
+    const size_t slash = bankPath.rfind('/');
+    return (slash == std::string::npos ? std::string(".") : bankPath.substr(0, slash)) + "/" + folder;
+}
+
+void WarnAboutFigures(const ImportRequest& request, const FigureFolder& figures, const std::vector<SourceBook>& books,
+                      std::vector<std::string>& warnings)
+{
+    for (const std::string& refused : figures.Refused())
+        warnings.push_back("--diagrams: left out: " + refused);
+    if (figures.Exists())
+        return;
+    for (const SourceBook& book : books)
+        for (const Question& question : book.questions)
+            if (!question[kDiagram].empty() || !NumberedFigureIn(question[kQuestion]).empty()) {
+                warnings.push_back("--diagrams: no folder " +
+                                   FolderSeenFromBank(request.bankPath, request.diagramFolder) +
+                                   " (named from the bank's folder): no question gets its picture");
+                return;
+            }
+}
+
+std::vector<std::string> CountsOf(const std::string& bankPath)
+{
+    std::vector<std::string> counts;
+    litex::SQLiteDatabase database;
+    if (litex::OpenQuestionBank(database, bankPath.c_str()).empty() && database.Handle() != nullptr) {
+        try {
+            BankQuery rows(database, "SELECT Count FROM NUMBER_OF_QUESTIONS ORDER BY ID");
+            while (rows.Next())
+                counts.push_back(rows.Text(0));
+        } catch (const BankReadError&) {
+            counts.clear();
+        }
+    }
+    return counts;
+}
+
+// "Technician: 411 questions, 12 figures, 35 sections".
+std::string Summary(const std::string& title, const std::vector<Question>& questions)
+{
+    std::set<std::string_view> sections;
+    size_t figures = 0;
+    for (const Question& question : questions) {
+        figures += question[kDiagram].empty() ? 0 : 1;
+        if (!question[kSection].empty())
+            sections.insert(question[kSection]);
+    }
+    return title + ": " + std::to_string(questions.size()) + " questions, " + std::to_string(figures) + " figures, " +
+           std::to_string(sections.size()) + " sections";
+}
+
 } // namespace
 
 std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<std::string>* warnings,
-                                    std::vector<std::string>* changes)
+                                    std::vector<std::string>* changes, std::vector<std::string>* summaries)
 {
     std::optional<SourceFormat> format;
     std::vector<std::string> problems = RequestProblems(request, format);
+    const FigureFolder figures(FolderSeenFromBank(request.bankPath, request.diagramFolder));
     std::vector<SourceBook> books(request.books.size());
+    std::vector<std::string> warned;
     for (size_t b = 0; b < books.size(); ++b) {
-        ReadBook(request.books[b], format, request.diagramFolder, books[b]);
+        ReadBook(request.books[b], format, figures, request.strict, books[b]);
         for (const Finding& problem : books[b].problems)
             problems.push_back(Located(books[b], problem));
-        if (warnings != nullptr)
-            for (const Finding& warning : books[b].warnings)
-                warnings->push_back(Located(books[b], warning));
+        for (const Finding& warning : books[b].warnings)
+            warned.push_back(Located(books[b], warning));
     }
+    WarnAboutFigures(request, figures, books, warned);
+    if (warnings != nullptr)
+        *warnings = std::move(warned);
     if (!problems.empty())
         return problems;
     std::vector<BookToWrite> written;
     for (size_t b = 0; b < books.size(); ++b)
         written.push_back({std::string(), request.books[b].title, &books[b].questions});
-    std::vector<std::string> compared = CompareWithBank(request.bankPath, written);
+    KeptFromBank keep;
+    keep.otherBooks = request.add;
+    keep.exam = request.keepExam;
+    keep.newExam = !request.exam.empty();
+    std::vector<std::string> compared = CompareWithBank(request.bankPath, written, keep);
     if (changes != nullptr)
         *changes = std::move(compared);
+    std::vector<std::string> counts = request.counts;
+    if (counts.empty() && request.add)
+        counts = CountsOf(request.bankPath);
+    if (counts.empty())
+        counts = {"25"};
     if (const std::string failed =
-            BankWriter(request.bankPath).Write(written, request.counts, request.diagramFolder, request.exam);
+            BankWriter(request.bankPath).Write(written, counts, request.diagramFolder, request.exam);
         !failed.empty())
-        problems.push_back(failed);
+        return {failed};
+    if (summaries != nullptr)
+        for (const BookToWrite& book : written)
+            summaries->push_back(book.questions ? Summary(book.title, *book.questions)
+                                                : book.title + ": kept as it was");
     return problems;
 }
 

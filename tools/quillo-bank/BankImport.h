@@ -17,7 +17,9 @@ struct BookSource {
 struct ImportRequest {
     std::string bankPath;
     std::vector<BookSource> books;
-    std::vector<std::string> counts{"25"};
+    // Empty: the bank in place's counts when a book is added, else 25.
+    std::vector<std::string> counts;
+    // Taken from the bank's folder when relative, as the program takes it.
     std::string diagramFolder = "figures";
     bool force = false;
     // One of kFormatNames for every book; empty: each file's own.
@@ -25,6 +27,14 @@ struct ImportRequest {
     // The practice exam every book offers: questions, pass mark in percent,
     // minutes (0: no limit), and "section" or "random"; empty: none stored.
     std::vector<std::string> exam;
+    // Adds the books to the bank in place, or replaces those of the same
+    // title, and leaves the others, their tables and exams as they are.
+    bool add = false;
+    // A character Windows-1252 cannot hold refuses the book, rather than
+    // being stored as a stand-in with a warning.
+    bool strict = false;
+    // A --force import keeps a stored practice exam unless told not to.
+    bool keepExam = true;
 };
 
 // The columns a book's CSV may have, in the order export writes them.
@@ -34,12 +44,16 @@ constexpr int kCsvColumnCount = 10;
 extern const char* const kCsvColumns[kCsvColumnCount];
 
 // Every problem found, each "FILE:LINE: what"; the bank is written, whole,
-// only when there are none. An existing bank is replaced only with force;
-// what that changes (questions added, withdrawn, reworded, given another
-// answer) goes to changes, when given, and each book keeps its table.
-// What is left out but does not stop the import (a column of no use to the
-// program, a kind of question it cannot ask) goes to warnings, when given.
+// only when there are none. An existing bank is replaced only with force
+// or add; what that changes (questions added, withdrawn, reworded, given
+// another answer, the stored exam kept or not) goes to changes, when
+// given, and each book keeps its table. What is left out but does not stop
+// the import (a column of no use to the program, a kind of question it
+// cannot ask, a character stored as a stand-in) goes to warnings, and one
+// line a book written ("Technician: 411 questions, 12 figures, 35
+// sections") to summaries, when given.
 std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<std::string>* warnings = nullptr,
-                                    std::vector<std::string>* changes = nullptr);
+                                    std::vector<std::string>* changes = nullptr,
+                                    std::vector<std::string>* summaries = nullptr);
 
 } // namespace banktool

@@ -4,6 +4,7 @@
 
 #include "afx/CodePage.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -61,7 +62,73 @@ std::string ControlProblem(std::string_view utf8)
     return std::string();
 }
 
+bool IsSpace(char32_t code)
+{
+    return code == 0x1680 || (code >= 0x2000 && code <= 0x200A) || code == 0x202F || code == 0x205F || code == 0x3000 ||
+           code == 0xFFFD;
+}
+
 } // namespace
+
+std::string_view LeftoverHtml(std::string_view text)
+{
+    const auto isAlnum = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; };
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char ch = text[at];
+        if (ch != '&' && ch != '<')
+            continue;
+        const char closing = ch == '&' ? ';' : '>';
+        size_t end = at + 1;
+        if (ch == '&' && end < text.size() && text[end] == '#')
+            ++end;
+        if (ch == '<' && end < text.size() && text[end] == '/')
+            ++end;
+        const size_t nameStart = end;
+        while (end < text.size() && end - at <= 32 && isAlnum(text[end]))
+            ++end;
+        if (end == nameStart || (ch == '<' && !std::isalpha(static_cast<unsigned char>(text[nameStart]))))
+            continue;
+        // A tag may carry attributes, up to its '>' on the same line.
+        if (ch == '<')
+            while (end < text.size() && end - at <= 200 && text[end] != '>' && text[end] != '<' && text[end] != '\n')
+                ++end;
+        if (end < text.size() && text[end] == closing)
+            return text.substr(at, end + 1 - at);
+    }
+    return std::string_view();
+}
+
+std::optional<StoodIn> WithStandIns(std::string_view utf8)
+{
+    std::optional<StoodIn> made;
+    size_t copied = 0;
+    size_t character = 0;
+    for (size_t at = 0; at < utf8.size(); ++character) {
+        char32_t code = 0;
+        const int length = Decode(utf8, at, code);
+        if (length == 0)
+            return std::nullopt;
+        if (!FitsAnsi(code)) {
+            if (!made)
+                made.emplace();
+            made->text.append(utf8.substr(copied, at - copied));
+            const bool space = IsSpace(code);
+            made->text += space ? ' ' : afx::kDefaultChar;
+            if (made->first.empty()) {
+                char name[16];
+                std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+                made->first = std::string(name) + " (" + std::string(utf8.substr(at, static_cast<size_t>(length))) +
+                              ") at character " + std::to_string(character + 1) + " stored as " +
+                              (space ? "a space" : "\"?\"");
+            }
+            copied = at + static_cast<size_t>(length);
+        }
+        at += static_cast<size_t>(length);
+    }
+    if (made)
+        made->text.append(utf8.substr(copied));
+    return made;
+}
 
 std::string TextProblem(std::string_view utf8)
 {

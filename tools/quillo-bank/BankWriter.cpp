@@ -4,12 +4,17 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace banktool {
 
 std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::vector<std::string>& counts,
                               const std::string& diagramFolder, const std::vector<std::string>& exam)
 {
     if (m_db.Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK)
+        return Failed();
+    // Attached before the transaction, which ATTACH cannot join.
+    if (!AttachBankInPlace(books))
         return Failed();
     if (!Exec("PRAGMA journal_mode=OFF; BEGIN;"
               "CREATE TABLE BOOKNAMES(ID INTEGER PRIMARY KEY, TableName TEXT, Title TEXT);"
@@ -22,7 +27,7 @@ std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::
     for (size_t b = 0; b < books.size(); ++b)
         if (!WriteBook(static_cast<int>(b) + 1, books[b], diagramFolder))
             return Failed();
-    if (!exam.empty() && !WriteExams(books, exam))
+    if (!WriteExams(books, exam))
         return Failed();
     if (!Exec("COMMIT"))
         return Failed();
@@ -65,6 +70,15 @@ bool BankWriter::Insert(const char* sql, int key, const std::array<std::string_v
     return Prepare(sql) && Run(key, texts);
 }
 
+// Only what a copy needs is read from the bank in place, and only when a
+// book or an exam is copied.
+bool BankWriter::AttachBankInPlace(const std::vector<BookToWrite>& books)
+{
+    const bool needed = std::any_of(books.begin(), books.end(),
+                                    [](const BookToWrite& book) { return !book.questions || book.examKept; });
+    return !needed || Insert("ATTACH DATABASE ?2 AS old", 0, std::array<std::string_view, 1>{std::string_view(m_path)});
+}
+
 bool BankWriter::WriteBook(int key, const BookToWrite& book, const std::string& folder)
 {
     if (!Insert("INSERT INTO BOOKNAMES VALUES(?1, ?2, ?3)", key,
@@ -73,8 +87,11 @@ bool BankWriter::WriteBook(int key, const BookToWrite& book, const std::string& 
     const std::string create = "CREATE TABLE " + book.table +
                                "(ID INTEGER PRIMARY KEY, Section TEXT, Number TEXT, Answer TEXT, Question TEXT,"
                                " A TEXT, B TEXT, C TEXT, D TEXT, Diagram TEXT, Folder TEXT, Note1 TEXT, Note2 TEXT)";
-    if (!Exec(create.c_str()) ||
-        !Prepare("INSERT INTO " + book.table + " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"))
+    if (!Exec(create.c_str()))
+        return false;
+    if (book.questions == nullptr)
+        return CopyBook(book);
+    if (!Prepare("INSERT INTO " + book.table + " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"))
         return false;
     int id = 0;
     for (const Question& q : *book.questions) {
@@ -87,16 +104,37 @@ bool BankWriter::WriteBook(int key, const BookToWrite& book, const std::string& 
     return true;
 }
 
+// The table name was checked to be one of ours (BOOKn); a table of any
+// other shape than the one written here is not copied.
+bool BankWriter::CopyBook(const BookToWrite& book)
+{
+    const std::string copy = "INSERT INTO main." + book.table + " SELECT * FROM old." + book.table;
+    return Exec(copy.c_str());
+}
+
 // The program reads the table by its name and columns; see PracticeExamTable.
 bool BankWriter::WriteExams(const std::vector<BookToWrite>& books, const std::vector<std::string>& exam)
 {
+    const bool any = std::any_of(books.begin(), books.end(), [&exam](const BookToWrite& book) {
+        return book.examKept || (!exam.empty() && book.questions != nullptr);
+    });
+    if (!any)
+        return true;
     if (!Exec("CREATE TABLE PRACTICE_EXAM(TableName TEXT, Questions INTEGER, PassMark INTEGER, Minutes INTEGER,"
               " Draw TEXT)"))
         return false;
-    for (const BookToWrite& book : books)
-        if (!Insert("INSERT INTO PRACTICE_EXAM VALUES(?2, ?3, ?4, ?5, ?6)", 0,
-                    std::array<std::string_view, 5>{book.table, exam[0], exam[1], exam[2], exam[3]}))
+    for (const BookToWrite& book : books) {
+        if (book.examKept) {
+            if (!Insert("INSERT INTO PRACTICE_EXAM SELECT TableName, Questions, PassMark, Minutes, Draw"
+                        " FROM old.PRACTICE_EXAM WHERE TableName = ?2",
+                        0, std::array<std::string_view, 1>{book.table}))
+                return false;
+        } else if (!exam.empty() && book.questions != nullptr &&
+                   !Insert("INSERT INTO PRACTICE_EXAM VALUES(?2, ?3, ?4, ?5, ?6)", 0,
+                           std::array<std::string_view, 5>{book.table, exam[0], exam[1], exam[2], exam[3]})) {
             return false;
+        }
+    }
     return true;
 }
 

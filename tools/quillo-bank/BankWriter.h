@@ -15,7 +15,10 @@ namespace banktool {
 struct BookToWrite {
     std::string table; // BOOK1, BOOK2, ...
     std::string title;
+    // Null for a book copied as it is from the bank in place.
     const std::vector<Question>* questions;
+    // The book's row of the practice exam comes from the bank in place.
+    bool examKept = false;
 };
 
 class BankWriter {
@@ -23,7 +26,9 @@ public:
     explicit BankWriter(const std::string& path) : m_path(path) {}
 
     // The empty text, or what failed, naming the bank. exam, when not
-    // empty, is the practice exam of every book, as the request holds it.
+    // empty, is the practice exam of every book read from a file, as the
+    // request holds it. Copied books and kept exams are read from the bank
+    // in place, which is replaced only once the new one is whole.
     std::string Write(const std::vector<BookToWrite>& books, const std::vector<std::string>& counts,
                       const std::string& diagramFolder, const std::vector<std::string>& exam);
 
@@ -36,7 +41,9 @@ private:
     template <size_t N>
     bool Insert(const char* sql, int key, const std::array<std::string_view, N>& texts);
     bool WriteBook(int key, const BookToWrite& book, const std::string& folder);
+    bool CopyBook(const BookToWrite& book);
     bool WriteExams(const std::vector<BookToWrite>& books, const std::vector<std::string>& exam);
+    bool AttachBankInPlace(const std::vector<BookToWrite>& books);
     std::string Publish();
 
     std::string m_path;

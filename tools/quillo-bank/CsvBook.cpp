@@ -76,6 +76,8 @@ private:
             const int column = ColumnNamed(Lower(Trimmed(header.fields[i])));
             if (column < 0) {
                 ignored += (ignored.empty() ? "\"" : ", \"") + std::string(header.fields[i]) + "\"";
+            } else if (column == kCorrect && IsIndexAndLetter(header, i)) {
+                continue;
             } else if (m_positions[static_cast<size_t>(column)] >= 0) {
                 m_book.Problem(header.line, "the column \"" + std::string(kCsvColumns[column]) + "\" is named twice");
                 good = false;
@@ -94,6 +96,27 @@ private:
         return good;
     }
 
+    // Published pools give the right answer twice: "correct", its index
+    // from 0, and "correct_letter". The letter is taken and the index kept
+    // to check it against; seen in either order.
+    bool IsIndexAndLetter(const CsvRecord& header, size_t at)
+    {
+        size_t index = header.fields.size();
+        size_t letter = header.fields.size();
+        for (size_t i = 0; i < header.fields.size(); ++i) {
+            const std::string name = Lower(Trimmed(header.fields[i]));
+            if (name == "correct")
+                index = i;
+            else if (name == "correct_letter")
+                letter = i;
+        }
+        if (index == header.fields.size() || letter == header.fields.size())
+            return false;
+        m_indexPosition = static_cast<int>(index);
+        m_positions[kCorrect] = static_cast<int>(letter);
+        return at == index || at == letter;
+    }
+
     void ReadQuestion(const CsvRecord& record)
     {
         if (record.fields.size() != m_width) {
@@ -108,12 +131,22 @@ private:
                 question[static_cast<size_t>(column)] = record.fields[static_cast<size_t>(position)];
         }
         question[kCorrect] = CorrectLetter(Trimmed(question[kCorrect]), m_indexBase);
+        if (m_indexPosition >= 0) {
+            const std::string_view byIndex =
+                CorrectLetter(Trimmed(record.fields[static_cast<size_t>(m_indexPosition)]), 0);
+            if (byIndex != question[kCorrect])
+                m_book.Warn(record.line, "the column \"correct\" gives " + std::string(byIndex) +
+                                             " (counting from 0) where \"correct_letter\" gives " +
+                                             std::string(question[kCorrect]) + "; the letter is taken");
+        }
         m_book.Add(record.line, question);
     }
 
     // Indexes start at 0 when any correct answer is given as 0.
     int IndexBase(const std::vector<CsvRecord>& records) const
     {
+        if (m_indexPosition >= 0)
+            return 0;
         const int position = m_positions[kCorrect];
         for (size_t i = 1; i < records.size(); ++i)
             if (static_cast<size_t>(position) < records[i].fields.size() &&
@@ -125,6 +158,8 @@ private:
     SourceBook& m_book;
     int m_indexBase = 1;
     std::vector<int> m_positions;
+    // Where "correct" stands beside "correct_letter"; -1 without it.
+    int m_indexPosition = -1;
     size_t m_width = 0;
 };
 

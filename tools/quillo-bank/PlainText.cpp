@@ -1,45 +1,13 @@
 #include "PlainText.h"
 
-#include "afx/CodePage.h"
+#include <gumbo.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace banktool {
-
-bool AppendReference(std::string& text, std::string_view name)
-{
-    static const std::pair<std::string_view, uint32_t> kNamed[] = {
-        {"amp", '&'},      {"lt", '<'},       {"gt", '>'},        {"quot", '"'},     {"apos", '\''},
-        {"nbsp", ' '},     {"ndash", 0x2013}, {"mdash", 0x2014},  {"lsquo", 0x2018}, {"rsquo", 0x2019},
-        {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"deg", 0xB0},     {"micro", 0xB5},
-        {"Omega", 0x3A9},  {"times", 0xD7},   {"plusmn", 0xB1},
-    };
-    if (name.size() > 1 && name[0] == '#') {
-        const bool hex = name[1] == 'x' || name[1] == 'X';
-        const std::string_view digits = name.substr(hex ? 2 : 1);
-        if (digits.empty() || digits.size() > 7)
-            return false;
-        uint32_t code = 0;
-        for (const char ch : digits) {
-            if (!(hex ? std::isxdigit(static_cast<unsigned char>(ch)) : std::isdigit(static_cast<unsigned char>(ch))))
-                return false;
-            code = code * (hex ? 16 : 10) + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(ch))
-                                                                      ? ch - '0'
-                                                                      : std::tolower(ch) - 'a' + 10);
-        }
-        const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-        afx::AppendUtf8(text, valid ? code : 0xFFFD);
-        return true;
-    }
-    for (const auto& [known, code] : kNamed)
-        if (name == known) {
-            afx::AppendUtf8(text, code);
-            return true;
-        }
-    return false;
-}
 
 namespace {
 
@@ -54,53 +22,93 @@ std::string LowerTagName(std::string_view tag)
     return name;
 }
 
-bool BreaksLine(const std::string& name)
+bool BreaksLine(GumboTag tag)
 {
-    for (const char* breaking : {"br", "p", "div", "li", "tr", "h1", "h2", "h3", "h4", "h5", "h6"})
-        if (name == breaking)
+    for (const GumboTag breaking : {GUMBO_TAG_BR, GUMBO_TAG_P, GUMBO_TAG_DIV, GUMBO_TAG_LI, GUMBO_TAG_TR, GUMBO_TAG_H1,
+                                    GUMBO_TAG_H2, GUMBO_TAG_H3, GUMBO_TAG_H4, GUMBO_TAG_H5, GUMBO_TAG_H6})
+        if (tag == breaking)
             return true;
     return false;
 }
 
-} // namespace
-
-std::string PlainFromHtml(std::string_view html)
-{
-    std::string plain;
-    bool space = false;
-    auto breakLine = [&plain, &space] {
-        while (!plain.empty() && plain.back() == ' ')
-            plain.pop_back();
-        if (!plain.empty() && plain.back() != '\n')
-            plain += '\n';
-        space = false;
-    };
-    for (size_t i = 0; i < html.size(); ++i) {
-        const char ch = html[i];
-        if (ch == '<') {
-            const size_t end = html.find('>', i);
-            if (end == std::string_view::npos)
-                break;
-            if (BreaksLine(LowerTagName(html.substr(i, end - i))))
-                breakLine();
-            i = end;
-        } else if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n') {
-            space = !plain.empty() && plain.back() != '\n';
-        } else {
-            if (space)
-                plain += ' ';
-            space = false;
-            const size_t semicolon = ch == '&' ? html.find(';', i) : std::string_view::npos;
-            if (semicolon != std::string_view::npos && semicolon - i <= 10 &&
-                AppendReference(plain, html.substr(i + 1, semicolon - i - 1)))
-                i = semicolon;
-            else
-                plain += ch;
+// Text as a browser lays it out: runs of white space one space, a line
+// break kept only where a block ends, a no-break space a space.
+class PlainWriter {
+public:
+    void Text(std::string_view text)
+    {
+        for (size_t i = 0; i < text.size(); ++i) {
+            const char ch = text[i];
+            const bool noBreakSpace = ch == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0';
+            if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\f' || noBreakSpace) {
+                m_space = !m_plain.empty() && m_plain.back() != '\n';
+                i += noBreakSpace ? 1 : 0;
+                continue;
+            }
+            if (m_space)
+                m_plain += ' ';
+            m_space = false;
+            m_plain += ch;
         }
     }
-    while (!plain.empty() && (plain.back() == '\n' || plain.back() == ' '))
-        plain.pop_back();
-    return plain;
+
+    void BreakLine()
+    {
+        while (!m_plain.empty() && m_plain.back() == ' ')
+            m_plain.pop_back();
+        if (!m_plain.empty() && m_plain.back() != '\n')
+            m_plain += '\n';
+        m_space = false;
+    }
+
+    std::string Done()
+    {
+        while (!m_plain.empty() && (m_plain.back() == '\n' || m_plain.back() == ' '))
+            m_plain.pop_back();
+        return std::move(m_plain);
+    }
+
+private:
+    std::string m_plain;
+    bool m_space = false;
+};
+
+} // namespace
+
+// Gumbo parses as a browser does, every HTML5 character reference
+// included. The tree is walked without recursion: a file may nest
+// elements deeper than the stack would hold.
+std::string PlainFromHtml(std::string_view html)
+{
+    GumboOptions options = kGumboDefaultOptions;
+    options.max_errors = 0;
+    GumboOutput* output = gumbo_parse_with_options(&options, html.data(), html.size());
+    PlainWriter plain;
+    // A node, and whether its children have been walked.
+    std::vector<std::pair<const GumboNode*, bool>> pending{{output->root, false}};
+    while (!pending.empty()) {
+        const auto [node, walked] = pending.back();
+        pending.pop_back();
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE || node->type == GUMBO_NODE_CDATA) {
+            plain.Text(node->v.text.text);
+            continue;
+        }
+        if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE)
+            continue;
+        const GumboTag tag = node->v.element.tag;
+        if (tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE)
+            continue;
+        if (BreaksLine(tag))
+            plain.BreakLine();
+        if (walked)
+            continue;
+        pending.emplace_back(node, true);
+        const GumboVector& children = node->v.element.children;
+        for (unsigned i = children.length; i > 0; --i)
+            pending.emplace_back(static_cast<const GumboNode*>(children.data[i - 1]), false);
+    }
+    gumbo_destroy_output(&options, output);
+    return plain.Done();
 }
 
 std::string FirstImageName(std::string_view html)

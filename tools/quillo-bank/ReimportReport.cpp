@@ -5,6 +5,7 @@
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sys/stat.h>
@@ -19,10 +20,13 @@ struct OldQuestion {
 };
 using OldBook = std::map<std::string, OldQuestion>;
 
-// Title to table, and each table's questions by number.
+// Title to table, each table's questions by number, the books' order, and
+// the tables a practice exam is stored for.
 struct OldBank {
     std::map<std::string, std::string> tables;
     std::map<std::string, OldBook> books;
+    std::vector<std::string> titlesInOrder;
+    std::set<std::string> examTables;
 };
 
 // Only a table named as this tool names them is kept: the name goes into
@@ -36,10 +40,13 @@ bool IsOurTableName(const std::string& table)
 OldBank ReadOldBank(litex::SQLiteDatabase& database)
 {
     OldBank bank;
-    BankQuery titles(database, "SELECT TableName, Title FROM BOOKNAMES");
+    BankQuery titles(database, "SELECT TableName, Title FROM BOOKNAMES ORDER BY ID");
     while (titles.Next())
-        if (IsOurTableName(titles.Text(0)))
-            bank.tables.emplace(titles.Text(1), titles.Text(0));
+        if (IsOurTableName(titles.Text(0)) && bank.tables.emplace(titles.Text(1), titles.Text(0)).second)
+            bank.titlesInOrder.push_back(titles.Text(1));
+    BankQuery exams(database, "SELECT TableName FROM PRACTICE_EXAM");
+    while (exams.Next())
+        bank.examTables.insert(exams.Text(0));
     for (const auto& [title, table] : bank.tables) {
         BankQuery questions(database, "SELECT Number, Question, Answer FROM " + QuotedIdentifier(table));
         OldBook& book = bank.books[table];
@@ -90,9 +97,31 @@ void CompareBook(const std::string& title, const std::vector<Question>& question
             changes.push_back(Listed(title, what, *numbers));
 }
 
+int TableNumber(const std::string& table)
+{
+    return std::stoi(table.substr(4));
+}
+
+void KeepOrDropExams(const OldBank& old, const KeptFromBank& keep, std::vector<BookToWrite>& books,
+                     std::vector<std::string>& changes)
+{
+    for (BookToWrite& book : books) {
+        if (!old.examTables.count(book.table))
+            continue;
+        book.examKept = keep.exam && !(keep.newExam && book.questions != nullptr);
+        if (book.questions == nullptr)
+            continue;
+        changes.push_back(book.title + ": the stored practice exam is " +
+                          (book.examKept ? "kept"
+                           : keep.exam   ? "replaced by --exam"
+                                         : "dropped (--no-exam)"));
+    }
+}
+
 } // namespace
 
-std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vector<BookToWrite>& books)
+std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vector<BookToWrite>& books,
+                                         const KeptFromBank& keep)
 {
     OldBank old;
     std::vector<std::string> changes;
@@ -107,13 +136,18 @@ std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vecto
             changes.push_back(std::string("the bank in place could not be compared: ") + e.what());
         }
     }
-    // A book keeps its old table once; the books left get the lowest free.
-    std::set<std::string> taken;
+    // A book keeps its old table once; the books left get the lowest free,
+    // past the tables of the books that stay as they are.
+    std::set<std::string> reused;
     std::vector<bool> kept;
     for (const BookToWrite& book : books) {
         const auto table = old.tables.find(book.title);
-        kept.push_back(table != old.tables.end() && taken.insert(table->second).second);
+        kept.push_back(table != old.tables.end() && reused.insert(table->second).second);
     }
+    std::set<std::string> taken = reused;
+    if (keep.otherBooks)
+        for (const auto& [title, table] : old.tables)
+            taken.insert(table);
     int next = 1;
     for (size_t b = 0; b < books.size(); ++b) {
         BookToWrite& book = books[b];
@@ -129,8 +163,21 @@ std::vector<std::string> CompareWithBank(const std::string& bankPath, std::vecto
         if (!old.books.empty())
             changes.push_back(book.title + ": a new book, " + std::to_string(book.questions->size()) + " questions");
     }
-    for (const auto& [title, table] : old.tables)
-        changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table].size()) + " questions");
+    for (const std::string& title : old.titlesInOrder) {
+        const auto table = old.tables.find(title);
+        if (table == old.tables.end())
+            continue;
+        if (keep.otherBooks)
+            books.push_back({table->second, title, nullptr});
+        else
+            changes.push_back(title + ": the book is withdrawn, " + std::to_string(old.books[table->second].size()) +
+                              " questions");
+    }
+    if (keep.otherBooks)
+        std::stable_sort(books.begin(), books.end(), [](const BookToWrite& a, const BookToWrite& b) {
+            return TableNumber(a.table) < TableNumber(b.table);
+        });
+    KeepOrDropExams(old, keep, books, changes);
     return changes;
 }
 

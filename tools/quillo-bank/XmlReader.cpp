@@ -1,8 +1,10 @@
 #include "XmlReader.h"
 
-#include "PlainText.h"
+#include "afx/CodePage.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
 #include <cstring>
 
 namespace banktool {
@@ -56,6 +58,41 @@ std::string_view XmlReader::NameAt()
     return m_text.substr(start, m_at - start);
 }
 
+namespace {
+
+// XML's own references: its five names and numbers. Any other name is left
+// as written, for the HTML a Moodle text holds to decode.
+bool AppendXmlReference(std::string& text, std::string_view name)
+{
+    static const std::pair<std::string_view, char> kNamed[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        const std::string_view digits = name.substr(hex ? 2 : 1);
+        if (digits.empty() || digits.size() > 7)
+            return false;
+        uint32_t code = 0;
+        for (const char ch : digits) {
+            if (!(hex ? std::isxdigit(static_cast<unsigned char>(ch)) : std::isdigit(static_cast<unsigned char>(ch))))
+                return false;
+            code = code * (hex ? 16 : 10) + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(ch))
+                                                                      ? ch - '0'
+                                                                      : std::tolower(ch) - 'a' + 10);
+        }
+        const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+        afx::AppendUtf8(text, valid ? code : 0xFFFD);
+        return true;
+    }
+    for (const auto& [known, ch] : kNamed)
+        if (name == known) {
+            text += ch;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
 void XmlReader::AppendDecoded(std::string_view raw, std::string& out)
 {
     for (size_t at = 0; at < raw.size();) {
@@ -65,7 +102,7 @@ void XmlReader::AppendDecoded(std::string_view raw, std::string& out)
             return;
         const size_t semicolon = raw.find(';', amp);
         if (semicolon != std::string_view::npos && semicolon - amp <= 10 &&
-            AppendReference(out, raw.substr(amp + 1, semicolon - amp - 1))) {
+            AppendXmlReference(out, raw.substr(amp + 1, semicolon - amp - 1))) {
             at = semicolon + 1;
         } else {
             out += '&';

@@ -1,7 +1,8 @@
 // quillo-bank: makes, checks and exports question banks.
 //   quillo-bank import BANK.db --book "Title" FILE [--book ...] [--counts 25,35,50]
-//                              [--diagrams FOLDER] [--format NAME] [--force]
-//                              [--exam QUESTIONS,PASS-MARK,MINUTES,section|random]
+//                              [--diagrams FOLDER] [--format NAME] [--force] [--strict]
+//                              [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]
+//   quillo-bank add BANK.db --book "Title" FILE [...], the same options but --force
 //   quillo-bank check BANK.db
 //   quillo-bank export BANK.db FOLDER
 
@@ -21,11 +22,14 @@ namespace {
 const char* const kUsage =
     "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
     "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
-    "                          [--exam QUESTIONS,PASS-MARK,MINUTES,section|random]\n"
+    "                          [--strict] [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]\n"
+    "       quillo-bank add BANK.db --book \"Title\" FILE [...] [the options of import but --force]\n"
     "       quillo-bank check BANK.db\n"
     "       quillo-bank export BANK.db FOLDER\n"
     "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
-    "GIFT or Moodle XML, told by its content; --format csv|pool|aiken|gift|moodle says which.\n";
+    "GIFT or Moodle XML, told by its content; --format csv|pool|aiken|gift|moodle says which.\n"
+    "add puts books into a bank, or replaces those of the same title, and keeps the others.\n"
+    "A relative --diagrams FOLDER is taken from the bank's folder, as Quillo takes it.\n";
 
 int Usage()
 {
@@ -50,10 +54,11 @@ int Report(const std::vector<std::string>& problems)
     return problems.empty() ? 0 : 1;
 }
 
-int Import(int argc, char** argv)
+int Import(int argc, char** argv, bool add)
 {
     banktool::ImportRequest request;
     request.bankPath = argv[2];
+    request.add = add;
     for (int i = 3; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--book" && i + 2 < argc) {
@@ -67,19 +72,26 @@ int Import(int argc, char** argv)
             request.format = argv[++i];
         } else if (option == "--exam" && i + 1 < argc) {
             request.exam = Split(argv[++i]);
-        } else if (option == "--force") {
+        } else if (option == "--force" && !add) {
             request.force = true;
+        } else if (option == "--strict") {
+            request.strict = true;
+        } else if (option == "--no-exam") {
+            request.keepExam = false;
         } else {
             return Usage();
         }
     }
     std::vector<std::string> warnings;
     std::vector<std::string> changes;
-    const std::vector<std::string> problems = banktool::ImportBank(request, &warnings, &changes);
+    std::vector<std::string> books;
+    const std::vector<std::string> problems = banktool::ImportBank(request, &warnings, &changes, &books);
     for (const std::string& warning : warnings)
         std::fprintf(stderr, "quillo-bank: warning: %s\n", warning.c_str());
     for (const std::string& change : changes)
         std::printf("%s\n", change.c_str());
+    for (const std::string& book : books)
+        std::printf("%s\n", book.c_str());
     return Report(problems);
 }
 
@@ -92,6 +104,8 @@ int Check(const char* bank)
     if (!problems.empty())
         return 1;
     std::printf("%s: %d books, %d questions, %d figures\n", bank, summary.books, summary.questions, summary.figures);
+    for (const banktool::BookCounts& book : summary.perBook)
+        std::printf("  %s: %d questions, %d figures\n", book.title.c_str(), book.questions, book.figures);
     return 0;
 }
 
@@ -112,8 +126,8 @@ int main(int argc, char** argv)
     if (afx::AnswerInfoRequest(argc, argv, "quillo-bank", kUsage))
         return 0;
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "import" && argc >= 3)
-        return Import(argc, argv);
+    if ((command == "import" || command == "add") && argc >= 3)
+        return Import(argc, argv, command == "add");
     if (command == "check" && argc == 3)
         return Check(argv[2]);
     if (command == "export" && argc == 4)

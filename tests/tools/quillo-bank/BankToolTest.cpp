@@ -75,7 +75,7 @@ TEST(BankImport, MakesTheBankTheProgramReads)
     const auto again = banktool::ImportBank(
         {bank, {{"Only", folder.File("two.csv")}}, {"5"}, "figures", false, "", {"35", "0", "", "x"}});
     ASSERT_EQ(again.size(), 2u);
-    EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it");
+    EXPECT_EQ(again[0], bank + ": already exists; give --force to replace it, or add a book with add");
     EXPECT_EQ(again[1].substr(0, 7), "--exam:") << "a pass mark of 0";
     // A bank reached through a link is replaced where the link leads.
     const std::string link = folder.File("linked.db");
@@ -107,12 +107,16 @@ TEST(BankImport, ReportsEveryProblemWithItsLineAndWritesNothing)
     const std::string bad = "quillo-bank: " + folder.File("bad.csv");
     const std::string odd = "quillo-bank: " + folder.File("odd.csv");
     // A column of no use to the program is left out with a warning.
-    EXPECT_EQ(output, "quillo-bank: warning: " + folder.File("odd.csv") +
-                          ":1: left out, of no use to the program: \"colour\"\n" + bad +
+    // A character the bank cannot hold is stored as a stand-in, with a
+    // warning, and refuses nothing.
+    EXPECT_EQ(output, "quillo-bank: warning: " + folder.File("bad.csv") +
+                          ":5: column \"question\": U+1F600 (\xF0\x9F\x98\x80) at character 7 stored as \"?\", as "
+                          "Windows-1252 cannot hold it (--strict refuses the book instead)\n"
+                          "quillo-bank: warning: " +
+                          folder.File("odd.csv") + ":1: left out, of no use to the program: \"colour\"\n" + bad +
                           ":2: the correct answer \"E\" is not A, B, C or D\n" + bad +
                           ":4: question number 2 is already used on line 3\n" + bad +
-                          ":5: column \"question\" holds U+1F600 (\xF0\x9F\x98\x80), which Windows-1252 cannot hold\n" +
-                          bad + ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" +
+                          ":6: a quoted field is never closed\n" + odd + ":1: missing column \"d\"\n" +
                           "quillo-bank: " + folder.File("dir.csv") + ": is a folder, not a file of questions\n" +
                           "quillo-bank: " + folder.File("pipe.csv") +
                           ": is not an ordinary file (a pipe or a device)\n");
@@ -229,7 +233,9 @@ TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
     std::vector<std::string> warnings;
     ASSERT_EQ(banktool::ImportBank(request, &warnings), std::vector<std::string>{});
     EXPECT_EQ(warnings,
-              std::vector<std::string>{folder.File("pool.csv") + ":1: left out, of no use to the program: \"topic\""});
+              (std::vector<std::string>{folder.File("pool.csv") + ":1: left out, of no use to the program: \"topic\"",
+                                        "--diagrams: no folder " + folder.File("figures") +
+                                            " (named from the bank's folder): no question gets its picture"}));
     EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT Number, Answer, Note1, Diagram FROM BOOK1"),
               (std::vector<std::string>{"T1A01|A|[97.3]||", "T1A02|D||T1-1|"}));
 

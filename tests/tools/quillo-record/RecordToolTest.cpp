@@ -74,8 +74,8 @@ TEST(QuilloRecordTool, DamagedInputGivesOneLineAndStatusOne)
     EXPECT_EQ(help.output.rfind("usage: quillo-record show FILE.nve", 0), 0u);
 }
 
-// A question bank or a record with something after it is not a record,
-// even where the bytes would read as one.
+// A question bank is not a record, even where its bytes would read as
+// one; a record with something after it reads as the program reads it.
 TEST(QuilloRecordTool, WhatIsNotARecordIsRefused)
 {
     TempFolder folder;
@@ -83,6 +83,14 @@ TEST(QuilloRecordTool, WhatIsNotARecordIsRefused)
     const Result bank = RunTool("show " + folder.File("bank.nve"));
     EXPECT_EQ(bank.status, 1);
     EXPECT_EQ(bank.output, "quillo-record: " + folder.File("bank.nve") + ": a question bank, not a test record\n");
-    folder.Write("longer.nve", std::string(38, '\0') + "trailing");
-    EXPECT_EQ(RunTool("show " + folder.File("longer.nve")).status, 1);
+    folder.Write("in.json", R"({"m_strTable": "BOOK1", "m_strTitle": "Book 1", "m_answered": ["BOOK1.7"]})");
+    ASSERT_EQ(RunTool("build " + folder.File("in.json") + " " + folder.File("record.nve")).status, 0);
+    folder.Write("longer.nve", folder.Read("record.nve") + "trailing");
+    const Result longer = RunTool("show " + folder.File("longer.nve"));
+    EXPECT_EQ(longer.status, 0);
+    EXPECT_NE(longer.output.find("quillo-record: warning: " + folder.File("longer.nve") +
+                                 ": bytes after the record's last set are ignored\n"),
+              std::string::npos)
+        << longer.output;
+    EXPECT_NE(longer.output.find("\"m_answered\": [\"BOOK1.7\"]"), std::string::npos) << "the record itself is shown";
 }
