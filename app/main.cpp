@@ -5,9 +5,10 @@
 #include "afx/ui/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QFile>
 
 namespace {
-const char* const kUsage = "usage: quillo [FILE.nve]\n"
+const char* const kUsage = "usage: quillo [--] [FILE.nve]\n"
                            "Practise multiple-choice exams. Without a record, Quillo starts in the current\n"
                            "folder on the question bank (*.db) it finds there; with a test record, in the\n"
                            "record's own folder, on the bank there.\n";
@@ -17,9 +18,18 @@ int main(int argc, char** argv)
 {
     if (afx::AnswerInfoRequest(argc, argv, "quillo", kUsage))
         return 0;
-    QApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    const auto files = afx::FileArguments(argc, argv, "quillo");
+    if (!files)
+        return 2;
+    // The toolkit is given no argument: a record named like one of its
+    // options is still a record, and the toolkit's are set in the
+    // environment (QT_QPA_PLATFORM, QT_STYLE_OVERRIDE).
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argv[0], nullptr};
+    QApplication application(toolkitArgc, toolkitArgv);
+    QStringList arguments;
+    for (const std::string& file : *files)
+        arguments << QFile::decodeName(file.c_str());
 
     CQuilloApp quillo(arguments);
     afx::QtMessageBoxes messageBoxes(quillo.m_pszAppName);

@@ -25,14 +25,18 @@ int main(int argc, char** argv)
 {
     if (afx::AnswerInfoRequest(argc, argv, "diagview", kUsage))
         return 0;
-    if (argc != 2) {
+    const auto files = afx::FileArguments(argc, argv, "diagview");
+    if (!files)
+        return 2;
+    if (files->size() != 1) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     // The toolkit never sees the argument: a folder named like one of its
     // options ("-style", "-platform") is still just a folder.
-    const std::string found = afx::ExistingPicture(argv[1]);
-    const QString path = QFile::decodeName(found.empty() ? argv[1] : found.c_str());
+    const std::string& named = files->front();
+    const std::string found = afx::ExistingPicture(named);
+    const QString path = QFile::decodeName(found.empty() ? named.c_str() : found.c_str());
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QApplication application(toolkitArgc, toolkitArgv);

@@ -20,12 +20,15 @@ int main(int argc, char** argv)
 {
     if (afx::AnswerInfoRequest(argc, argv, "quillo-help", kUsage))
         return 0;
-    if (argc != 2) {
+    const auto files = afx::FileArguments(argc, argv, "quillo-help");
+    if (!files)
+        return 2;
+    if (files->size() != 1) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     // As for the diagram viewer: the toolkit never sees the file name.
-    const QString file = QFile::decodeName(argv[1]);
+    const QString file = QFile::decodeName(files->front().c_str());
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QApplication application(toolkitArgc, toolkitArgv);

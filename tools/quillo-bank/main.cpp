@@ -78,6 +78,8 @@ int Import(int argc, char** argv, bool add)
             request.strict = true;
         } else if (option == "--no-exam") {
             request.keepExam = false;
+        } else if (option.size() > 1 && option[0] == '-') {
+            return afx::RefuseOption("quillo-bank", argv[i]);
         } else {
             return Usage();
         }
@@ -126,6 +128,8 @@ int main(int argc, char** argv)
     if (afx::AnswerInfoRequest(argc, argv, "quillo-bank", kUsage))
         return 0;
     const std::string command = argc > 1 ? argv[1] : "";
+    if (command.size() > 1 && command[0] == '-')
+        return afx::RefuseOption("quillo-bank", argv[1]);
     if ((command == "import" || command == "add") && argc >= 3)
         return Import(argc, argv, command == "add");
     if (command == "check" && argc == 3)

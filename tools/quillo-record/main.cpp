@@ -18,6 +18,8 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -101,11 +103,15 @@ int main(int argc, char** argv)
 {
     if (afx::AnswerInfoRequest(argc, argv, "quillo-record", kUsage))
         return 0;
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "show" && argc == 3)
-        return Show(argv[2]);
-    if (command == "build" && argc == 4)
-        return Build(argv[2], argv[3]);
+    const auto words = afx::FileArguments(argc, argv, "quillo-record");
+    if (!words)
+        return 2;
+    const std::vector<std::string>& arguments = *words;
+    const std::string command = arguments.empty() ? "" : arguments[0];
+    if (command == "show" && arguments.size() == 2)
+        return Show(arguments[1]);
+    if (command == "build" && arguments.size() == 3)
+        return Build(arguments[1], arguments[2]);
     std::fputs(kUsage, stderr);
     return 2;
 }
