@@ -16,13 +16,28 @@ using namespace afx;
 const std::vector<Accelerator>& AcceleratorTable()
 {
     static const std::vector<Accelerator> table = {
-        {"Ctrl+N", ID_FILE_NEW},        {"Ctrl+O", ID_FILE_OPEN},           {"Ctrl+S", ID_FILE_SAVE},
-        {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+Z", ID_EDIT_UNDO},           {"Ctrl+X", ID_EDIT_CUT},
-        {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+V", ID_EDIT_PASTE},          {"Alt+Backspace", ID_EDIT_UNDO},
-        {"Shift+Del", ID_EDIT_CUT},     {"Ctrl+Ins", ID_EDIT_COPY},         {"Shift+Ins", ID_EDIT_PASTE},
-        {"F6", ID_NEXT_PANE},           {"Shift+F6", ID_PREV_PANE},         {"Ctrl+R", form::ID_RETRY_MISSED},
-        {"Ctrl+G", form::ID_PROGRESS},  {"Ctrl+E", form::ID_PRACTICE_EXAM}, {"Ctrl+F", form::ID_FINISH_EXAM},
+        {"Ctrl+N", ID_FILE_NEW},
+        {"Ctrl+O", ID_FILE_OPEN},
+        {"Ctrl+S", ID_FILE_SAVE},
+        {"Ctrl+P", ID_FILE_PRINT},
+        {"Ctrl+Z", ID_EDIT_UNDO},
+        {"Ctrl+X", ID_EDIT_CUT},
+        {"Ctrl+C", ID_EDIT_COPY},
+        {"Ctrl+V", ID_EDIT_PASTE},
+        {"Alt+Backspace", ID_EDIT_UNDO},
+        {"Shift+Del", ID_EDIT_CUT},
+        {"Ctrl+Ins", ID_EDIT_COPY},
+        {"Shift+Ins", ID_EDIT_PASTE},
+        {"F6", ID_NEXT_PANE},
+        {"Shift+F6", ID_PREV_PANE},
+        {"Ctrl+R", form::ID_RETRY_MISSED},
+        {"Ctrl+G", form::ID_PROGRESS},
+        {"Ctrl+E", form::ID_PRACTICE_EXAM},
+        {"Ctrl+F", form::ID_FINISH_EXAM},
         {"Ctrl+T", form::ID_TIME_LEFT},
+        {"Ctrl+B", form::ID_FILE_OPEN_BANK},
+        {"F1", form::ID_HELP_CONTENTS},
+        {"Ctrl+Q", ID_APP_EXIT},
     };
     return table;
 }

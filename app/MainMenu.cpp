@@ -76,6 +76,7 @@ void BuildMainMenu(CFrameWnd& frame)
     QMenu* file = frame.menuBar()->addMenu("&File");
     AddCommand(frame, file, {ID_FILE_NEW, "&New"});
     AddCommand(frame, file, {ID_FILE_OPEN, "&Open..."});
+    AddCommand(frame, file, {ID_FILE_OPEN_BANK, "Open Question &Bank..."});
     AddCommand(frame, file, {ID_FILE_SAVE, "&Save"});
     AddCommand(frame, file, {ID_FILE_SAVE_AS, "Save &As..."});
     file->addSeparator();
@@ -107,8 +108,8 @@ void BuildMainMenu(CFrameWnd& frame)
              {ID_TIME_LEFT, "&Time Left"}});
     AddMenu(frame, "&View", {{ID_VIEW_TOOLBAR, "&Toolbar"}, {ID_VIEW_STATUS_BAR, "&Status Bar"}});
     AddMenu(frame, "&Help",
-            {{ID_HELP_CONTENTS, "Help..."},
-             {ID_TECH_SUPPORT, "Tech Support on the Web..."},
+            {{ID_HELP_CONTENTS, "&Help..."},
+             {ID_TECH_SUPPORT, "&Tech Support on the Web..."},
              {ID_APP_ABOUT, "&About quillo..."}});
 }
 

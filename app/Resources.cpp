@@ -53,6 +53,7 @@ const std::map<int, const char*>& StringTable()
         {ID_TIME_LEFT, "Tell the time left in the practice exam\nTime Left"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
+        {ID_FILE_OPEN_BANK, "Open another question bank and start a new test record on it\nOpen Question Bank"},
         {ID_FILE_SAVE, "Save the active document\nSave"},
         {ID_FILE_SAVE_AS, "Save the active document with a new name\nSave As"},
         {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},

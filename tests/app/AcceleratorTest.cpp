@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -25,7 +26,7 @@ protected:
 TEST_F(AcceleratorTest, EveryAcceleratorIsBoundOnceToItsCommand)
 {
     ASSERT_TRUE(Start());
-    ASSERT_EQ(app::AcceleratorTable().size(), 19u);
+    ASSERT_EQ(app::AcceleratorTable().size(), 22u);
     for (const app::Accelerator& entry : app::AcceleratorTable()) {
         int bindings = 0;
         for (QAction* action : Frame()->findChildren<QAction*>())
@@ -54,4 +55,23 @@ TEST_F(AcceleratorTest, CtrlCInAnEditStillCopies)
     QApplication::clipboard()->clear();
     QTest::keyClick(go, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "17");
+}
+
+// The keys people expect of any program: F1 for help, Ctrl+Q to leave,
+// which asks to save a changed record as File > Exit does.
+TEST_F(AcceleratorTest, F1OpensHelpAndCtrlQLeavesAfterAskingToSave)
+{
+    ASSERT_TRUE(Start());
+    ActivateFrame();
+    const QString workingFolder = QDir::currentPath();
+    QTest::keyClick(Frame(), Qt::Key_F1);
+    ASSERT_EQ(messages.texts.size(), 1u) << "no help viewer here: Help says so";
+    EXPECT_EQ(messages.texts[0].rfind("The help could not be shown", 0), 0u) << messages.texts[0];
+    EXPECT_EQ(QDir::currentPath(), workingFolder) << "Help leaves the working folder where it was";
+
+    Document()->SetModifiedFlag(true);
+    messages.answers = {afx::IDCANCEL};
+    QTest::keyClick(Frame(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(messages.texts.back(), "Save changes to Untitled?");
+    EXPECT_NE(Frame(), nullptr) << "cancelled: Quillo stays";
 }

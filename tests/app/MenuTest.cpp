@@ -57,19 +57,20 @@ TEST_F(MenuTest, MenusFollowTheResourceTable)
         titles << action->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Setup", "&Questions", "&View", "&Help"}));
     EXPECT_EQ(Entries(Menu(bar, "&File")),
-              (std::vector<std::string>{"&New|57600|Ctrl+N", "&Open...|57601|Ctrl+O", "&Save|57603|Ctrl+S",
-                                        "Save &As...|57604|", "-", "Recent File|0|", "-", "E&xit|57665|"}));
+              (std::vector<std::string>{"&New|57600|Ctrl+N", "&Open...|57601|Ctrl+O",
+                                        "Open Question &Bank...|32780|Ctrl+B", "&Save|57603|Ctrl+S",
+                                        "Save &As...|57604|", "-", "Recent File|0|", "-", "E&xit|57665|Ctrl+Q"}));
     EXPECT_EQ(Entries(Menu(bar, "&Questions")),
               (std::vector<std::string>{"&First Question|59648|", "&Previous Question|59651|", "&Next Question|59650|",
                                         "&Last Question|59649|", "&Retry Missed|32774|Ctrl+R", "-",
                                         "Pro&gress...|32775|Ctrl+G", "Practice &Exam...|32776|Ctrl+E",
                                         "F&inish Exam|32777|Ctrl+F", "&Time Left|32778|Ctrl+T"}));
     EXPECT_EQ(Entries(Menu(bar, "&View")), (std::vector<std::string>{"&Toolbar|59392|", "&Status Bar|59393|"}));
-    EXPECT_EQ(
-        Entries(Menu(bar, "&Help")),
-        (std::vector<std::string>{"Help...|32772|", "Tech Support on the Web...|32773|", "&About quillo...|57664|"}));
+    EXPECT_EQ(Entries(Menu(bar, "&Help")),
+              (std::vector<std::string>{"&Help...|32772|F1", "&Tech Support on the Web...|32773|",
+                                        "&About quillo...|57664|"}));
     EXPECT_EQ(Menu(bar, "&Questions")->actions()[2]->statusTip(), "Move to next question");
-    EXPECT_EQ(Menu(bar, "&File")->actions()[7]->statusTip(), "Quit the application; prompts to save documents");
+    EXPECT_EQ(Menu(bar, "&File")->actions()[8]->statusTip(), "Quit the application; prompts to save documents");
     for (QAction* action : Frame()->findChild<QToolBar*>()->actions()) {
         if (!action->isSeparator()) {
             EXPECT_FALSE(action->toolTip().isEmpty() || action->statusTip().isEmpty()) << action->data().toInt();
@@ -89,9 +90,9 @@ TEST_F(MenuTest, TheRecentFilesReplaceThePlaceholder)
     for (QAction* action : file->actions())
         if (action->isVisible() && !action->isSeparator())
             visible.push_back(action->text().toStdString());
-    ASSERT_EQ(visible.size(), 7u);
-    EXPECT_EQ(visible[4], "&1 " + folder.File("r2.nve"));
-    EXPECT_EQ(visible[5], "&2 " + folder.File("r1.nve"));
+    ASSERT_EQ(visible.size(), 8u);
+    EXPECT_EQ(visible[5], "&1 " + folder.File("r2.nve"));
+    EXPECT_EQ(visible[6], "&2 " + folder.File("r1.nve"));
 }
 
 TEST_F(MenuTest, AboutShowsItsTexts)
