@@ -6,6 +6,8 @@
 caller="$PWD"
 cd "$(dirname "$0")"
 project="$PWD"
+# Building to run needs neither the tests nor the benchmarks.
+export QUILLO_CMAKE_ARGS="-DQUILLO_TESTS=OFF -DQUILLO_BENCH=OFF ${QUILLO_CMAKE_ARGS:-}"
 source scripts/setup.sh
 configure_and_build quillo diagview quillo-help quillo-bank sample_bank help_file
 build="$(cd "$BUILD_DIR" && pwd)"

@@ -4,7 +4,8 @@
 # runs it under AddressSanitizer and UBSan.
 cd "$(dirname "$0")"
 # The suite's build lets no warning through.
-export QUILLO_CMAKE_ARGS="-DQUILLO_WERROR=ON ${QUILLO_CMAKE_ARGS:-}"
+export QUILLO_CMAKE_ARGS="-DQUILLO_WERROR=ON -DQUILLO_TESTS=ON -DQUILLO_BENCH=ON ${QUILLO_CMAKE_ARGS:-}"
+export QUILLO_TESTS=1
 source scripts/setup.sh
 source scripts/tidy_changed.sh
 configure_and_build

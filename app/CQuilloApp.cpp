@@ -5,6 +5,8 @@
 #include "Resources.h"
 
 #include "exam/CQuilloDoc.h"
+#include "exam/CSelectDatabase.h"
+#include "exam/InstalledFiles.h"
 #include "form/CQuilloView.h"
 
 #include "afx/ui/CSingleDocTemplate.h"
@@ -13,7 +15,9 @@
 
 #include "nvkit.h"
 
+#include "afx/FilePath.h"
 #include "afx/MessageBox.h"
+#include "bank/QuestionBankFile.h"
 
 #include "afx/ui/QtText.h"
 
@@ -28,6 +32,7 @@ const afx::CommandEntry<CQuilloApp> CQuilloApp::kMessageMap[] = {
     {afx::ID_APP_ABOUT, &CQuilloApp::OnAppAbout, nullptr},
     {form::ID_HELP_CONTENTS, &CQuilloApp::OnHelp, nullptr},
     {form::ID_TECH_SUPPORT, &CQuilloApp::OnTechSupport, nullptr},
+    {form::ID_FILE_OPEN_BANK, &CQuilloApp::OnFileOpenBank, nullptr},
 };
 
 CQuilloApp::CQuilloApp(QStringList arguments) : CWinApp("quillo"), m_arguments(std::move(arguments)) {}
@@ -72,20 +77,40 @@ void CQuilloApp::OnAppAbout()
     about.DoModal();
 }
 
+// Another bank, as a start in its folder would open it: the record is
+// offered for saving as File New offers it, then a new record starts on
+// the bank's first book. A file that is no bank changes nothing.
+void CQuilloApp::OnFileOpenBank()
+{
+    CString bank;
+    if (!PromptForQuestionBank(bank))
+        return;
+    bank = afx::FullPath(bank);
+    if (const std::string problem = litex::CheckQuestionBank(bank); !problem.empty()) {
+        afx::MessageBoxNamingFile(problem.c_str(), bank);
+        return;
+    }
+    auto* document = static_cast<CQuilloDoc*>(GetMainWnd()->GetActiveDocument());
+    document->SetBankToOpen(bank);
+    OnFileNew();
+    document->SetBankToOpen(CString());
+}
+
 // The help in the working folder, as ever; failing that, the help that came
-// with the program, so that Help works in a folder of one's own banks.
+// with the program, so that Help works in a folder of one's own banks. The
+// help export may move the working folder; the program's stays where it
+// was, so that Save As and diagrams still start from the bank's folder.
 void CQuilloApp::OnHelp()
 {
     CString help = "quillo.chm";
     if (!QFileInfo(help.Bytes().c_str()).isReadable()) {
-        const QString beside = QCoreApplication::applicationDirPath();
-        for (const QString& folder : {beside + "/../share/quillo", beside + "/../examiner"})
-            if (QFileInfo(folder + "/quillo.chm").isReadable()) {
-                help = afx::PathFromQt(QDir::cleanPath(folder + "/quillo.chm"));
-                break;
-            }
+        if (const CString installed = InstalledFile("quillo.chm"); !installed.IsEmpty())
+            help = installed;
     }
-    if (!NVHtmlHelp(help))
+    const QString workingFolder = QDir::currentPath();
+    const bool shown = NVHtmlHelp(help);
+    QDir::setCurrent(workingFolder);
+    if (!shown)
         AfxMessageBox("The help could not be shown: quillo.chm is neither in this folder nor where Quillo is "
                       "installed, or no help viewer is installed.");
 }

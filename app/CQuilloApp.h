@@ -17,6 +17,7 @@ private:
     static const afx::CommandEntry<CQuilloApp> kMessageMap[];
     void OnAppAbout();
     void OnHelp();
+    void OnFileOpenBank();
     void OnTechSupport();
 
     QStringList m_arguments;

@@ -137,4 +137,17 @@ std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath
     return problem;
 }
 
+std::string CheckQuestionBank(const CString& nativePath)
+{
+    SQLiteDatabase database;
+    std::string problem = OpenQuestionBank(database, nativePath);
+    if (!problem.empty())
+        return problem;
+    if (database.Handle() == nullptr ||
+        sqlite3_exec(database.Handle(), "SELECT 1 FROM BOOKNAMES, NUMBER_OF_QUESTIONS LIMIT 0", nullptr, nullptr,
+                     nullptr) != SQLITE_OK)
+        return "%1 is not a question bank: it has no list of books and test sizes.";
+    return std::string();
+}
+
 } // namespace litex

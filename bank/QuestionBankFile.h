@@ -20,6 +20,12 @@ class SQLiteDatabase;
 // query reports it.
 std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath);
 
+// Whether a bank the user picked while the program runs can replace the
+// one open: it opens, and holds the book list and the test sizes the
+// readers start from. Returns the empty text, or the message naming the
+// bank at "%1".
+std::string CheckQuestionBank(const CString& nativePath);
+
 // Whether the file begins as every SQLite database does: a question bank,
 // not a test record, whatever its name.
 bool IsDatabaseFile(const CString& nativePath);

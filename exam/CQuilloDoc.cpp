@@ -2,6 +2,7 @@
 
 #include "BankStart.h"
 #include "CSelectDatabase.h"
+#include "RememberedBanks.h"
 
 #include "bank/QuestionBankFile.h"
 
@@ -57,7 +58,9 @@ bool CQuilloDoc::OnNewDocument()
     if (!CDocument::OnNewDocument())
         return false;
     if (m_pQuestions == nullptr)
-        OpenBank();
+        OpenBank(CString());
+    else if (!m_bankToOpen.IsEmpty())
+        ReopenBank();
     StartRecordFromBank();
     return true;
 }
@@ -71,14 +74,15 @@ bool CQuilloDoc::OnOpenDocument(const CString& path)
         return false;
     }
     if (m_pQuestions == nullptr) {
-        OpenBank();
+        OpenBank(afx::FullPath(path));
         StartRecordFromBank();
     }
     return CDocument::OnOpenDocument(path);
 }
 
 // The bank layer decides how a bank is opened; the document only names it.
-void CQuilloDoc::OpenBank()
+// A record being opened lends its remembered bank to a folder without one.
+void CQuilloDoc::OpenBank(const CString& record)
 {
     m_questions = std::make_unique<CQuestionSet>(&m_db);
     m_books = std::make_unique<CBookNamesSet>(&m_db);
@@ -86,7 +90,7 @@ void CQuilloDoc::OpenBank()
     m_pQuestions = m_questions.get();
     m_pBooks = m_books.get();
     m_pCounts = m_counts.get();
-    m_pQuestions->SetBankChooser(SelectQuestionBank);
+    m_pQuestions->SetBankChooser([record] { return SelectQuestionBank(record); });
     const CString name = m_pQuestions->GetDefaultConnect();
     std::string problem;
     try {
@@ -103,6 +107,30 @@ void CQuilloDoc::OpenBank()
         afx::MessageBoxNamingFile(problem.c_str(), afx::FullPath(name));
         afx::ThrowAbortSignal(afx::kAbortBankSelection);
     }
+    m_bankPath = afx::FullPath(name);
+    remembered::NoteBankOpened(m_bankPath);
+}
+
+// The readers' statements go before the connection closes; the new bank
+// was tried by the caller, and a failure now keeps the readers closed
+// until a bank opens, as the message says.
+void CQuilloDoc::ReopenBank()
+{
+    const CString bank = m_bankToOpen;
+    m_bankToOpen = CString();
+    for (litex::SQLiteRecordset* reader :
+         std::initializer_list<litex::SQLiteRecordset*>{m_pQuestions, m_pBooks, m_pCounts})
+        if (reader->IsOpen())
+            reader->Close();
+    m_db.Close();
+    const CString name = EnterFolderOf(bank);
+    const std::string problem = litex::OpenQuestionBank(m_db, name);
+    if (!problem.empty() || m_db.Handle() == nullptr) {
+        afx::MessageBoxNamingFile(problem.empty() ? "%1 cannot be opened." : problem.c_str(), bank);
+        afx::ThrowAbortSignal(afx::kAbortBankSelection);
+    }
+    m_bankPath = bank;
+    remembered::NoteBankOpened(m_bankPath);
 }
 
 void CQuilloDoc::StartRecordFromBank()
@@ -119,8 +147,11 @@ bool CQuilloDoc::MergeSavedElsewhere(CArchive& archive)
     return m_test.MergeSavedElsewhere(saved, m_synced);
 }
 
-void CQuilloDoc::OnSyncedWithFile()
+// The record now read or written is remembered with its bank, which a
+// later start from the record's own folder may not hold.
+void CQuilloDoc::OnSyncedWithFile(const CString& path)
 {
+    remembered::NoteRecordOnBank(path, m_bankPath);
     m_synced.m_tagged1 = m_test.m_tagged1;
     m_synced.m_tagged2 = m_test.m_tagged2;
 }

@@ -1,11 +1,19 @@
 #include "CSelectDatabase.h"
 
+#include "InstalledFiles.h"
+#include "RememberedBanks.h"
+
 #include "afx/AbortSignal.h"
 #include "afx/CFileFind.h"
+#include "afx/FilePath.h"
 #include "afx/MessageBox.h"
+#include "afx/ui/CWinApp.h"
 #include "afx/ui/DataExchange.h"
 #include "afx/ui/ListBox.h"
+#include "afx/ui/QtText.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QListWidget>
 
 namespace {
@@ -42,13 +50,66 @@ bool CSelectDatabase::OnInitDialog()
     return true;
 }
 
-CString SelectQuestionBank()
+namespace {
+
+BankPrompt& Prompt()
+{
+    static BankPrompt prompt;
+    return prompt;
+}
+
+// The banks of the working folder are the user's choice of this start;
+// without them, what the record or the last start remembered, then the
+// sample that came with the program (a first start from the menu), and last
+// the user's own pick.
+CString BankFromElsewhere(const CString& record)
+{
+    CString bank = remembered::BankOfRecord(record);
+    if (bank.IsEmpty())
+        bank = remembered::LastBank();
+    if (bank.IsEmpty())
+        bank = InstalledFile("sample.db");
+    if (!bank.IsEmpty())
+        return EnterFolderOf(bank);
+    AfxMessageBox("No dbs found. Contact Norvane.");
+    if (AfxMessageBox("Open a question bank from another folder?", afx::MB_YESNO) == afx::IDYES &&
+        PromptForQuestionBank(bank))
+        return EnterFolderOf(bank);
+    afx::ThrowAbortSignal(afx::kAbortBankSelection);
+}
+
+} // namespace
+
+void SetBankPrompt(BankPrompt prompt)
+{
+    Prompt() = std::move(prompt);
+}
+
+bool PromptForQuestionBank(CString& path)
+{
+    if (Prompt())
+        return Prompt()(path);
+    const QString chosen =
+        QFileDialog::getOpenFileName(afx::AfxGetApp() ? afx::AfxGetApp()->VisibleMainWnd() : nullptr,
+                                     "Open Question Bank", QDir::currentPath(), "Question banks (*.db);;All Files (*)");
+    if (chosen.isEmpty())
+        return false;
+    path = afx::PathFromQt(chosen);
+    return true;
+}
+
+CString EnterFolderOf(const CString& bank)
+{
+    const CString full = afx::FullPath(bank);
+    QDir::setCurrent(afx::PathToQt(afx::FolderOf(full)));
+    return afx::FileNameOf(full);
+}
+
+CString SelectQuestionBank(const CString& record)
 {
     afx::CFileFind finder;
-    if (!finder.FindFile("*.db")) {
-        AfxMessageBox("No dbs found. Contact Norvane.");
-        afx::ThrowAbortSignal(afx::kAbortBankSelection);
-    }
+    if (!finder.FindFile("*.db"))
+        return BankFromElsewhere(record);
     int count = 0;
     CString name;
     bool more = true;

@@ -3,18 +3,22 @@
 
 set -euo pipefail
 
+# What building and running Quillo needs.
 QUILLO_PACKAGES=(
   cmake g++ make pkg-config
-  libsqlite3-dev libgtest-dev
-  # the bank tool's HTML reader
-  libgumbo-dev
-  qt6-base-dev fonts-liberation
+  libsqlite3-dev qt6-base-dev fonts-liberation
   # the help: its compiler (chmcmd) and the library the help viewer reads it with
   fp-utils libmspack-dev
+  # the bank tool's HTML reader
+  libgumbo-dev
   # the desktop: the browser launcher and the caches of file types and entries
   xdg-utils shared-mime-info desktop-file-utils
-  # the installable package: dependencies found by dpkg-shlibdeps, checked by lintian
-  dpkg-dev lintian
+)
+# What the tests add, for test.sh (QUILLO_TESTS=1).
+QUILLO_TEST_PACKAGES=(
+  libgtest-dev
+  # the installable package: dependencies found by dpkg-shlibdeps, checked by lintian and appstreamcli
+  dpkg-dev lintian appstream
   # the desktop tests: a private X display, a real window manager, keys and windows driven
   xvfb x11-utils openbox xdotool
   # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
@@ -24,6 +28,7 @@ QUILLO_PACKAGES=(
   # real question pools (the amateur-radio pools, a file a question) for the import tests
   hamexam
 )
+[ "${QUILLO_TESTS:-0}" = 1 ] && QUILLO_PACKAGES+=("${QUILLO_TEST_PACKAGES[@]}")
 BUILD_DIR=${BUILD_DIR:-build}
 
 missing_packages() {
@@ -37,10 +42,17 @@ install_missing() {
   local missing
   missing=$(missing_packages)
   [ -z "$missing" ] && return 0
-  echo "Installing: $missing"
   local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  # shellcheck disable=SC2086
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "These Debian packages are missing: $(echo $missing)" >&2
+      echo "Install them as root, then run this again:" >&2
+      echo "  su -c 'apt-get install $(echo $missing)'" >&2
+      exit 1
+    fi
+    sudo="sudo"
+  fi
+  echo "Installing: $(echo $missing)"
   $sudo apt-get update -qq
   # shellcheck disable=SC2086
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

@@ -70,7 +70,7 @@ void CDocument::RememberFileState(const CString& target)
 {
     m_strSyncedPath = target;
     m_syncedIdentity = IdentityOf(target);
-    OnSyncedWithFile();
+    OnSyncedWithFile(target);
 }
 
 CDocument::MergeOutcome CDocument::MergeChangesOnDisk(const CString& target)

@@ -51,7 +51,7 @@ protected:
     // the base's false. Throws CArchiveException for a file it cannot read.
     virtual bool MergeSavedElsewhere(CArchive& archive);
     // The file on disk now holds what the document holds: opened or saved.
-    virtual void OnSyncedWithFile() {}
+    virtual void OnSyncedWithFile(const CString& /*path*/) {}
 
 private:
     enum class MergeOutcome { nothingToMerge, merged, replace, cancel };

@@ -80,10 +80,11 @@ TEST_F(StartupTest, CancellingTheBankChoiceEndsQuietly)
     EXPECT_EQ(Frame(), nullptr);
 }
 
-TEST_F(StartupTest, NoBankEndsWithItsMessage)
+TEST_F(StartupTest, NoBankEndsWithItsMessageWhenTheUserOpensNoneElse)
 {
     EXPECT_FALSE(Start());
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"No dbs found. Contact Norvane."}));
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"No dbs found. Contact Norvane.",
+                                                        "Open a question bank from another folder?"}));
     EXPECT_EQ(Frame(), nullptr);
 }
 
