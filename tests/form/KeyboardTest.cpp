@@ -39,8 +39,8 @@ std::vector<int> TabChain(const afx::CWnd& window, Qt::Key key)
 void Show(QWidget& window)
 {
     window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
 }
 
 class Keyboard : public FormTest {

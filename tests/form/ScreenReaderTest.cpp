@@ -32,9 +32,10 @@ protected:
     ScreenReader()
     {
         StartOn(kBank);
-        View()->window()->show();
-        QApplication::setActiveWindow(View()->window());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(View()->window()));
+        QWidget* window = View()->window();
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
     }
 
     QAccessibleInterface* Accessible(int id) { return QAccessible::queryAccessibleInterface(View()->GetDlgItem(id)); }
