@@ -57,10 +57,19 @@ ScreenReaderNotice* ScreenReaderNotice::In(QWidget* parent)
 // A reader passes over what an inactive window shows (the form while a
 // dialog closes, or before it is first shown): the message then waits for
 // the window to become active.
+//
+// Orca 48 keeps what it read of an object until told the object changed:
+// without the name's change event it speaks the first message again at
+// every showing. Orca 43 speaks nothing for that event, so the change is
+// sent while the notice is hidden and both hear the showing alone.
 void ScreenReaderNotice::Say(const QString& message)
 {
-    m_message = message;
     hide();
+    if (message != m_message) {
+        m_message = message;
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     m_showSoon.start();
 }
 

@@ -5,7 +5,9 @@
 // name or description (Qt sends no text with them), and Qt 6.4 has no
 // announcement event; it does speak a notification as it is shown. The
 // notice is such a notification, one pixel in the corner of its parent
-// that paints nothing, shown anew for every message, a moment after it.
+// that paints nothing, shown anew for every message, a moment after it;
+// a new message also sends the name's change, which Orca 48 needs to read
+// the name again rather than the one it kept.
 
 #include <QString>
 #include <QTimer>
