@@ -48,10 +48,14 @@ finish_with_orca() {
   check_steps "$log"
 }
 
-# The phrases Orca spoke from $2 up to $3 in log $1, one a line.
+# The phrases Orca spoke from $2 up to $3 in log $1, one a line. Orca 48
+# speaks a notification's role and its text as two phrases, Orca 43 as
+# one: a lone "notification" is joined to the phrase after it.
 spoken_between() {
   sed -n "s/^\([0-9:.]*\) - SPEECH OUTPUT: '\(.*\)' *{.*/\1 \2/p" "$1" |
-    awk -v from="$2" -v to="$3" '$1 >= from && $1 < to { sub(/^[^ ]* /, ""); print }'
+    awk -v from="$2" -v to="$3" '$1 >= from && $1 < to { sub(/^[^ ]* /, ""); print }' |
+    awk '$0 == "notification" { held = 1; next } held { print "notification " $0; held = 0; next } { print }
+         END { if (held) print "notification" }'
 }
 
 # Fails, saying what Orca said instead, for each step it did not speak.
