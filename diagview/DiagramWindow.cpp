@@ -70,7 +70,6 @@ DiagramWindow::DiagramWindow(const DiagramFile& diagram, QWidget* parent) : QWid
         m_pictureArea->setAccessibleName("Diagram " + name);
         m_pictureArea->setAccessibleDescription(diagram.description);
         layout->addWidget(m_pictureArea, 1);
-        setAccessibleName("Diagram " + name);
     }
     if (!diagram.description.isEmpty()) {
         m_caption = new QLabel(diagram.description);
