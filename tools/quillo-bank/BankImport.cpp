@@ -8,7 +8,6 @@
 
 #include "BankQuery.h"
 
-#include "afx/PictureFile.h"
 #include "bank/BankLimits.h"
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
@@ -80,18 +79,6 @@ std::string_view GroupOf(std::string_view number)
                : std::string_view();
 }
 
-// The program adds ".bmp" to a diagram's name; a name given with a picture
-// ending loses it, and the viewer finds the picture under any of them.
-std::string_view DiagramName(std::string_view name)
-{
-    for (const std::string_view ending : afx::kPictureEndings)
-        if (name.size() > ending.size() &&
-            std::equal(ending.begin(), ending.end(), name.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                       [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
-            return name.substr(0, name.size() - ending.size());
-    return name;
-}
-
 class BookChecker {
 public:
     BookChecker(SourceBook& book, const FigureFolder& figures, bool strict)
@@ -145,7 +132,7 @@ private:
     // finds "t-1.png" for a pool's "figure T-1" or a column's "T-1.PNG".
     std::string_view Figure(const Question& question)
     {
-        const std::string_view named = DiagramName(question[kDiagram]);
+        const std::string_view named = WithoutPictureEnding(question[kDiagram]);
         const std::string picture =
             named.empty() ? m_figures.FigureIn(question[kQuestion]) : m_figures.PictureNamed(named);
         if (picture.empty())

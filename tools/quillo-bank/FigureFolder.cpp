@@ -41,6 +41,8 @@ std::string_view NameAt(std::string_view text, size_t at)
     return name;
 }
 
+} // namespace
+
 std::string_view WithoutPictureEnding(std::string_view name)
 {
     const std::string lower = Lower(name);
@@ -49,8 +51,6 @@ std::string_view WithoutPictureEnding(std::string_view name)
             return name.substr(0, name.size() - ending.size());
     return name;
 }
-
-} // namespace
 
 std::vector<std::string_view> FiguresNamedIn(std::string_view wording)
 {

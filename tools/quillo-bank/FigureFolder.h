@@ -32,6 +32,10 @@ private:
     std::vector<std::string> m_refused;
 };
 
+// The program adds ".bmp" to a diagram's name: a name given with a picture
+// ending ("t-1.png", "T-1.PNG") loses it, and the viewer tries them all.
+std::string_view WithoutPictureEnding(std::string_view name);
+
 // The names after "figure" or "Figures ... and" in a wording ("T-1" of
 // "in figure T-1?"), whether or not a picture has them.
 std::vector<std::string_view> FiguresNamedIn(std::string_view wording);
