@@ -11,6 +11,7 @@
 #include "afx/ui/DataExchange.h"
 #include "afx/ui/ListBox.h"
 #include "afx/ui/QtText.h"
+#include "afx/ui/ScreenReaderPause.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -89,6 +90,7 @@ bool PromptForQuestionBank(CString& path)
 {
     if (Prompt())
         return Prompt()(path);
+    afx::LetScreenReaderFinishTheKey();
     const QString chosen =
         QFileDialog::getOpenFileName(afx::AfxGetApp() ? afx::AfxGetApp()->VisibleMainWnd() : nullptr,
                                      "Open Question Bank", QDir::currentPath(), "Question banks (*.db);;All Files (*)");

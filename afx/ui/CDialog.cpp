@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "DialogKeys.h"
 #include "QtText.h"
+#include "ScreenReaderPause.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -63,6 +64,7 @@ void CDialog::OnCancel()
 
 int DialogRunner::RunStandard(QDialog& dialog)
 {
+    LetScreenReaderFinishTheKey();
     return dialog.exec();
 }
 

@@ -5,6 +5,7 @@
 #include "CSingleDocTemplate.h"
 #include "CommandIds.h"
 #include "QtText.h"
+#include "ScreenReaderPause.h"
 #include "ShellAssociation.h"
 
 #include "afx/DocumentFile.h"
@@ -29,7 +30,11 @@ CWinApp* g_app = nullptr;
 
 class ModalRunner : public DialogRunner {
 public:
-    int Run(CDialog& dialog) override { return dialog.exec(); }
+    int Run(CDialog& dialog) override
+    {
+        LetScreenReaderFinishTheKey();
+        return dialog.exec();
+    }
 };
 
 const char* const kRecentSection = "Recent File List";
@@ -229,6 +234,7 @@ bool CWinApp::DoPromptFileName(CString& path, bool open)
     if (m_promptFileName)
         return m_promptFileName(path, open);
     const QString filter = ToQt(m_pDocTemplate->GetDocString(CSingleDocTemplate::filterName)) + ";;All Files (*)";
+    LetScreenReaderFinishTheKey();
     QString chosen = open ? QFileDialog::getOpenFileName(GetMainWnd(), "Open", QString(), filter)
                           : QFileDialog::getSaveFileName(GetMainWnd(), "Save As", SaveAsStart(path), filter);
     if (chosen.isEmpty())

@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "CWinApp.h"
 #include "CommandIds.h"
+#include "ScreenReaderPause.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,6 +16,7 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && AfxGetApp() != nullptr)
         parent = AfxGetApp()->VisibleMainWnd();
+    LetScreenReaderFinishTheKey();
     const bool asks = type == MB_YESNOCANCEL || type == MB_YESNO;
     QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton, parent,
                     kDialogFrame);
