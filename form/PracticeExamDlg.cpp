@@ -1,6 +1,7 @@
 #include "PracticeExamDlg.h"
 
 #include "afx/ui/CDialog.h"
+#include "afx/ui/ControlAccessibility.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -38,9 +39,9 @@ PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int 
     about->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow("&Number of questions:", m_questions);
-    form->addRow("&Pass mark (percent):", m_passMark);
-    form->addRow("&Time limit (minutes):", m_minutes);
+    form->addRow(afx::CaptionFor(m_questions, "&Number of questions:"), m_questions);
+    form->addRow(afx::CaptionFor(m_passMark, "&Pass mark (percent):"), m_passMark);
+    form->addRow(afx::CaptionFor(m_minutes, "&Time limit (minutes):"), m_minutes);
 
     auto* draw = new QGroupBox("Draw the questions");
     auto* drawLayout = new QVBoxLayout(draw);

@@ -3,6 +3,7 @@
 #include "ProgressBars.h"
 
 #include "afx/ui/CDialog.h"
+#include "afx/ui/ControlAccessibility.h"
 #include "afx/ui/QtText.h"
 
 #include <QCheckBox>
@@ -90,8 +91,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
         width += m_table->columnWidth(column);
     m_table->setCurrentItem(current != nullptr ? current : m_table->topLevelItem(0));
 
-    auto* label = new QLabel("&Books and sections of this bank, as far as this test record goes:");
-    label->setBuddy(m_table);
+    QLabel* label = afx::CaptionFor(m_table, "&Books and sections of this bank, as far as this test record goes:");
     auto* buttons = new QDialogButtonBox;
     QPushButton* start = buttons->addButton("&Start Test", QDialogButtonBox::AcceptRole);
     buttons->addButton("Close", QDialogButtonBox::RejectRole);

@@ -183,4 +183,12 @@ void DescribeForScreenReaders(const ControlTemplate& control, QWidget* widget)
         widget->setAccessibleName(name);
 }
 
+QLabel* CaptionFor(QWidget* buddy, const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setBuddy(buddy);
+    label->setAccessibleName(QString(caption).remove('&'));
+    return label;
+}
+
 } // namespace afx

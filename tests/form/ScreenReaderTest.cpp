@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <map>
+#include <vector>
 
 using namespace form;
 
@@ -153,4 +154,23 @@ TEST_F(ScreenReader, SetupsFieldsAreNamedByTheirCaptionsAndButtonsByTheirBoxes)
     EXPECT_EQ(heard[1008].first, "Database Filter");
     EXPECT_EQ(heard[1033], (std::pair<std::string, std::string>{"% of Test", "Scoring Method"}));
     EXPECT_EQ(heard[1001].second, "Questions to Display");
+}
+
+// Orca 48 speaks a control's caption by the caption's own name; an Alt
+// mark left in it would be read out.
+TEST_F(ScreenReader, CaptionsOfTheStudyDialogsAreHeardWithoutTheirAltMarks)
+{
+    std::vector<std::string> names;
+    auto captions = [&names](QDialog& dialog) {
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->buddy() != nullptr)
+                names.push_back(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name).toStdString());
+        return int(QDialog::Rejected);
+    };
+    dialogs.ThenStandard(captions);
+    Command(ID_PRACTICE_EXAM);
+    dialogs.ThenStandard(captions);
+    Command(ID_PROGRESS);
+    EXPECT_EQ(names, (std::vector<std::string>{"Number of questions:", "Pass mark (percent):", "Time limit (minutes):",
+                                               "Books and sections of this bank, as far as this test record goes:"}));
 }
