@@ -10,6 +10,7 @@ set -u
 program="$1"
 cd "$2" || exit 1
 source "$(dirname "$0")/session.sh"
+run_in_own_processes "$@"
 source "$(dirname "$0")/spoken.sh"
 start_program_with_orca
 step "Progress" "^[0-9]+ questions" ctrl+g
@@ -17,7 +18,7 @@ step "a section's row" "^[0-9]+ never answered" Down
 step "weakest first" "^checked" alt+w
 xdotool key Escape
 sleep 1
-step "the exam dialog" "^Number of questions: [0-9]+ spin button" ctrl+e
+step "the exam dialog" "^Number of questions: ([0-9]+ spin button|spin button [0-9]+)" ctrl+e
 step "the exam starts" "^notification Practice exam: [0-9]+ questions, [0-9]+ minutes\. Question 1 of [0-9]+: .+" Return
 step "an answer" "^Answer B\. .+" alt+b
 step "back to the answered question" "^notification Question 1 of [0-9]+: .+ Your answer: B\.$" alt+n alt+p

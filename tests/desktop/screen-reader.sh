@@ -10,6 +10,7 @@ set -u
 program="$1"
 cd "$2" || exit 1
 source "$(dirname "$0")/session.sh"
+run_in_own_processes "$@"
 source "$(dirname "$0")/spoken.sh"
 start_program_with_orca
 step "choosing an answer" "^Answer B\. .+" alt+b

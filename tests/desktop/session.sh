@@ -36,6 +36,20 @@ start_session() {
   return 1
 }
 
+# Orca will not start beside another Orca of the same user, which a person
+# who uses one has running, so a test with Orca runs in a process namespace
+# of its own, where no other program is seen; where no namespace can be
+# had, it runs as it is.
+#   run_in_own_processes "$@"     (first thing in the test, with its arguments)
+run_in_own_processes() {
+  [ -n "${QUILLO_OWN_PROCESSES:-}" ] && return 0
+  export QUILLO_OWN_PROCESSES=1
+  local user=()
+  [ "$(id -u)" = 0 ] || user=(--user --map-current-user)
+  unshare "${user[@]}" --pid --fork --mount-proc true 2>/dev/null || return 0
+  exec unshare "${user[@]}" --pid --fork --mount-proc bash "$0" "$@"
+}
+
 # Orca on the session's own D-Bus and accessibility bus, speaking into a
 # null sound device, every phrase logged to $1. Orca can start slowly: a
 # start that has not said "Screen reader on." in 30 s is tried once more.

@@ -48,11 +48,16 @@ finish_with_orca() {
   check_steps "$log"
 }
 
-# The phrases Orca spoke from $2 up to $3 in log $1, one a line. Orca 48
-# speaks a notification's role and its text as two phrases, Orca 43 as
-# one: a lone "notification" is joined to the phrase after it.
+# The phrases Orca spoke from $2 up to $3 in log $1, one a line. A phrase
+# that ends in a line break (Orca 48 speaks a heading's whole line) runs
+# over lines of the log up to its closing quote; it is joined into one.
+# Orca 48 speaks a notification's role and its text as two phrases, Orca
+# 43 as one: a lone "notification" is joined to the phrase after it.
 spoken_between() {
-  sed -n "s/^\([0-9:.]*\) - SPEECH OUTPUT: '\(.*\)' *{.*/\1 \2/p" "$1" |
+  awk -v closing="' *[{]" '/^[0-9:.]+ - SPEECH OUTPUT: / { phrase = $0; sub(/^ +/, "", phrase) }
+       phrase != "" && phrase != $0 { line = $0; sub(/^ +/, "", line); phrase = phrase " " line }
+       phrase ~ closing { print phrase; phrase = "" }' "$1" |
+    sed -n "s/^\([0-9:.]*\) - SPEECH OUTPUT: '\(.*\)' *{.*/\1 \2/p" |
     awk -v from="$2" -v to="$3" '$1 >= from && $1 < to { sub(/^[^ ]* /, ""); print }' |
     awk '$0 == "notification" { held = 1; next } held { print "notification " $0; held = 0; next } { print }
          END { if (held) print "notification" }'
