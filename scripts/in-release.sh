@@ -28,6 +28,11 @@ unreachable() {
 }
 
 [ "$(id -u)" = 0 ] || { echo "in-release.sh needs root (debootstrap, chroot)"; exit 2; }
+# The suite installs its packages in the root from the mirror, too.
+mirror_host=${mirror#*://}
+mirror_host=${mirror_host%%/*}
+timeout 20 bash -c "exec 3<>/dev/tcp/$mirror_host/80" 2>/dev/null ||
+  unreachable "the mirror $mirror cannot be reached"
 command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null ||
   unreachable "debootstrap is not installed and cannot be"
 mkdir -p "$roots" "$cache"
