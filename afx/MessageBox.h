@@ -18,6 +18,9 @@ constexpr int IDNO = 7;
 constexpr unsigned MB_OK = 0;
 constexpr unsigned MB_YESNOCANCEL = 3;
 constexpr unsigned MB_YESNO = 4;
+constexpr unsigned MB_TYPEMASK = 0x0F;
+// The second button (No) is the one Return presses.
+constexpr unsigned MB_DEFBUTTON2 = 0x100;
 
 class MessageSink {
 public:

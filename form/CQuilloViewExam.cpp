@@ -4,6 +4,7 @@
 
 #include "CQuilloView.h"
 
+#include "Counted.h"
 #include "ExamResultDlg.h"
 #include "FormIds.h"
 #include "PracticeExamDlg.h"
@@ -17,11 +18,13 @@
 #include "afx/ui/CDocument.h"
 #include "afx/ui/CFrameWnd.h"
 #include "afx/ui/CWinApp.h"
+#include "afx/ui/DialogKeys.h"
 #include "afx/ui/QtText.h"
 #include "afx/ui/ScreenReaderNotice.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -93,15 +96,20 @@ void CQuilloView::StartExam(const ExamSettings& settings, const std::vector<Book
     m_strBookName = m_pTest->m_strTitle + ", practice exam";
     BeginExamMode();
     ShowQuestion(true);
-    const QString limit = m_exam->HasTimeLimit() ? QString("%1 minutes").arg(settings.minutes) : "no time limit";
+    const QString limit = m_exam->HasTimeLimit() ? Counted(settings.minutes, "minute") : "no time limit";
     afx::ScreenReaderNotice::In(this)->Say(
         QString("Practice exam: %1 questions, %2. Question 1 of %1: %3")
             .arg(QString::number(m_nTestSize), limit, afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
 }
 
+// Finish ends the exam for good, so it is pressed on purpose only: Return,
+// which commits in a test, presses nothing here.
 void CQuilloView::BeginExamMode()
 {
-    static_cast<QAbstractButton*>(GetDlgItem(IDC_COMMIT))->setText("Finish");
+    auto* finish = static_cast<QPushButton*>(GetDlgItem(IDC_COMMIT));
+    finish->setText("Finish");
+    finish->setDefault(false);
+    Keys().ReturnPressesDefault(false);
     for (const int id : {IDC_TAG_IT, IDC_TAG_1, IDC_TAG_2})
         EnableWindow(id, false);
     m_titleMinutes = -1;
@@ -133,7 +141,10 @@ void CQuilloView::EndExamMode()
     delete m_examClockLabel;
     if (afx::CFrameWnd* frame = GetParentFrame())
         frame->SetCaptionPrefix(QString());
-    static_cast<QAbstractButton*>(GetDlgItem(IDC_COMMIT))->setText("Commit");
+    auto* commit = static_cast<QPushButton*>(GetDlgItem(IDC_COMMIT));
+    commit->setText("Commit");
+    commit->setDefault(true);
+    Keys().ReturnPressesDefault(true);
     for (const int id : {IDC_TAG_IT, IDC_TAG_1, IDC_TAG_2})
         EnableWindow(id, true);
     m_exam.reset();
@@ -175,11 +186,16 @@ void CQuilloView::ShowExamClock()
     }
 }
 
+// The clock waits while a box or dialog of the program is open: the exam
+// ends under nothing the user is still reading or answering, and ends as
+// soon as it closes.
 void CQuilloView::OnExamTick()
 {
     if (!m_exam)
         return;
     ShowExamClock();
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
     if (m_exam->TimeIsUp()) {
         FinishExam();
         return;
@@ -191,7 +207,7 @@ void CQuilloView::OnExamTick()
             ++m_warningsGiven;
         afx::ScreenReaderNotice::In(this)->Say(
             QString("%1 left in the exam.")
-                .arg(left >= 120 ? QString("%1 minutes").arg((left + 59) / 60) : QString("Less than 2 minutes")));
+                .arg(left >= 120 ? Counted((left + 59) / 60, "minute") : QString("Less than 2 minutes")));
     }
 }
 
@@ -202,7 +218,7 @@ void CQuilloView::OnTimeLeft()
     QString text = "No time limit";
     if (m_exam->HasTimeLimit()) {
         const int seconds = m_exam->SecondsLeft();
-        text = QString("%1 minutes %2 seconds left").arg(seconds / 60).arg(seconds % 60);
+        text = QString("%1 %2 left").arg(Counted(seconds / 60, "minute"), Counted(seconds % 60, "second"));
     }
     text += QString(". %1 of %2 answered.").arg(m_exam->AnsweredCount()).arg(m_exam->Size());
     afx::ScreenReaderNotice::In(this)->Say(text);
@@ -225,7 +241,7 @@ void CQuilloView::OnFinishExam()
     if (unanswered > 0)
         prompt.Format("Finish the practice exam? %d of %d questions are not answered; they count as missed.",
                       unanswered, m_exam->Size());
-    const int answer = AfxMessageBox(prompt, afx::MB_YESNO);
+    const int answer = AfxMessageBox(prompt, afx::MB_YESNO | afx::MB_DEFBUTTON2);
     // The clock may have finished the exam while the question was open.
     if (answer == afx::IDYES && m_exam)
         FinishExam();
@@ -244,6 +260,11 @@ void CQuilloView::FinishExam()
     EndExamMode();
     GetDocument()->SetModifiedFlag();
     ShowQuestion(true);
+    if (result.timeRanOut) {
+        afx::ScreenReaderNotice::In(this)->Say("Time is up.");
+        if (afx::CFrameWnd* frame = GetParentFrame())
+            frame->SetMessageText("Time is up.");
+    }
     ShowExamResult(result);
 }
 

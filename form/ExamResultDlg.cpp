@@ -22,8 +22,8 @@ QString Answer(int letter, const MissedWording& wording)
 // The page's first line, which a reader speaks as the page takes the focus.
 QString ExamResultSummary(const ExamResult& result)
 {
-    return QString("%1: %2 of %3 correct, %4%. Pass mark %5%.")
-        .arg(result.passed ? "Passed" : "Not passed")
+    return QString("%1%2: %3 of %4 correct, %5%. Pass mark %6%.")
+        .arg(result.timeRanOut ? "Time is up. " : "", result.passed ? "Passed" : "Not passed")
         .arg(result.correct)
         .arg(result.questions)
         .arg(result.Percent())

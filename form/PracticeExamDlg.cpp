@@ -1,5 +1,7 @@
 #include "PracticeExamDlg.h"
 
+#include "Counted.h"
+
 #include "afx/ui/CDialog.h"
 #include "afx/ui/ControlAccessibility.h"
 
@@ -33,9 +35,11 @@ PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int 
     setWindowTitle("Practice Exam");
     m_minutes->setSpecialValueText("No limit");
 
-    auto* about = new QLabel(QString("%1: %2 questions in %3 sections. The exam shows no result until you "
-                                     "finish it or the time runs out.")
-                                 .arg(bookTitle, QString::number(bookSize), QString::number(sections)));
+    auto* about = new QLabel(QString("%1: %2 in %3. The exam shows no result until you finish it or the time "
+                                     "runs out.")
+                                 .arg(bookTitle, Counted(bookSize, "question"), Counted(sections, "section")));
+    // The title is the bank's text, never markup.
+    about->setTextFormat(Qt::PlainText);
     about->setWordWrap(true);
 
     auto* form = new QFormLayout;

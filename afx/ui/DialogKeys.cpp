@@ -141,7 +141,7 @@ bool DialogKeys::PressForReturn(int index)
         button = IndexOfId(mapped->second);
     } else if (entry.control.kind == ControlKind::PushButton) {
         button = index;
-    } else {
+    } else if (m_returnPressesDefault) {
         for (size_t i = 0; i < m_entries.size(); ++i)
             if (m_entries[i].control.kind == ControlKind::PushButton && (m_entries[i].control.style & kDefault))
                 button = static_cast<int>(i);

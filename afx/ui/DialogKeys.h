@@ -21,6 +21,9 @@ public:
     void OnEscape(std::function<void()> cancel) { m_cancel = std::move(cancel); }
     // Return in the control editId presses buttonId, not the default button.
     void PressOnReturn(int editId, int buttonId) { m_returnButtons[editId] = buttonId; }
+    // While off, Return outside a push button presses nothing: for a time
+    // when the default button does what a habitual Return must not.
+    void ReturnPressesDefault(bool presses) { m_returnPressesDefault = presses; }
     // The first tab stop that can take the focus gets it, with its focus
     // frame showing.
     void FocusFirstTabStop();
@@ -45,6 +48,7 @@ private:
     QWidget* m_host;
     std::function<void()> m_cancel;
     std::map<int, int> m_returnButtons;
+    bool m_returnPressesDefault = true;
 };
 
 } // namespace afx

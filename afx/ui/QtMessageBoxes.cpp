@@ -17,7 +17,8 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
     if (parent == nullptr && AfxGetApp() != nullptr)
         parent = AfxGetApp()->VisibleMainWnd();
     LetScreenReaderFinishTheKey();
-    const bool asks = type == MB_YESNOCANCEL || type == MB_YESNO;
+    const unsigned buttons = type & MB_TYPEMASK;
+    const bool asks = buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
     QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton, parent,
                     kDialogFrame);
     if (!asks) {
@@ -25,9 +26,9 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
         box.exec();
         return IDOK;
     }
-    box.setStandardButtons(type == MB_YESNO ? QMessageBox::Yes | QMessageBox::No
-                                            : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setStandardButtons(buttons == MB_YESNO ? QMessageBox::Yes | QMessageBox::No
+                                               : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.setDefaultButton((type & MB_DEFBUTTON2) != 0 ? QMessageBox::No : QMessageBox::Yes);
     const int answer = box.exec();
     return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
 }

@@ -24,7 +24,7 @@ step "an answer" "^Answer B\. .+" alt+b
 step "back to the answered question" "^notification Question 1 of [0-9]+: .+ Your answer: B\.$" alt+n alt+p
 step "the time left" "^notification [0-9]+ minutes [0-9]+ seconds left\. 1 of [0-9]+ answered\." ctrl+t
 step "Finish asks" "^Finish the practice exam\? [0-9]+ of [0-9]+ questions are not answered" ctrl+f
-step "the result" "^(Passed|Not passed): [0-9]+ of [0-9]+ correct, [0-9]+%\. Pass mark [0-9]+%\." Return
+step "the result" "^(Passed|Not passed): [0-9]+ of [0-9]+ correct, [0-9]+%\. Pass mark [0-9]+%\." alt+y
 step "reading it" "^By section" Down
 step "Retry These" "^notification Question 1 of [0-9]+: .+" alt+r
 finish_with_orca

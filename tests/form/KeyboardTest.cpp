@@ -170,3 +170,24 @@ TEST_F(Keyboard, SetupIsReachableFromTheKeyboardWithReturnAndEscape)
     Command(ID_SETUP);
     EXPECT_EQ(secondResult, afx::IDOK);
 }
+
+// In a test Return commits; in an exam the same habit must not end it:
+// Alt+A, Return, Return leaves the exam running, and Finish's question,
+// when asked, offers No first.
+TEST_F(Keyboard, HabitualReturnsNeverFinishAnExam)
+{
+    dialogs.ThenStandard([](QDialog&) { return int(QDialog::Accepted); });
+    Command(ID_PRACTICE_EXAM);
+    ASSERT_TRUE(View()->ExamIsRunning());
+    Press(Qt::Key_A, Qt::AltModifier);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(View()->ExamIsRunning());
+    EXPECT_EQ(messages.texts, std::vector<std::string>{});
+
+    messages.answers = {afx::IDNO};
+    Press(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(messages.types.size(), 1u) << "Ctrl+F still finishes";
+    EXPECT_EQ(messages.types[0], afx::MB_YESNO | afx::MB_DEFBUTTON2);
+    EXPECT_TRUE(View()->ExamIsRunning());
+}

@@ -8,6 +8,7 @@
 
 #include "afx/ui/QtText.h"
 #include "afx/ui/ReadableDocument.h"
+#include "afx/ui/ScreenReaderNotice.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -144,7 +145,7 @@ TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
     now += std::chrono::minutes(10);
     Command(ID_EXAM_TICK);
     EXPECT_FALSE(View()->ExamIsRunning());
-    EXPECT_TRUE(page.startsWith("Not passed: 1 of 3 correct, 33%. Pass mark 60%.")) << page.toStdString();
+    EXPECT_TRUE(page.startsWith("Time is up. Not passed: 1 of 3 correct, 33%. Pass mark 60%.")) << page.toStdString();
     EXPECT_TRUE(page.contains("The time ran out")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: none")) << page.toStdString();
     EXPECT_EQ(page.count(" of 1 correct"), 3) << "one line a section";
@@ -176,6 +177,49 @@ TEST_F(StudyTest, FinishAsksAndTheExamGoesOnWhenTheAnswerIsNo)
     Command(ID_FINISH_EXAM);
     EXPECT_FALSE(View()->ExamIsRunning());
     EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+}
+
+// Time running out under an open box waits for it: the result never opens
+// on top of a question the user is still answering.
+TEST_F(StudyTest, TheClockWaitsForAnOpenBoxBeforeItEndsTheExam)
+{
+    StartOn(SectionedBank());
+    UseTestClock();
+    dialogs.ThenStandard([](QDialog&) { return int(QDialog::Accepted); });
+    Command(ID_PRACTICE_EXAM);
+    now += std::chrono::minutes(11);
+    {
+        QDialog box(View()->window());
+        box.setModal(true);
+        box.show();
+        Command(ID_EXAM_TICK);
+        EXPECT_TRUE(View()->ExamIsRunning()) << "not while the box is open";
+    }
+    Command(ID_EXAM_TICK);
+    EXPECT_FALSE(View()->ExamIsRunning());
+    EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+}
+
+// The spoken warnings come once each as the clock passes five minutes and
+// one minute left, in words that agree with their number.
+TEST_F(StudyTest, TheExamWarnsAtFiveMinutesAndAtOneMinuteLeft)
+{
+    StartOn(SectionedBank());
+    UseTestClock();
+    dialogs.ThenStandard([](QDialog&) { return int(QDialog::Accepted); });
+    Command(ID_PRACTICE_EXAM);
+    const auto heard = [this] { return afx::ScreenReaderNotice::In(View())->Message().toStdString(); };
+    now += std::chrono::minutes(5);
+    Command(ID_EXAM_TICK);
+    EXPECT_EQ(heard(), "5 minutes left in the exam.");
+    now += std::chrono::minutes(4) + std::chrono::seconds(1);
+    Command(ID_EXAM_TICK);
+    EXPECT_EQ(heard(), "Less than 2 minutes left in the exam.");
+    Command(ID_TIME_LEFT);
+    EXPECT_EQ(heard(), "0 minutes 59 seconds left. 0 of 3 answered.");
+    now += std::chrono::seconds(58);
+    Command(ID_TIME_LEFT);
+    EXPECT_EQ(heard(), "0 minutes 1 second left. 0 of 3 answered.");
 }
 
 // A bank's own text is shown as it stands, whatever it holds.

@@ -16,6 +16,7 @@ public:
     int Show(const std::string& utf8, unsigned type) override;
 
     std::vector<std::string> texts;
+    std::vector<unsigned> types;
     std::vector<int> answers;
 
 private:
