@@ -120,6 +120,8 @@ private:
 
     void OnAnswer();
     void OnCommit();
+    void OnTagChanged();
+    void StoreTags(const CString& number);
     void OnNext();
     void OnPrevious();
     void OnGo();

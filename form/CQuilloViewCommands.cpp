@@ -50,17 +50,40 @@ void CQuilloView::OnCommit()
     m_testList.RecordAnswer(m_nCurrent - 1, m_nAnswer, correct, correctAnswer);
 
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
-    m_pTest->RemoveTagged1(entry.m_strNumber);
-    m_pTest->RemoveTagged2(entry.m_strNumber);
-    if (m_bTagIt != 0) {
-        if (m_nTagChoice == 0)
-            m_pTest->AddTagged1(entry.m_strNumber);
-        else
-            m_pTest->AddTagged2(entry.m_strNumber);
-    }
+    StoreTags(entry.m_strNumber);
     m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0);
     ShowQuestion(true);
     AnnounceResult();
+    GetDocument()->SetModifiedFlag();
+}
+
+// The tag controls as the record's tag sets: unchecked "Tag it" takes the
+// question out of both.
+void CQuilloView::StoreTags(const CString& number)
+{
+    m_pTest->RemoveTagged1(number);
+    m_pTest->RemoveTagged2(number);
+    if (m_bTagIt != 0) {
+        if (m_nTagChoice == 0)
+            m_pTest->AddTagged1(number);
+        else
+            m_pTest->AddTagged2(number);
+    }
+}
+
+// Before the commit, the tag controls wait for it, which stores them with
+// the answer. Once the question is answered there is no commit to come, so
+// a change is stored at once; otherwise the controls would show a tag the
+// record never gets.
+void CQuilloView::OnTagChanged()
+{
+    if (m_exam || !HasTestQuestion())
+        return;
+    const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
+    if (!entry.m_bAnswered)
+        return;
+    UpdateData(true);
+    StoreTags(entry.m_strNumber);
     GetDocument()->SetModifiedFlag();
 }
 

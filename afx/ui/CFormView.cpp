@@ -15,7 +15,8 @@ CFormView::CFormView(const DialogTemplate& dialog) : m_pForm(new QWidget)
     setWidgetResizable(false);
     setFrameShape(QFrame::NoFrame);
     for (const ControlTemplate& control : dialog.controls) {
-        const bool sendsCommand = control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton;
+        const bool sendsCommand = control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton ||
+                                  control.kind == ControlKind::CheckBox;
         if (!sendsCommand)
             continue;
         auto* button = static_cast<QAbstractButton*>(GetDlgItem(control.id));

@@ -222,6 +222,28 @@ TEST_F(StudyTest, TheExamWarnsAtFiveMinutesAndAtOneMinuteLeft)
     EXPECT_EQ(heard(), "0 minutes 1 second left. 0 of 3 answered.");
 }
 
+// A tag changed once the question is answered has no commit to wait for:
+// it is in the record at once, and taking it off is too.
+TEST_F(StudyTest, ATagSetAfterTheCommitIsKept)
+{
+    StartOn(SectionedBank());
+    Click(IDC_RADIO_A);
+    Click(IDC_COMMIT);
+    const CString number = View()->m_testList.GetNumber(0);
+    Document()->SetModifiedFlag(false);
+    Click(IDC_TAG_IT);
+    Click(IDC_TAG_2);
+    EXPECT_TRUE(Record().IsTagged2(number));
+    EXPECT_FALSE(Record().IsTagged1(number));
+    EXPECT_TRUE(Document()->IsModified());
+    Click(IDC_TAG_IT);
+    EXPECT_FALSE(Record().IsTagged2(number));
+
+    Click(IDC_NEXT);
+    Click(IDC_TAG_IT);
+    EXPECT_FALSE(Record().IsTagged1(View()->m_testList.GetNumber(1))) << "before the commit it waits for it";
+}
+
 // A bank's own text is shown as it stands, whatever it holds.
 TEST(ExamResultPageTest, ShowsTheBanksTextAsItStands)
 {
