@@ -33,7 +33,10 @@ ExamResult PracticeExam::Finish(COptions& record) const
         const BookQuestion& question = Question(i);
         const bool right = IsCorrectAnswer(Chosen(i), question.correct);
         result.correct += right;
-        record.AddOutcome(question.number, right);
+        // A question left open counts as missed in this result, but the
+        // record keeps only what the user answered.
+        if (Chosen(i) >= 0)
+            record.AddOutcome(question.number, right);
         if (!right)
             result.missed.push_back({question.number, Chosen(i), question.correct});
         if (question.section.IsEmpty())

@@ -11,6 +11,17 @@ int ProgressFigures::ReadyPercent() const
     return questions == 0 ? 0 : static_cast<int>(100LL * correct / questions);
 }
 
+bool ShowsWeaker(const ProgressFigures& figures, const ProgressFigures& other)
+{
+    if ((figures.answered == 0) != (other.answered == 0))
+        return other.answered == 0;
+    const long long share = 1LL * figures.missed * other.answered;
+    const long long otherShare = 1LL * other.missed * figures.answered;
+    if (share != otherShare)
+        return share > otherShare;
+    return figures.missed > other.missed;
+}
+
 namespace {
 
 enum Outcome : unsigned char { kAnswered = 1, kCorrect = 2, kMissed = 4, kTagged1 = 8, kTagged2 = 16 };
@@ -87,5 +98,8 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
 
 CString BuildSelectSection(const COptions& record, const CString& sectionColumn, const CString& section)
 {
-    return record.BuildSelectWhere() + " AND " + SqlQuoted(sectionColumn, '"') + " = " + SqlQuoted(section);
+    const CString column = SqlQuoted(sectionColumn, '"');
+    if (section.IsEmpty())
+        return record.BuildSelectWhere() + " AND (" + column + " IS NULL OR " + column + " = '')";
+    return record.BuildSelectWhere() + " AND " + column + " = " + SqlQuoted(section);
 }

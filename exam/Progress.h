@@ -24,7 +24,13 @@ struct ProgressFigures {
     int ReadyPercent() const;
 };
 
+// Weakest first ranks by what the user has shown: the larger share missed
+// of the questions answered, then the more missed. Rows never answered
+// show nothing yet and come after every answered one.
+bool ShowsWeaker(const ProgressFigures& figures, const ProgressFigures& other);
+
 struct SectionProgress {
+    // Empty for the questions that name no section.
     CString name;
     ProgressFigures figures;
 };
@@ -42,5 +48,6 @@ BookProgress MeasureBook(const COptions& record, const CString& table, const CSt
                          const std::vector<BookQuestion>& questions);
 
 // The record's filtered pool narrowed to one section of its book, the
-// section named by the column sectionColumn.
+// section named by the column sectionColumn; an empty section is the
+// questions that name none.
 CString BuildSelectSection(const COptions& record, const CString& sectionColumn, const CString& section);

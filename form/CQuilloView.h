@@ -13,6 +13,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class COptions;
 class CQuestionSet;
@@ -65,7 +66,7 @@ public:
 
     // Progress, and a test of the book or section chosen there.
     void OnProgress();
-    void StartTestOf(const CString& table, const CString& title, const CString& section);
+    void StartTestOf(const CString& table, const CString& title, const std::optional<CString>& section);
 
     // The practice exam. The clock is the exam's; tests put in their own.
     void OnPracticeExam();

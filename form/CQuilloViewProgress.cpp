@@ -48,12 +48,12 @@ void CQuilloView::OnProgress()
     form::ProgressDlg dialog(this, books, m_pTest->m_strTable);
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
-    StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_strSection);
+    StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_section);
 }
 
 // As Setup with only the book changed; a section narrows the pool further
 // for this test alone, since the record has no place for it.
-void CQuilloView::StartTestOf(const CString& table, const CString& title, const CString& section)
+void CQuilloView::StartTestOf(const CString& table, const CString& title, const std::optional<CString>& section)
 {
     if (table != m_pTest->m_strTable || title != m_pTest->m_strTitle) {
         m_pTest->m_strTable = table;
@@ -62,11 +62,11 @@ void CQuilloView::StartTestOf(const CString& table, const CString& title, const 
     }
     RunPoolQuery(m_pTest->BuildSelectAll());
     RunFilteredPool();
-    if (!section.IsEmpty() && PoolIsOpen())
-        RunPoolQuery(BuildSelectSection(*m_pTest, m_pQuestions->GetColumnName(1), section));
+    if (section && PoolIsOpen())
+        RunPoolQuery(BuildSelectSection(*m_pTest, m_pQuestions->GetColumnName(1), *section));
     StartTest();
-    if (!section.IsEmpty()) {
-        m_strBookName = title + ", section " + section;
+    if (section) {
+        m_strBookName = title + (section->IsEmpty() ? CString(", no section") : ", section " + *section);
         UpdateData(false);
     }
 }

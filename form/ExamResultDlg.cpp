@@ -1,5 +1,7 @@
 #include "ExamResultDlg.h"
 
+#include "Counted.h"
+
 #include "afx/ui/CDialog.h"
 #include "afx/ui/QtText.h"
 #include "afx/ui/ReadableDocument.h"
@@ -7,6 +9,8 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace form {
 
@@ -35,8 +39,6 @@ QString ExamResultSummary(const ExamResult& result)
 QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording>& wordings)
 {
     QString page = "<h2>" + ExamResultSummary(result).toHtmlEscaped() + "</h2>";
-    if (result.timeRanOut)
-        page += "<p>The time ran out; questions left unanswered count as missed.</p>";
     if (!result.sections.empty()) {
         page += "<h3>By section</h3>";
         for (const ExamSectionResult& section : result.sections)
@@ -44,6 +46,12 @@ QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording
                         .arg(afx::ToQt(section.section).toHtmlEscaped(), QString::number(section.correct),
                              QString::number(section.questions));
     }
+    const auto unanswered =
+        std::count_if(result.missed.begin(), result.missed.end(), [](const ExamMiss& miss) { return miss.chosen < 0; });
+    if (unanswered > 0)
+        page += QString("<p>%1 left unanswered: missed in this result, and not counted as answered in your test "
+                        "record.</p>")
+                    .arg(Counted(unanswered, "question"));
     page += result.missed.empty() ? QString("<h3>No question missed</h3>")
                                   : QString("<h3>Missed questions: %1</h3>").arg(result.missed.size());
     for (size_t i = 0; i < result.missed.size() && i < wordings.size(); ++i) {

@@ -26,9 +26,20 @@ constexpr int kOrderRole = Qt::UserRole + 10;
 constexpr int kTableRole = Qt::UserRole + 11;
 constexpr int kSectionRole = Qt::UserRole + 12;
 constexpr int kTitleRole = Qt::UserRole + 13;
+constexpr int kIsSectionRole = Qt::UserRole + 14;
+// A figure as a number, beside the words a reader hears for it.
+constexpr int kCountRole = Qt::UserRole + 15;
 
-// Sorts numbers as numbers, names in the bank's order, and the bar by the
-// share correct, then by the most missed: the weakest rows first.
+ProgressFigures FiguresOf(const QTreeWidgetItem& item)
+{
+    ProgressFigures figures;
+    figures.answered = item.data(kAnswered, kCountRole).toInt();
+    figures.missed = item.data(kMissed, kCountRole).toInt();
+    return figures;
+}
+
+// Sorts numbers as numbers, names in the bank's order, and the bar weakest
+// first, as ShowsWeaker ranks.
 class ProgressItem : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
@@ -38,13 +49,13 @@ public:
         if (column == kName)
             return data(kName, kOrderRole).toInt() < other.data(kName, kOrderRole).toInt();
         if (column == kBar) {
-            const int ready = data(kBar, kReadyPercentRole).toInt();
-            const int otherReady = other.data(kBar, kReadyPercentRole).toInt();
-            if (ready != otherReady)
-                return ready < otherReady;
-            return text(kMissed).toInt() > other.text(kMissed).toInt();
+            if (ShowsWeaker(FiguresOf(*this), FiguresOf(other)))
+                return true;
+            if (ShowsWeaker(FiguresOf(other), FiguresOf(*this)))
+                return false;
+            return data(kName, kOrderRole).toInt() < other.data(kName, kOrderRole).toInt();
         }
-        return text(column).toInt() < other.text(column).toInt();
+        return data(column, kCountRole).toInt() < other.data(column, kCountRole).toInt();
     }
 };
 
@@ -52,7 +63,7 @@ public:
 
 ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable)
     : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
-      m_weakestFirst(new QCheckBox("&Weakest first"))
+      m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last"))
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
@@ -76,6 +87,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
                    section.figures, order++);
             sectionItem->setData(kName, kTableRole, afx::ToQt(book.table));
             sectionItem->setData(kName, kSectionRole, afx::ToQt(section.name));
+            sectionItem->setData(kName, kIsSectionRole, true);
         }
         if (book.table == currentTable && current == nullptr)
             current = bookItem;
@@ -121,6 +133,7 @@ void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const Progr
     for (int column = kQuestions; column <= kNever; ++column) {
         const int count = counts[column - kQuestions];
         item->setText(column, QString::number(count));
+        item->setData(column, kCountRole, count);
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         // A reader going down the rows hears each figure with its heading,
         // not a run of bare numbers.
@@ -162,7 +175,9 @@ void ProgressDlg::StartTestOf(QTreeWidgetItem* item)
     QTreeWidgetItem* book = item->parent() != nullptr ? item->parent() : item;
     m_strTable = afx::FromQt(item->data(kName, kTableRole).toString());
     m_strTitle = afx::FromQt(book->data(kName, kTitleRole).toString());
-    m_strSection = afx::FromQt(item->data(kName, kSectionRole).toString());
+    m_section.reset();
+    if (item->data(kName, kIsSectionRole).toBool())
+        m_section = afx::FromQt(item->data(kName, kSectionRole).toString());
     accept();
 }
 

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include <vector>
 
 class QCheckBox;
@@ -20,10 +22,11 @@ class ProgressDlg : public QDialog {
 public:
     ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable);
 
-    // After OK: the book chosen, and its section, empty for the whole book.
+    // After OK: the book chosen, and its section, none for the whole book;
+    // an empty section is the book's questions that name none.
     CString m_strTable;
     CString m_strTitle;
-    CString m_strSection;
+    std::optional<CString> m_section;
 
     QTreeWidget* Table() const { return m_table; }
     QCheckBox* WeakestFirst() const { return m_weakestFirst; }

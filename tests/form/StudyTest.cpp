@@ -83,9 +83,9 @@ TEST_F(StudyTest, ProgressShowsTheRecordAndStartsATestOfASection)
         EXPECT_EQ(table->topLevelItem(1)->childCount(), 0) << "a book without sections";
 
         progress.WeakestFirst()->setChecked(true);
-        EXPECT_EQ(book->child(0)->text(0), "S1") << "nothing right yet in S1, one missed in S2";
-        EXPECT_EQ(book->child(2)->text(0), "S2");
-        table->setCurrentItem(book->child(2));
+        EXPECT_EQ(book->child(0)->text(0), "S2") << "one missed of two answered, the others never answered";
+        EXPECT_EQ(book->child(1)->text(0), "S1");
+        table->setCurrentItem(book->child(0));
         PressButton(dialog, "&Start Test");
         return dialog.result();
     });
@@ -146,12 +146,12 @@ TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
     Command(ID_EXAM_TICK);
     EXPECT_FALSE(View()->ExamIsRunning());
     EXPECT_TRUE(page.startsWith("Time is up. Not passed: 1 of 3 correct, 33%. Pass mark 60%.")) << page.toStdString();
-    EXPECT_TRUE(page.contains("The time ran out")) << page.toStdString();
+    EXPECT_TRUE(page.contains("1 question left unanswered")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: none")) << page.toStdString();
     EXPECT_EQ(page.count(" of 1 correct"), 3) << "one line a section";
 
-    EXPECT_EQ(Record().m_answered.GetCount(), 3);
-    EXPECT_EQ(Record().m_missed.GetCount(), 2);
+    EXPECT_EQ(Record().m_answered.GetCount(), 2) << "the question left open is not answered";
+    EXPECT_EQ(Record().m_missed.GetCount(), 1);
     EXPECT_TRUE(Document()->IsModified());
     EXPECT_EQ(Text(IDC_COMMIT), "Commit");
     EXPECT_FALSE(Frame()->windowTitle().startsWith("Exam"));
@@ -177,6 +177,22 @@ TEST_F(StudyTest, FinishAsksAndTheExamGoesOnWhenTheAnswerIsNo)
     Command(ID_FINISH_EXAM);
     EXPECT_FALSE(View()->ExamIsRunning());
     EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+}
+
+// "(no section)" is a test of the questions without one, not of the book.
+TEST_F(StudyTest, TheRowWithoutASectionStartsATestOfJustThoseQuestions)
+{
+    StartOn(SectionedBank() + "UPDATE BOOK1 SET c1 = '' WHERE id > 8;");
+    dialogs.ThenStandard([](QDialog& dialog) {
+        QTreeWidgetItem* book = dynamic_cast<ProgressDlg&>(dialog).Table()->topLevelItem(0);
+        EXPECT_EQ(book->child(2)->text(0), "(no section)");
+        dynamic_cast<ProgressDlg&>(dialog).Table()->setCurrentItem(book->child(2));
+        PressButton(dialog, "&Start Test");
+        return dialog.result();
+    });
+    Command(ID_PROGRESS);
+    EXPECT_EQ(View()->m_nPoolSize, 4);
+    EXPECT_EQ(Text(IDC_BOOK_NAME), "Book 1, no section");
 }
 
 // Time running out under an open box waits for it: the result never opens
