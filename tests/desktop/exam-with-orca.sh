@@ -15,7 +15,7 @@ source "$(dirname "$0")/spoken.sh"
 start_program_with_orca
 step "Progress" "^[0-9]+ questions" ctrl+g
 step "a section's row" "^[0-9]+ never answered" Down
-step "weakest first" "^checked" alt+w
+step "weakest first" "(^|check box )checked\.?$" alt+w
 xdotool key Escape
 sleep 1
 step "the exam dialog" "^Number of questions: ([0-9]+ spin button|spin button [0-9]+)" ctrl+e
