@@ -2,6 +2,17 @@
 
 #include "COptions.h"
 
+#include <algorithm>
+#include <array>
+
+namespace {
+std::array<int*, 7> ChoiceOf(COptions& record)
+{
+    return {&record.m_nMode,    &record.m_bNew,     &record.m_bMissed,  &record.m_bCorrect,
+            &record.m_bTagged1, &record.m_bTagged2, &record.m_bUntagged};
+}
+} // namespace
+
 bool HasMissedToRetry(const COptions& record)
 {
     const CString book = record.m_strTable + ".";
@@ -11,13 +22,19 @@ bool HasMissedToRetry(const COptions& record)
     return false;
 }
 
-void ChooseRetryMissed(COptions& record)
+RetryMissedChoice::RetryMissedChoice(COptions& record) : m_record(record)
 {
-    record.m_nMode = 0; // random
-    record.m_bNew = 0;
-    record.m_bMissed = 1;
-    record.m_bCorrect = 0;
-    record.m_bTagged1 = 1;
-    record.m_bTagged2 = 1;
-    record.m_bUntagged = 1;
+    const std::array<int*, 7> choice = ChoiceOf(record);
+    std::transform(choice.begin(), choice.end(), m_saved, [](const int* flag) { return *flag; });
+    // Random order; every class but New and Correct.
+    const int retry[] = {0, 0, 1, 0, 1, 1, 1};
+    for (size_t i = 0; i < choice.size(); ++i)
+        *choice[i] = retry[i];
+}
+
+RetryMissedChoice::~RetryMissedChoice()
+{
+    const std::array<int*, 7> choice = ChoiceOf(m_record);
+    for (size_t i = 0; i < choice.size(); ++i)
+        *choice[i] = m_saved[i];
 }

@@ -151,9 +151,12 @@ void CQuilloView::OnRetryMissed()
         AfxMessageBox("No missed questions to retry in this book.");
         return;
     }
-    ChooseRetryMissed(*m_pTest);
-    GetDocument()->SetModifiedFlag();
-    RunPoolQuery(m_pTest->BuildSelectAll());
-    RunFilteredPool();
-    StartTest();
+    {
+        const RetryMissedChoice retry(*m_pTest);
+        RunPoolQuery(m_pTest->BuildSelectAll());
+        RunFilteredPool();
+        StartTest();
+    }
+    m_strBookName = m_pTest->m_strTitle + ", missed questions";
+    UpdateData(false);
 }
