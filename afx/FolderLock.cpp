@@ -5,16 +5,28 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace afx {
 
-FolderLock::FolderLock(const CString& path)
+FolderLock::FolderLock(const CString& path, std::chrono::milliseconds patience)
 {
     m_fd = open(FolderOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
         return;
-    while (flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {}
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            m_held = errno != EWOULDBLOCK;
+            close(m_fd);
+            m_fd = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 FolderLock::~FolderLock()

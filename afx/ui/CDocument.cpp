@@ -1,5 +1,6 @@
 #include "CDocument.h"
 
+#include "CFormView.h"
 #include "CFrameWnd.h"
 #include "CSingleDocTemplate.h"
 #include "CWinApp.h"
@@ -12,6 +13,7 @@
 #include "afx/MessageBox.h"
 
 #include <ios>
+#include <optional>
 #include <sstream>
 
 namespace afx {
@@ -92,40 +94,63 @@ CDocument::MergeOutcome CDocument::MergeChangesOnDisk(const CString& target)
             readable = false;
         }
     }
-    if (readable)
-        return MergeOutcome::nothingToMerge;
-    const int answer = MessageBoxNamingFile("%1 was changed by another window or program since it was opened "
-                                            "here, and it can no longer be read, so nothing of it can be kept.\n"
-                                            "Replace it with what this window holds?",
-                                            target, MB_YESNO);
-    return answer == IDYES ? MergeOutcome::replace : MergeOutcome::cancel;
+    return readable ? MergeOutcome::nothingToMerge : MergeOutcome::unreadable;
 }
 
-// Two windows on one record both save into it: the folder is held from
-// reading what the other saved to renaming this save over it.
-bool CDocument::OnSaveDocument(const CString& path)
+FileFault CDocument::WriteTo(const CString& path)
 {
-    const CString target = ResolvedPath(path);
-    FolderLock lock(target);
-    const MergeOutcome merge = MergeChangesOnDisk(target);
-    if (merge == MergeOutcome::cancel)
-        return false;
     std::ostringstream bytes;
-    FileFault fault = FileFault::none;
     try {
         CArchive archive(bytes);
         Serialize(archive);
         archive.Flush();
     } catch (const CArchiveException&) {
-        fault = FileFault::ioError;
+        return FileFault::ioError;
     }
-    if (fault == FileFault::none)
-        fault = ReplaceFileContents(path, bytes.str());
+    return ReplaceFileContents(path, bytes.str());
+}
+
+// Two windows on one record both save into it: the folder is held from
+// reading what the other saved to renaming this save over it, and let go
+// before any box asks or tells the user anything, so that another window's
+// save never waits on this one's user.
+bool CDocument::OnSaveDocument(const CString& path)
+{
+    const CString target = ResolvedPath(path);
+    bool replaceUnreadable = false;
+    MergeOutcome merge = MergeOutcome::nothingToMerge;
+    FileFault fault = FileFault::none;
+    for (;;) {
+        std::optional<FolderLock> lock;
+        {
+            const CWaitCursor wait;
+            lock.emplace(target, kSavePatience);
+        }
+        if (!lock->Held()) {
+            MessageBoxNamingFile("%1 was not saved: another window has been saving into its folder for too long. "
+                                 "Try again.",
+                                 path);
+            return false;
+        }
+        merge = MergeChangesOnDisk(target);
+        if (merge != MergeOutcome::unreadable || replaceUnreadable) {
+            fault = WriteTo(path);
+            if (fault == FileFault::none)
+                RememberFileState(target);
+            break;
+        }
+        lock.reset();
+        if (MessageBoxNamingFile("%1 was changed by another window or program since it was opened here, and it "
+                                 "can no longer be read, so nothing of it can be kept.\n"
+                                 "Replace it with what this window holds?",
+                                 target, MB_YESNO) != IDYES)
+            return false;
+        replaceUnreadable = true;
+    }
     if (fault != FileFault::none) {
         MessageBoxNamingFile(FileFaultPrompt(fault, true), path);
         return false;
     }
-    RememberFileState(target);
     SetModifiedFlag(false);
     if (merge == MergeOutcome::merged && m_pDocTemplate != nullptr && m_pDocTemplate->Frame() != nullptr)
         m_pDocTemplate->Frame()->SetMessageText("Answers saved to this record by another window were kept.");

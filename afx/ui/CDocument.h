@@ -7,7 +7,10 @@
 
 #include "afx/CObject.h"
 #include "afx/CString.h"
+#include "afx/FileFault.h"
 #include "afx/FileIdentity.h"
+
+#include <chrono>
 
 class CArchive;
 
@@ -54,11 +57,13 @@ protected:
     virtual void OnSyncedWithFile(const CString& /*path*/) {}
 
 private:
-    enum class MergeOutcome { nothingToMerge, merged, replace, cancel };
+    enum class MergeOutcome { nothingToMerge, merged, unreadable };
+    // A save waits this long at most for another save into the folder.
+    static constexpr std::chrono::milliseconds kSavePatience{5000};
     // Under the folder's lock: takes in a save made elsewhere since this
-    // document last read or wrote target, or asks to replace what cannot
-    // be read.
+    // document last read or wrote target, or finds it cannot be read.
     MergeOutcome MergeChangesOnDisk(const CString& target);
+    FileFault WriteTo(const CString& path);
     void RememberFileState(const CString& target);
 
     static const CommandEntry<CDocument> kMessageMap[2];

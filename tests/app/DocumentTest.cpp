@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <sstream>
+#include <thread>
 
 using namespace form;
 
@@ -151,6 +152,64 @@ TEST_F(DocumentTest, SavingMergesWhatAnotherWindowSavedAndClearsTemporariesOfKil
     EXPECT_TRUE(Document()->DoFileSave());
     EXPECT_EQ(folder.Read("shared.nve").substr(0, 6), "\x05"
                                                       "BOOK1");
+}
+
+namespace {
+// Another window's save as it takes the folder: at once, or not at all.
+bool FolderIsFree(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+// Answers Yes, noting whether another save could have taken the folder
+// while the question was up.
+class FolderProbe : public afx::MessageSink {
+public:
+    explicit FolderProbe(std::string folder) : m_folder(std::move(folder)), m_previous(afx::SetMessageSink(this)) {}
+    ~FolderProbe() override { afx::SetMessageSink(m_previous); }
+    int Show(const std::string&, unsigned) override
+    {
+        freeWhileAsked.push_back(FolderIsFree(m_folder));
+        return afx::IDYES;
+    }
+    std::vector<bool> freeWhileAsked;
+
+private:
+    std::string m_folder;
+    afx::MessageSink* m_previous;
+};
+} // namespace
+
+// A save holds the folder only while it merges and writes: never while it
+// asks, so another window's save does not wait on this window's user; and
+// it waits for another save's turn, a bounded time, then goes on.
+TEST_F(DocumentTest, ASaveNeverHoldsTheFolderWhileItAsksAndWaitsItsTurn)
+{
+    ASSERT_TRUE(Start());
+    Answer(IDC_RADIO_B);
+    const std::string record = folder.File("shared.nve");
+    ASSERT_TRUE(Document()->DoSave(record.c_str(), true));
+    folder.Write("shared.nve", "\x05"
+                               "BO");
+    {
+        FolderProbe probe(folder.Path());
+        EXPECT_TRUE(Document()->DoFileSave());
+        EXPECT_EQ(probe.freeWhileAsked, std::vector<bool>{true});
+    }
+
+    const int other = open(folder.Path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    std::thread otherSave([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        close(other);
+    });
+    Document()->SetModifiedFlag();
+    EXPECT_TRUE(Document()->DoFileSave());
+    otherSave.join();
+    EXPECT_FALSE(Document()->IsModified());
 }
 
 TEST_F(DocumentTest, ADamagedRecordLeavesTheOutcomesInMemoryAlone)

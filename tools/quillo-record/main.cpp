@@ -87,7 +87,9 @@ int Build(const std::string& jsonPath, const std::string& outPath)
     CArchive archive(bytes);
     record.Serialize(archive);
     archive.Flush();
-    const afx::FolderLock lock(afx::ResolvedPath(outPath.c_str()));
+    const afx::FolderLock lock(afx::ResolvedPath(outPath.c_str()), std::chrono::seconds(30));
+    if (!lock.Held())
+        return Fail(outPath, "another program has been saving into its folder for 30 seconds");
     const afx::FileFault fault = afx::ReplaceFileContents(outPath.c_str(), bytes.str());
     if (fault != afx::FileFault::none)
         return Fail(outPath, fault == afx::FileFault::diskFull ? "the disk is full" : "cannot be written");
