@@ -1,5 +1,7 @@
 #include "CTestQuestionList.h"
 
+#include "Percent.h"
+
 void CTestQuestionList::Add(const CString& number)
 {
     m_entries.emplace_back(number);
@@ -35,7 +37,7 @@ CString CTestQuestionList::ScoreText(int method) const
         correct += entry.m_bCorrect ? 1 : 0;
     }
     const int denominator = method == 0 ? GetSize() : answered;
-    const int score = denominator == 0 ? 100 : correct * 100 / denominator;
+    const int score = denominator == 0 ? 100 : WholePercent(correct, denominator);
     CString text;
     text.Format("%d", score);
     return text + "%";

@@ -5,6 +5,7 @@
 
 #include "BookQuestions.h"
 #include "ExamSettings.h"
+#include "Percent.h"
 
 #include <chrono>
 #include <functional>
@@ -35,8 +36,7 @@ struct ExamResult {
     std::vector<ExamSectionResult> sections;
     std::vector<ExamMiss> missed;
 
-    // Whole percent, rounded down.
-    int Percent() const { return questions == 0 ? 0 : static_cast<int>(100LL * correct / questions); }
+    int Percent() const { return WholePercent(correct, questions); }
 };
 
 class PracticeExam {

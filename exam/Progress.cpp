@@ -1,6 +1,7 @@
 #include "Progress.h"
 
 #include "COptions.h"
+#include "Percent.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +9,7 @@
 
 int ProgressFigures::ReadyPercent() const
 {
-    return questions == 0 ? 0 : static_cast<int>(100LL * correct / questions);
+    return WholePercent(correct, questions);
 }
 
 bool ShowsWeaker(const ProgressFigures& figures, const ProgressFigures& other)

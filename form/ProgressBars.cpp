@@ -1,5 +1,7 @@
 #include "ProgressBars.h"
 
+#include "exam/Percent.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QTreeWidgetItem>
@@ -15,8 +17,9 @@ double Share(int part, int whole)
 
 void SetProgressBar(QTreeWidgetItem& item, int column, const ProgressFigures& figures)
 {
-    const int missedPercent = figures.questions == 0 ? 0 : static_cast<int>(100LL * figures.missed / figures.questions);
-    item.setText(column, QString("%1% correct, %2% missed").arg(figures.ReadyPercent()).arg(missedPercent));
+    item.setText(column, QString("%1% correct, %2% missed")
+                             .arg(figures.ReadyPercent())
+                             .arg(WholePercent(figures.missed, figures.questions)));
     item.setData(column, kCorrectShareRole, Share(figures.correct, figures.questions));
     item.setData(column, kMissedShareRole, Share(figures.missed, figures.questions));
     item.setData(column, kReadyPercentRole, figures.ReadyPercent());

@@ -2,6 +2,7 @@
 
 #include "exam/COptions.h"
 #include "exam/ExamSettings.h"
+#include "exam/Percent.h"
 #include "exam/PracticeExam.h"
 #include "exam/Progress.h"
 
@@ -208,4 +209,16 @@ TEST(PracticeExamTest, RunsOutOfTimeAndScoresLikeTheRealExam)
         EXPECT_EQ(real.Finish(scratch).passed, right == 26) << right;
         EXPECT_FALSE(real.TimeIsUp()) << "no limit, no end";
     }
+}
+
+// One rule for every share shown: rounded down, never above what was
+// achieved, nothing of nothing, and no overflow on a large count.
+TEST(PercentTest, ASharesIsRoundedDownAndNothingOfNothingIsZero)
+{
+    EXPECT_EQ(WholePercent(739, 1000), 73) << "not a pass at a 74 % mark";
+    EXPECT_EQ(WholePercent(57, 1000), 5);
+    EXPECT_EQ(WholePercent(4, 4), 100);
+    EXPECT_EQ(WholePercent(0, 0), 0);
+    EXPECT_EQ(WholePercent(3'000'000'000LL, 4'000'000'000LL), 75);
+    EXPECT_EQ(ExamResult().Percent(), 0);
 }
