@@ -118,6 +118,7 @@ private:
     void InstallScreenReaderTexts();
     void AnnounceQuestion();
     void AnnounceResult();
+    QString CorrectAnswerSpoken() const;
 
     void OnAnswer();
     void OnCommit();

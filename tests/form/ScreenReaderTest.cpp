@@ -87,6 +87,23 @@ TEST_F(ScreenReader, AQuestionIsHeardChosenAndCommittedThroughTheInterface)
     EXPECT_EQ(Noticed(), "Question 2 of 2: q2 With a diagram: the Display button shows it.");
 }
 
+// A miss says the right answer with its text; coming back to an answered
+// question says what was answered and how it went; the last answer of the
+// test says it is complete, with the final score.
+TEST_F(ScreenReader, AMissComingBackAndTheEndAreHeardInFull)
+{
+    Click(IDC_RADIO_A);
+    Click(IDC_COMMIT);
+    EXPECT_EQ(Noticed(), "Incorrect. Correct Answer: C, c. Score: 0%");
+    Click(IDC_NEXT);
+    Click(IDC_PREVIOUS);
+    EXPECT_EQ(Noticed(), "Question 1 of 2: q1 Your answer: A. Incorrect. Correct Answer: C, c.");
+    Click(IDC_NEXT);
+    Click(IDC_RADIO_B);
+    Click(IDC_COMMIT);
+    EXPECT_EQ(Noticed(), "Incorrect. Correct Answer: @ at sign. Score: 0%. Test complete: final score 0%.");
+}
+
 // '@' is the letter before 'A': unanswered (-1) must not match it.
 TEST_F(ScreenReader, AnUnansweredCommitNeverMatchesAndTheLongAnswerShowsItsStart)
 {
