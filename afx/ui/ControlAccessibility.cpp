@@ -3,6 +3,7 @@
 #include "ScreenReaderNotice.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -112,6 +113,21 @@ public:
                 kept.append(pair);
         return kept;
     }
+
+    // Its items, as Qt's own list gives them: the one child is the list
+    // that drops down, whether it shows or not.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == Combo()->view() ? 0 : -1;
+    }
+
+private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
 // The name is the value shown; the caption beside it is the description,

@@ -156,7 +156,12 @@ TEST_F(ScreenReader, SetupsClosedComboBoxesAreOneLineAndCoverNothing)
 TEST_F(ScreenReader, SetupsFieldsAreNamedByTheirCaptionsAndButtonsByTheirBoxes)
 {
     std::map<int, std::pair<std::string, std::string>> heard;
+    int listed = -1;
     dialogs.Then([&](afx::CDialog& dialog) {
+        // The book list's items are there for any assistive tool to read.
+        QAccessibleInterface* books = QAccessible::queryAccessibleInterface(dialog.GetDlgItem(1000));
+        if (books->childCount() == 1)
+            listed = books->child(0)->childCount();
         for (const int id : {1000, 1029, 1008, 1033, 1001}) {
             QAccessibleInterface* control = QAccessible::queryAccessibleInterface(dialog.GetDlgItem(id));
             heard[id] = {control->text(QAccessible::Name).toStdString(),
@@ -167,6 +172,7 @@ TEST_F(ScreenReader, SetupsFieldsAreNamedByTheirCaptionsAndButtonsByTheirBoxes)
     Command(IDC_SETUP);
     // A closed list is heard with its value: Orca finds none of its own.
     EXPECT_EQ(heard[1000].first, "Select questions from: Signs");
+    EXPECT_EQ(listed, 1) << "the bank's one book";
     EXPECT_EQ(heard[1029].first, "# of Questions: 10");
     EXPECT_EQ(heard[1008].first, "Database Filter");
     EXPECT_EQ(heard[1033], (std::pair<std::string, std::string>{"% of Test", "Scoring Method"}));
