@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "afx/ui/ScreenReaderNotice.h"
+
 #include "Contents.h"
 
 #include <QAccessible>
@@ -67,6 +69,16 @@ HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : ReadableDocumen
     setAccessibleName("Help page");
 }
 
+bool HelpBrowser::focusNextPrevChild(bool next)
+{
+    const QTextCursor before = textCursor();
+    if (!ReadableDocument::focusNextPrevChild(next))
+        return false;
+    if (textCursor() != before && textCursor().hasSelection())
+        afx::ScreenReaderNotice::In(window())->Say("Link: " + textCursor().selectedText().simplified());
+    return true;
+}
+
 // An empty answer, not a null one: for a null one the document would read
 // the name from the file system itself.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
@@ -102,6 +114,11 @@ HelpWindow::HelpWindow()
     connect(m_tree, &QTreeWidget::itemExpanded, this, &HelpWindow::AddChildren);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectCurrentPage);
+    // A reader hears nothing of the topic a followed link opens.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        if (m_browser->hasFocus())
+            afx::ScreenReaderNotice::In(this)->Say("Opened: " + m_browser->documentTitle().simplified());
+    });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     // F6 goes between the contents and the page, where Tab goes from link to link.

@@ -21,6 +21,11 @@ public:
     HelpBrowser(const ChmFile& file, QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    // Tab selects the next link without moving any focus, so a reader
+    // would hear nothing of it: the link is said.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     const ChmFile& m_file;
 };

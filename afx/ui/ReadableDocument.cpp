@@ -4,10 +4,21 @@
 #include <QAccessibleWidget>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextTable>
 
 namespace afx {
 
 namespace {
+
+bool InSameRow(const QTextBlock& block, const QTextBlock& next)
+{
+    QTextCursor here(block);
+    QTextCursor there(next);
+    QTextTable* table = here.currentTable();
+    return next.isValid() && table != nullptr && there.currentTable() == table &&
+           table->cellAt(here).row() == table->cellAt(there).row() &&
+           table->cellAt(here).column() != table->cellAt(there).column();
+}
 
 // The page's plain text, its caret and its selection, read from the
 // browser's own cursor; line boundaries are the base class's.
@@ -54,14 +65,26 @@ public:
         Page()->setTextCursor(cursor);
     }
 
-    // Read through a cursor, whose positions are the caret's: the document's
-    // raw text also holds the marks where frames begin and end.
+    // Read block by block, one character for each position of the caret:
+    // the document's raw text also holds the marks where frames and table
+    // cells begin and end, which a reader would spell out. A mark between
+    // two cells of a row reads as a tab, any other as a line break, so a
+    // table's key and what it does are never glued together.
     QString text(int start, int end) const override
     {
-        QTextCursor cursor(Page()->document());
-        cursor.setPosition(std::clamp(start, 0, characterCount()));
-        cursor.setPosition(std::clamp(end, 0, characterCount()), QTextCursor::KeepAnchor);
-        QString plain = cursor.selectedText();
+        start = std::clamp(start, 0, characterCount());
+        end = std::clamp(end, start, characterCount());
+        QString plain;
+        for (QTextBlock block = Page()->document()->findBlock(start); block.isValid() && block.position() < end;
+             block = block.next()) {
+            const int textEnd = block.position() + block.length() - 1;
+            const int from = std::max(start, block.position());
+            const int to = std::min(end, textEnd);
+            if (from < to)
+                plain += block.text().mid(from - block.position(), to - from);
+            if (textEnd >= start && textEnd < end)
+                plain += InSameRow(block, block.next()) ? QChar('\t') : QChar('\n');
+        }
         for (QChar& ch : plain)
             if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
                 ch = QChar('\n');
@@ -70,13 +93,20 @@ public:
         return plain;
     }
 
-    // Lines as the page shows them, wrapped, which the caret keys move by.
+    // Lines as the page shows them, wrapped, which the caret keys move by;
+    // in a table, the whole row, which the up and down keys move by.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override
     {
         if (boundary != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
         QTextCursor cursor(Page()->document());
         cursor.setPosition(std::clamp(offset, 0, characterCount()));
+        if (QTextTable* table = cursor.currentTable()) {
+            const int row = table->cellAt(cursor).row();
+            *start = table->cellAt(row, 0).firstPosition();
+            *end = std::min(table->cellAt(row, table->columns() - 1).lastPosition() + 1, characterCount());
+            return text(*start, *end);
+        }
         cursor.movePosition(QTextCursor::StartOfLine);
         *start = cursor.position();
         cursor.movePosition(QTextCursor::EndOfLine);

@@ -2,8 +2,11 @@
 // and a screen reader meet it.
 #include "HelpWindow.h"
 
+#include "afx/ui/ScreenReaderNotice.h"
+
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -48,9 +51,16 @@ TEST(HelpWindow, OpensOnTheDefaultTopicBesideItsContentsAndFollowsALinkFromTheKe
     EXPECT_TRUE(window.Browser()->document()->toHtml().contains("font-weight", Qt::CaseInsensitive))
         << "the style sheet and headings are not applied";
 
-    // The first link is the first Tab; Return follows it.
+    // The first link is the first Tab, and is heard; Return follows it,
+    // and the topic it opens is heard.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+    window.Browser()->setFocus();
     QTest::keyClick(window.Browser(), Qt::Key_Tab);
+    auto* notice = afx::ScreenReaderNotice::In(&window);
+    EXPECT_TRUE(notice->Message().startsWith("Link: ")) << notice->Message().toStdString();
     QTest::keyClick(window.Browser(), Qt::Key_Return);
+    EXPECT_TRUE(notice->Message().startsWith("Opened: ")) << notice->Message().toStdString();
     EXPECT_EQ(window.Browser()->source().fileName().toStdString(), "starting.htm");
     EXPECT_TRUE(AccessibleText(window.Browser()).contains("Starting", Qt::CaseInsensitive));
     // The contents show the page by selecting it; making it current would
@@ -61,6 +71,24 @@ TEST(HelpWindow, OpensOnTheDefaultTopicBesideItsContentsAndFollowsALinkFromTheKe
 
     QTest::keyClick(window.Browser(), Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+// A table is read row by row, its key apart from what it does, and none
+// of the marks where its cells begin and end is spelled out.
+TEST(HelpWindow, TheKeyboardTableIsReadRowByRow)
+{
+    HelpWindow window;
+    ASSERT_TRUE(window.Open(kHelpFile + "::/keyboard.htm"));
+    QAccessibleTextInterface* page = QAccessible::queryAccessibleInterface(window.Browser())->textInterface();
+    const QString whole = page->text(0, page->characterCount());
+    EXPECT_EQ(whole.size(), page->characterCount()) << "one character a caret position";
+    EXPECT_FALSE(whole.contains(QChar(0xFDD0)) || whole.contains(QChar(0xFDD1)));
+    const int next = static_cast<int>(whole.indexOf("Next question"));
+    ASSERT_GE(next, 0);
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(page->textAtOffset(next + 2, QAccessible::LineBoundary, &start, &end).toStdString(),
+              "Alt+N\tNext question\n");
 }
 
 TEST(HelpWindow, AFileThatIsNotHelpSaysSoInTheWindow)
