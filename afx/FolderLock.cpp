@@ -17,10 +17,11 @@ FolderLock::FolderLock(const CString& path, std::chrono::milliseconds patience)
         return;
     const auto deadline = std::chrono::steady_clock::now() + patience;
     while (flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR)
+        const int error = errno;
+        if (error == EINTR)
             continue;
-        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            m_held = errno != EWOULDBLOCK;
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            m_held = error != EWOULDBLOCK;
             close(m_fd);
             m_fd = -1;
             return;
