@@ -2,9 +2,6 @@
 
 #include "COptions.h"
 
-#include <algorithm>
-#include <array>
-
 namespace {
 std::array<int*, 7> ChoiceOf(COptions& record)
 {
@@ -25,11 +22,12 @@ bool HasMissedToRetry(const COptions& record)
 RetryMissedChoice::RetryMissedChoice(COptions& record) : m_record(record)
 {
     const std::array<int*, 7> choice = ChoiceOf(record);
-    std::transform(choice.begin(), choice.end(), m_saved, [](const int* flag) { return *flag; });
     // Random order; every class but New and Correct.
-    const int retry[] = {0, 0, 1, 0, 1, 1, 1};
-    for (size_t i = 0; i < choice.size(); ++i)
+    const std::array<int, 7> retry = {0, 0, 1, 0, 1, 1, 1};
+    for (size_t i = 0; i < choice.size(); ++i) {
+        m_saved[i] = *choice[i];
         *choice[i] = retry[i];
+    }
 }
 
 RetryMissedChoice::~RetryMissedChoice()

@@ -5,7 +5,7 @@
 // checked) for the building of that test alone: the record's own Setup
 // choice is what it saves and reopens with.
 
-#include "afx/CString.h"
+#include <array>
 
 class COptions;
 
@@ -24,5 +24,5 @@ public:
 
 private:
     COptions& m_record;
-    int m_saved[7];
+    std::array<int, 7> m_saved;
 };

@@ -26,9 +26,8 @@ constexpr int kOrderRole = Qt::UserRole + 10;
 constexpr int kTableRole = Qt::UserRole + 11;
 constexpr int kSectionRole = Qt::UserRole + 12;
 constexpr int kTitleRole = Qt::UserRole + 13;
-constexpr int kIsSectionRole = Qt::UserRole + 14;
 // A figure as a number, beside the words a reader hears for it.
-constexpr int kCountRole = Qt::UserRole + 15;
+constexpr int kCountRole = Qt::UserRole + 14;
 
 ProgressFigures FiguresOf(const QTreeWidgetItem& item)
 {
@@ -87,7 +86,6 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
                    section.figures, order++);
             sectionItem->setData(kName, kTableRole, afx::ToQt(book.table));
             sectionItem->setData(kName, kSectionRole, afx::ToQt(section.name));
-            sectionItem->setData(kName, kIsSectionRole, true);
         }
         if (book.table == currentTable && current == nullptr)
             current = bookItem;
@@ -176,7 +174,7 @@ void ProgressDlg::StartTestOf(QTreeWidgetItem* item)
     m_strTable = afx::FromQt(item->data(kName, kTableRole).toString());
     m_strTitle = afx::FromQt(book->data(kName, kTitleRole).toString());
     m_section.reset();
-    if (item->data(kName, kIsSectionRole).toBool())
+    if (book != item)
         m_section = afx::FromQt(item->data(kName, kSectionRole).toString());
     accept();
 }
