@@ -90,7 +90,7 @@ void RowCache::Capture(sqlite3_stmt* statement)
 {
     m_columns = sqlite3_column_count(statement);
     m_scratch.resize(static_cast<size_t>(m_columns));
-    size_t size = sizeof(CellValue) * static_cast<size_t>(m_columns);
+    size_t textBytes = 0;
     for (int column = 0; column < m_columns; ++column) {
         sqlite3_value* value = sqlite3_column_value(statement, column);
         const bool isText = sqlite3_value_type(value) == SQLITE_TEXT;
@@ -103,9 +103,9 @@ void RowCache::Capture(sqlite3_stmt* statement)
         read.size = static_cast<uint32_t>(sqlite3_value_bytes(value));
         if (!isText || MayReadAsNumber(read.text[0]))
             read.integer = sqlite3_value_int(value);
-        size += read.size + 1;
+        textBytes += read.size + 1;
     }
-    char* row = Allocate(size);
+    char* row = Allocate(RowSize(m_columns, textBytes));
     auto* cells = reinterpret_cast<CellValue*>(row);
     uint32_t offset = static_cast<uint32_t>(sizeof(CellValue) * static_cast<size_t>(m_columns));
     for (int column = 0; column < m_columns; ++column) {
@@ -136,9 +136,15 @@ void RowCache::PackColumnOf(const ColumnValue& read)
     m_bytesHeld += read.size + 1 + sizeof(uint32_t);
 }
 
+size_t RowCache::RowSize(int columns, size_t textBytes)
+{
+    const size_t size = sizeof(CellValue) * static_cast<size_t>(columns) + textBytes;
+    return (size + kAlignment - 1) / kAlignment * kAlignment;
+}
+
+// The size is a row's, already aligned.
 char* RowCache::Allocate(size_t size)
 {
-    size = (size + kAlignment - 1) / kAlignment * kAlignment;
     if (m_block < m_blocks.size() && m_blockUsed + size > m_blockSizes[m_block]) {
         ++m_block;
         m_blockUsed = 0;

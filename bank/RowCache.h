@@ -30,6 +30,9 @@ public:
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     // What the rows held take up, cells and texts.
     size_t BytesHeld() const { return m_bytesHeld; }
+    // What one row takes up: its cells, then its texts each with a zero
+    // after it (textBytes counts the zeros), aligned as held.
+    static size_t RowSize(int columns, size_t textBytes);
 
     // NULL, and a column the query does not have, read as 0 and "".
     bool IsNull(int row, int column) const { return Cell(row, column).textOffset == kNull; }

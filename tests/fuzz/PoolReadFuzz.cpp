@@ -1,5 +1,5 @@
-// Reads arbitrary bytes as a book of questions in every format the bank
-// tool takes, and as the format their content shows, then looks for the
+// Reads arbitrary bytes, made readable text as the import makes them, as a
+// book of questions in every format the bank tool takes, and as the format their content shows, then looks for the
 // figures each wording names, stands in for what the bank cannot hold and
 // decodes the bytes as HTML. Any end but a clean one is a finding;
 // problems and warnings are the expected answer.
@@ -8,6 +8,7 @@
 #include "tools/quillo-bank/FigureFolder.h"
 #include "tools/quillo-bank/PlainText.h"
 #include "tools/quillo-bank/SourceFormats.h"
+#include "tools/quillo-bank/SourceText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (banktool::MakeReadable(bytes))
+        return 0;
     using banktool::SourceFormat;
     for (const SourceFormat format :
          {SourceFormat::kCsv, SourceFormat::kPoolText, SourceFormat::kAiken, SourceFormat::kGift,

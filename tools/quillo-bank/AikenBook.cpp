@@ -18,12 +18,23 @@ std::optional<std::string_view> AnswerLine(std::string_view line)
     return Trimmed(line.substr(kAnswer.size()));
 }
 
+size_t NextNonBlank(const std::vector<TextLine>& lines, size_t at)
+{
+    while (at < lines.size() && IsBlank(lines[at].text))
+        ++at;
+    return at;
+}
+
 } // namespace
 
 // A question is its first line, joined with any more before "A."; the
-// options run A, B, C, ... and "ANSWER:" ends it. Aiken has no ids: the
-// number is the question's place in the file. A question with other than
-// four options is one the program cannot ask, and is left out.
+// options run A, B, C, ... and "ANSWER:" ends it. Once the options have
+// begun, a blank line not followed by "ANSWER:" ends it too: one without its
+// answer line is damaged and left out, and the next is read from there
+// rather than merged into it. Aiken has no ids: the number is the
+// question's place in the file, the damaged ones counted, so that the
+// numbers stay where they were. A question with other than four options
+// is one the program cannot ask, and is left out.
 void ReadAikenBook(SourceBook& book)
 {
     const std::vector<TextLine> lines = LinesOf(book.text);
@@ -40,8 +51,13 @@ void ReadAikenBook(SourceBook& book)
         std::optional<std::string_view> answer;
         for (; at < lines.size() && !answer; ++at) {
             const std::string_view line = Trimmed(lines[at].text);
-            if (IsBlank(line))
+            if (IsBlank(line)) {
+                const size_t next = NextNonBlank(lines, at);
+                if (!options.empty() && (next == lines.size() || !AnswerLine(Trimmed(lines[next].text))))
+                    break;
+                at = next - 1;
                 continue;
+            }
             if ((answer = AnswerLine(line)))
                 continue;
             if (const auto option = AnswerText(line, static_cast<char>('A' + options.size())))
@@ -53,8 +69,8 @@ void ReadAikenBook(SourceBook& book)
         }
         ++place;
         if (!answer) {
-            book.Problem(start, "the question has no \"ANSWER:\" line");
-            break;
+            book.Damaged(start, "the question has no \"ANSWER:\" line");
+            continue;
         }
         if (options.size() != 4) {
             book.Warn(start, "left out: a question with " + std::to_string(options.size()) +

@@ -2,7 +2,9 @@
 
 #include "BankQuery.h"
 #include "BankText.h"
+#include "Excerpt.h"
 #include "FigureFolder.h"
+#include "HeldRows.h"
 
 #include "afx/PictureFile.h"
 #include "bank/QuestionBankFile.h"
@@ -52,8 +54,8 @@ private:
             ++row;
             const std::string count = counts.Text(1);
             if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos)
-                m_problems.push_back("NUMBER_OF_QUESTIONS row " + std::to_string(row) + ": the count \"" + count +
-                                     "\" is not written in decimal digits");
+                m_problems.push_back("NUMBER_OF_QUESTIONS row " + std::to_string(row) + ": the count \"" +
+                                     Excerpt(count) + "\" is not written in decimal digits");
         }
         if (row == 0)
             m_problems.push_back("NUMBER_OF_QUESTIONS has no row: a test has no size to start with");
@@ -67,7 +69,7 @@ private:
             const std::string table = books.Text(1);
             m_summary.perBook.push_back({books.Text(2)});
             if (const std::string problem = TextProblem(books.Text(2)); !problem.empty())
-                m_problems.push_back(table + ": the title holds " + problem);
+                m_problems.push_back(Excerpt(table) + ": the title holds " + problem);
             CheckBook(table);
         }
         if (m_summary.books == 0)
@@ -76,51 +78,57 @@ private:
 
     void CheckBook(const std::string& table)
     {
+        const std::string shown = Excerpt(table);
         if (!TableExists(table)) {
-            m_problems.push_back(table + ": the book's table is missing");
+            m_problems.push_back(shown + ": the book's table is missing");
             return;
         }
         BankQuery questions(m_database, "SELECT * FROM " + QuotedIdentifier(table));
         if (!questions.Prepared()) {
-            m_problems.push_back(table + ": " + questions.Error());
+            m_problems.push_back(shown + ": " + questions.Error());
             return;
         }
         if (questions.Columns() < kQuestionColumns)
-            m_problems.push_back(table + ": the table has " + std::to_string(questions.Columns()) +
+            m_problems.push_back(shown + ": the table has " + std::to_string(questions.Columns()) +
                                  " columns, fewer than the 13 a question needs");
         if (!HasQuestionColumn(table))
-            m_problems.push_back(table + ": no column is named Question, which the filter searches");
+            m_problems.push_back(shown + ": no column is named Question, which the filter searches");
         std::map<std::string, int> seen;
+        HeldRows held;
         while (questions.Next()) {
             ++m_summary.questions;
             ++m_summary.perBook.back().questions;
             const std::string number = questions.Text(2);
-            const std::string where = table + " " + (number.empty() ? "(no number)" : number) + ": ";
+            const std::string where = shown + " " + (number.empty() ? "(no number)" : Excerpt(number)) + ": ";
             if (number.empty())
                 m_problems.push_back(where + "the question number is empty");
             else if (++seen[number] == 2)
                 m_problems.push_back(where + "the question number is used more than once");
             const std::string correct = questions.Text(3);
             if (correct.empty() || correct[0] < 'A' || correct[0] > 'D')
-                m_problems.push_back(where + "the correct answer \"" + correct + "\" does not start with A, B, C or D");
+                m_problems.push_back(where + "the correct answer \"" + Excerpt(correct) +
+                                     "\" does not start with A, B, C or D");
             static const char* const kNames[] = {"the question", "answer A", "answer B", "answer C", "answer D"};
             for (int column = 4; column <= 8; ++column) {
                 const std::string text = questions.Text(column);
                 if (text.find_first_not_of(" \t\r\n") == std::string::npos)
                     m_problems.push_back(where + kNames[column - 4] + " is empty");
                 else if (const std::string_view html = LeftoverHtml(text); !html.empty())
-                    m_problems.push_back(where + kNames[column - 4] + " holds \"" + std::string(html) +
+                    m_problems.push_back(where + kNames[column - 4] + " holds \"" + Excerpt(html) +
                                          "\", which looks like HTML shown as it was written");
             }
             for (int column = 1; column < questions.Columns() && column < kQuestionColumns; ++column)
                 if (const std::string problem = TextProblem(questions.Text(column)); !problem.empty())
                     m_problems.push_back(where + "column " + std::to_string(column) + " holds " + problem);
+            held.Add(questions.Columns(), questions.TextBytesHeld());
             CheckDiagram(where, questions.Text(9), questions.Text(10));
             const std::string wording = questions.Text(4);
             if (const std::string_view figure = NumberedFigureIn(wording); !figure.empty() && questions.Text(9).empty())
-                m_problems.push_back(where + "the wording names figure " + std::string(figure) +
+                m_problems.push_back(where + "the wording names figure " + Excerpt(figure) +
                                      " but the question has no diagram: nobody can answer it");
         }
+        if (const std::string tooLarge = held.Problem(); !tooLarge.empty())
+            m_problems.push_back(shown + ": " + tooLarge);
     }
 
     bool HasQuestionColumn(const std::string& table)
@@ -145,7 +153,7 @@ private:
             ++m_summary.figures;
             ++m_summary.perBook.back().figures;
         } else
-            m_problems.push_back(where + "the diagram " + relative + " is not beside the bank");
+            m_problems.push_back(where + "the diagram " + Excerpt(relative) + " is not beside the bank");
     }
 
     litex::SQLiteDatabase& m_database;

@@ -2,9 +2,12 @@
 
 #include "BankText.h"
 #include "BankWriter.h"
+#include "Excerpt.h"
 #include "FigureFolder.h"
+#include "HeldRows.h"
 #include "ReimportReport.h"
 #include "SourceFormats.h"
+#include "SourceText.h"
 
 #include "BankQuery.h"
 
@@ -148,19 +151,19 @@ private:
         } else {
             const auto [seen, isNew] = m_lineOfNumber.emplace(number, line);
             if (!isNew)
-                m_book.Problem(line, "question number " + std::string(number) + " is already used on line " +
+                m_book.Problem(line, "question number " + Excerpt(number) + " is already used on line " +
                                          std::to_string(seen->second));
         }
         const std::string_view correct = question[kCorrect];
         if (correct.size() != 1 || correct[0] < 'A' || correct[0] > 'D')
-            m_book.Problem(line, "the correct answer \"" + std::string(correct) + "\" is not A, B, C or D");
+            m_book.Problem(line, "the correct answer \"" + Excerpt(correct) + "\" is not A, B, C or D");
         for (const int column : {kQuestion, kA, kB, kC, kD})
             if (IsBlank(question[static_cast<size_t>(column)]))
                 m_book.Problem(line, column == kQuestion
                                          ? std::string("the question is empty")
                                          : std::string("answer ") + static_cast<char>('A' + column - kA) + " is empty");
         if (question[kDiagram].find_first_of("/\\") != std::string_view::npos)
-            m_book.Problem(line, "the diagram \"" + std::string(question[kDiagram]) +
+            m_book.Problem(line, "the diagram \"" + Excerpt(question[kDiagram]) +
                                      "\" names a folder; give the file name only");
     }
 
@@ -178,12 +181,32 @@ void ReadBook(const BookSource& source, std::optional<SourceFormat> format, cons
         book.Problem(0, problem);
         return;
     }
+    if (const std::optional<Finding> unreadable = MakeReadable(book.text)) {
+        book.Problem(unreadable->line, unreadable->what);
+        return;
+    }
     ReadSource(format ? *format : ChooseFormat(book.path, book.text), book);
     BookChecker(book, figures, strict).Check();
-    if (book.questions.empty() && book.problems.empty())
+    if (book.questions.empty() && book.problems.empty() && book.damaged.empty())
         book.Problem(1, "holds no question the program can ask");
     std::stable_sort(book.problems.begin(), book.problems.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
+}
+
+// The table BankWriter makes of the book, weighed as the program reads it:
+// the row's id and folder beside the question's columns, and Note2 empty.
+std::string HeldProblem(const std::vector<Question>& questions, const std::string& diagramFolder)
+{
+    constexpr int kTableColumns = 13;
+    HeldRows held;
+    size_t id = 0;
+    for (const Question& question : questions) {
+        size_t textBytes = std::to_string(++id).size() + diagramFolder.size() + kTableColumns;
+        for (const std::string_view field : question)
+            textBytes += field.size();
+        held.Add(kTableColumns, textBytes);
+    }
+    return held.Problem();
 }
 
 std::string Located(const SourceBook& book, const Finding& finding)
@@ -205,6 +228,17 @@ bool ExamIsValid(const std::vector<std::string>& exam)
 {
     return exam.size() == 4 && InRange(exam[0], 1, 100000) && InRange(exam[1], 1, 100) && InRange(exam[2], 0, 600) &&
            (exam[3] == "section" || exam[3] == "random");
+}
+
+// The program opens FOLDER/NAME from the bank's folder, with backslashes
+// read as separators; the import looks for the pictures where it will.
+std::string FolderSeenFromBank(const std::string& bankPath, std::string folder)
+{
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    if (!folder.empty() && folder[0] == '/')
+        return folder;
+    const size_t slash = bankPath.rfind('/');
+    return (slash == std::string::npos ? std::string(".") : bankPath.substr(0, slash)) + "/" + folder;
 }
 
 std::vector<std::string> RequestProblems(const ImportRequest& request, std::optional<SourceFormat>& format)
@@ -232,21 +266,11 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
                            " a pass mark from 1 to 100 percent, at most 600 minutes (0 for no limit)");
     if (const std::string problem = TextProblem(request.diagramFolder); !problem.empty())
         problems.push_back("--diagrams: the folder name holds " + problem);
+
     for (const BookSource& source : request.books)
         if (const std::string problem = TextProblem(source.title); !problem.empty())
-            problems.push_back("--book \"" + source.title + "\": the title holds " + problem);
+            problems.push_back("--book \"" + Excerpt(source.title) + "\": the title holds " + problem);
     return problems;
-}
-
-// The program opens FOLDER/NAME from the bank's folder, with backslashes
-// read as separators; the import looks for the pictures where it will.
-std::string FolderSeenFromBank(const std::string& bankPath, std::string folder)
-{
-    std::replace(folder.begin(), folder.end(), '\\', '/');
-    if (!folder.empty() && folder[0] == '/')
-        return folder;
-    const size_t slash = bankPath.rfind('/');
-    return (slash == std::string::npos ? std::string(".") : bankPath.substr(0, slash)) + "/" + folder;
 }
 
 void WarnAboutFigures(const ImportRequest& request, const FigureFolder& figures, const std::vector<SourceBook>& books,
@@ -304,6 +328,10 @@ std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<st
     std::optional<SourceFormat> format;
     std::vector<std::string> problems = RequestProblems(request, format);
     const FigureFolder figures(FolderSeenFromBank(request.bankPath, request.diagramFolder));
+    if (request.diagramFolderGiven && !figures.Exists())
+        problems.push_back("--diagrams: there is no folder " +
+                           FolderSeenFromBank(request.bankPath, request.diagramFolder) +
+                           " (named from the bank's folder)");
     std::vector<SourceBook> books(request.books.size());
     std::vector<std::string> warned;
     for (size_t b = 0; b < books.size(); ++b) {
@@ -312,6 +340,19 @@ std::vector<std::string> ImportBank(const ImportRequest& request, std::vector<st
             problems.push_back(Located(books[b], problem));
         for (const Finding& warning : books[b].warnings)
             warned.push_back(Located(books[b], warning));
+        for (const Finding& damaged : books[b].damaged)
+            if (request.partial)
+                warned.push_back(Located(books[b], {damaged.line, "left out: " + damaged.what}));
+            else
+                problems.push_back(Located(books[b], damaged));
+        if (!books[b].damaged.empty() && !request.partial)
+            problems.push_back(books[b].path + ": " +
+                               (books[b].damaged.size() == 1
+                                    ? std::string("a damaged question")
+                                    : std::to_string(books[b].damaged.size()) + " damaged questions") +
+                               "; mend the file, or give --partial to import the rest");
+        if (const std::string tooLarge = HeldProblem(books[b].questions, request.diagramFolder); !tooLarge.empty())
+            problems.push_back(books[b].path + ": " + tooLarge);
     }
     WarnAboutFigures(request, figures, books, warned);
     if (warnings != nullptr)

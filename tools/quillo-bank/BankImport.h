@@ -35,6 +35,11 @@ struct ImportRequest {
     bool strict = false;
     // A --force import keeps a stored practice exam unless told not to.
     bool keepExam = true;
+    // Damaged questions (a block never closed, no answer line) are left
+    // out with a warning and the rest imported, rather than stopping it.
+    bool partial = false;
+    // The diagram folder was named by the user, so it must be there.
+    bool diagramFolderGiven = false;
 };
 
 // The columns a book's CSV may have, in the order export writes them.
@@ -43,8 +48,9 @@ struct ImportRequest {
 constexpr int kCsvColumnCount = 10;
 extern const char* const kCsvColumns[kCsvColumnCount];
 
-// Every problem found, each "FILE:LINE: what"; the bank is written, whole,
-// only when there are none. An existing bank is replaced only with force
+// Every problem found, each "FILE:LINE: what", quoting at most a short,
+// escaped excerpt of a file; the bank is written, whole, only when there
+// are none, and only when the program could read all of it. An existing bank is replaced only with force
 // or add; what that changes (questions added, withdrawn, reworded, given
 // another answer, the stored exam kept or not) goes to changes, when
 // given, and each book keeps its table. What is left out but does not stop

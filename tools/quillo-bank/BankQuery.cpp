@@ -59,6 +59,16 @@ std::string BankQuery::Text(int column) const
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))) : std::string();
 }
 
+size_t BankQuery::TextBytesHeld() const
+{
+    size_t bytes = 0;
+    sqlite3_stmt* statement = m_statement.Handle();
+    for (int column = 0; column < Columns(); ++column)
+        if (sqlite3_column_text(statement, column) != nullptr)
+            bytes += static_cast<size_t>(sqlite3_column_bytes(statement, column)) + 1;
+    return bytes;
+}
+
 std::string BankQuery::Error() const
 {
     return sqlite3_errmsg(m_database.Handle());

@@ -27,6 +27,9 @@ public:
     int Columns() const;
     // The column's bytes as stored; empty for NULL or a column past the end.
     std::string Text(int column) const;
+    // The row's texts as the program holds them, each with a zero after
+    // it; NULL holds none.
+    size_t TextBytesHeld() const;
     std::string Error() const;
 
 private:

@@ -1,5 +1,8 @@
 #include "BankText.h"
 
+#include "Excerpt.h"
+#include "Utf8.h"
+
 #include "bank/BankLimits.h"
 
 #include "afx/CodePage.h"
@@ -11,27 +14,6 @@
 
 namespace banktool {
 namespace {
-
-// Decodes one character at at; returns its length, or 0 when the bytes
-// there are not UTF-8 (overlong forms and surrogates included).
-int Decode(std::string_view text, size_t at, char32_t& code)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-    if (length == 0 || at + static_cast<size_t>(length) > text.size())
-        return 0;
-    code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + static_cast<size_t>(i)]);
-        if ((next >> 6) != 2)
-            return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
 
 bool FitsAnsi(char32_t code)
 {
@@ -105,7 +87,7 @@ std::optional<StoodIn> WithStandIns(std::string_view utf8)
     size_t character = 0;
     for (size_t at = 0; at < utf8.size(); ++character) {
         char32_t code = 0;
-        const int length = Decode(utf8, at, code);
+        const int length = DecodeUtf8(utf8, at, code);
         if (length == 0)
             return std::nullopt;
         if (!FitsAnsi(code)) {
@@ -117,7 +99,7 @@ std::optional<StoodIn> WithStandIns(std::string_view utf8)
             if (made->first.empty()) {
                 char name[16];
                 std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-                made->first = std::string(name) + " (" + std::string(utf8.substr(at, static_cast<size_t>(length))) +
+                made->first = std::string(name) + " (" + Excerpt(utf8.substr(at, static_cast<size_t>(length))) +
                               ") at character " + std::to_string(character + 1) + " stored as " +
                               (space ? "a space" : "\"?\"");
             }
@@ -149,13 +131,13 @@ std::string TextProblem(std::string_view utf8)
         ++at;
     while (at < utf8.size()) {
         char32_t code = 0;
-        const int length = Decode(utf8, at, code);
+        const int length = DecodeUtf8(utf8, at, code);
         if (length == 0)
             return "bytes that are not UTF-8 at byte " + std::to_string(at + 1);
         if (!FitsAnsi(code)) {
             char name[16];
             std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-            return std::string(name) + " (" + std::string(utf8.substr(at, static_cast<size_t>(length))) +
+            return std::string(name) + " (" + Excerpt(utf8.substr(at, static_cast<size_t>(length))) +
                    "), which Windows-1252 cannot hold";
         }
         at += static_cast<size_t>(length);

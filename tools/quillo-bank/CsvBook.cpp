@@ -1,4 +1,5 @@
 #include "BankImport.h"
+#include "Excerpt.h"
 #include "SourceFormats.h"
 
 namespace banktool {
@@ -13,6 +14,8 @@ const std::pair<const char*, Column> kColumnAliases[] = {
     {"refs", kNote}, {"reference", kNote},
 };
 constexpr int kRequiredColumns = kDiagram;
+// How many unknown columns a warning names.
+constexpr size_t kColumnsNamed = 10;
 
 // A correct answer given as a letter in either case, or as the index of the
 // answer: 0 to 3 where the file's indexes start at 0 (any 0 in the column
@@ -72,10 +75,14 @@ private:
         m_positions.assign(kColumnCount, -1);
         bool good = true;
         std::string ignored;
+        size_t ignoredCount = 0;
         for (size_t i = 0; i < header.fields.size(); ++i) {
             const int column = ColumnNamed(Lower(Trimmed(header.fields[i])));
             if (column < 0) {
-                ignored += (ignored.empty() ? "\"" : ", \"") + std::string(header.fields[i]) + "\"";
+                // A file that is not CSV may make its whole first line one
+                // "column"; a few are named, short.
+                if (++ignoredCount <= kColumnsNamed)
+                    ignored += (ignored.empty() ? "\"" : ", \"") + Excerpt(header.fields[i]) + "\"";
             } else if (column == kCorrect && IsIndexAndLetter(header, i)) {
                 continue;
             } else if (m_positions[static_cast<size_t>(column)] >= 0) {
@@ -85,6 +92,8 @@ private:
                 m_positions[static_cast<size_t>(column)] = static_cast<int>(i);
             }
         }
+        if (ignoredCount > kColumnsNamed)
+            ignored += " and " + std::to_string(ignoredCount - kColumnsNamed) + " more";
         if (!ignored.empty())
             m_book.Warn(header.line, "left out, of no use to the program: " + ignored);
         for (int column = 0; column < kRequiredColumns; ++column)
@@ -135,9 +144,9 @@ private:
             const std::string_view byIndex =
                 CorrectLetter(Trimmed(record.fields[static_cast<size_t>(m_indexPosition)]), 0);
             if (byIndex != question[kCorrect])
-                m_book.Warn(record.line, "the column \"correct\" gives " + std::string(byIndex) +
+                m_book.Warn(record.line, "the column \"correct\" gives " + Excerpt(byIndex) +
                                              " (counting from 0) where \"correct_letter\" gives " +
-                                             std::string(question[kCorrect]) + "; the letter is taken");
+                                             Excerpt(question[kCorrect]) + "; the letter is taken");
         }
         m_book.Add(record.line, question);
     }

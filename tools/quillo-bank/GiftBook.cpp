@@ -62,9 +62,11 @@ std::string_view SectionOf(std::string_view category)
     return category.substr(category.rfind('/') + 1);
 }
 
-// Questions are separated by blank lines outside an answer block; "//"
-// lines are comments; "$CATEGORY:" names the section of what follows. A
-// question is its stretch of the text, unless a comment cuts into it.
+// Questions are separated by blank lines, as Moodle reads them: an answer
+// block left open ends with its question rather than swallowing the rest
+// of the file. "//" lines are comments; "$CATEGORY:" names the section of
+// what follows. A question is its stretch of the text, unless a comment
+// cuts into it.
 std::vector<GiftChunk> Chunks(SourceBook& book)
 {
     std::vector<GiftChunk> chunks;
@@ -89,10 +91,9 @@ std::vector<GiftChunk> Chunks(SourceBook& book)
         commented = false;
     };
     std::string_view category;
-    int depth = 0;
     for (const TextLine& line : LinesOf(book.text)) {
         const std::string_view trimmed = Trimmed(line.text);
-        if (depth == 0 && trimmed.empty()) {
+        if (trimmed.empty()) {
             finish();
             continue;
         }
@@ -100,7 +101,7 @@ std::vector<GiftChunk> Chunks(SourceBook& book)
             commented = !lines.empty();
             continue;
         }
-        if (depth == 0 && lines.empty() && trimmed.substr(0, 10) == "$CATEGORY:") {
+        if (lines.empty() && trimmed.substr(0, 10) == "$CATEGORY:") {
             category = SectionOf(trimmed.substr(10));
             continue;
         }
@@ -109,8 +110,6 @@ std::vector<GiftChunk> Chunks(SourceBook& book)
             current.category = category;
         }
         lines.push_back(line.text);
-        for (size_t at = 0; (at = FindUnescaped(line.text, "{}", at)) != std::string_view::npos; ++at)
-            depth = std::max(0, depth + (line.text[at] == '{' ? 1 : -1));
     }
     finish();
     return chunks;
@@ -170,6 +169,28 @@ std::string OtherKind(std::string_view block, const std::vector<GiftAnswer>& ans
     return std::string();
 }
 
+// Where a "::title::" ends: the first "::" no backslash escapes
+// ("::Ratio 1\:2\:::" is the title "Ratio 1:2:").
+size_t TitleEnd(std::string_view text)
+{
+    for (size_t at = 2; (at = FindUnescaped(text, ":", at)) != std::string_view::npos; ++at)
+        if (at + 1 < text.size() && text[at + 1] == ':')
+            return at;
+    return std::string_view::npos;
+}
+
+// Drops the format marker that may open the wording; whether it was
+// "[html]".
+bool TakeFormatMarker(std::string_view& wording)
+{
+    for (const std::string_view marker : {"[html]", "[plain]", "[moodle]", "[markdown]"})
+        if (wording.substr(0, marker.size()) == marker) {
+            wording = Trimmed(wording.substr(marker.size()));
+            return marker == "[html]";
+        }
+    return false;
+}
+
 class GiftReader {
 public:
     explicit GiftReader(SourceBook& book) : m_book(book) {}
@@ -187,9 +208,9 @@ private:
         std::string_view text = Trimmed(chunk.text);
         std::string_view title;
         if (text.substr(0, 2) == "::") {
-            const size_t end = text.find("::", 2);
+            const size_t end = TitleEnd(text);
             if (end == std::string_view::npos)
-                return m_book.Problem(chunk.line, "the title has no closing \"::\"");
+                return m_book.Damaged(chunk.line, "the title has no closing \"::\"");
             title = Unescaped(text.substr(2, end - 2), m_book);
             text = text.substr(end + 2);
         }
@@ -198,16 +219,19 @@ private:
         if (open == std::string_view::npos)
             return m_book.Warn(chunk.line, "left out: a description, which asks nothing");
         if (close == std::string_view::npos)
-            return m_book.Problem(chunk.line, "the answers' \"{\" is never closed");
+            return m_book.Damaged(chunk.line, "the answers' \"{\" is never closed before the blank line that ends "
+                                              "the question");
         const std::string_view block = text.substr(open + 1, close - open - 1);
+        std::string_view before = Trimmed(text.substr(0, open));
+        const bool html = TakeFormatMarker(before);
         const std::vector<GiftAnswer> answers = Answers(block, m_book);
         if (const std::string kind = OtherKind(block, answers); !kind.empty())
             return m_book.Warn(chunk.line, "left out: " + kind + "; the program asks four-answer questions only");
         Question question;
         question[kNumber] = title.empty() ? m_book.Keep(std::to_string(m_place)) : title;
-        question[kQuestion] = Wording(text.substr(0, open), text.substr(close + 1));
+        question[kQuestion] = Wording(before, text.substr(close + 1), html);
         for (size_t i = 0; i < 4; ++i) {
-            question[kA + i] = answers[i].text;
+            question[kA + i] = html ? m_book.Keep(PlainFromHtml(answers[i].text)) : answers[i].text;
             if (answers[i].right)
                 question[kCorrect] = std::string_view("ABCD").substr(i, 1);
         }
@@ -215,17 +239,11 @@ private:
         m_book.Add(chunk.line, question);
     }
 
-    // A "[html]" question is made plain; text after the answers makes the
+    // A "[html]" question is made plain, its answers too, as Moodle gives
+    // them the question's format; text after the answers makes the
     // question a gap to fill.
-    std::string_view Wording(std::string_view before, std::string_view after)
+    std::string_view Wording(std::string_view before, std::string_view after, bool html)
     {
-        before = Trimmed(before);
-        bool html = false;
-        for (const std::string_view marker : {"[html]", "[plain]", "[moodle]", "[markdown]"})
-            if (before.substr(0, marker.size()) == marker) {
-                html = marker == "[html]";
-                before = Trimmed(before.substr(marker.size()));
-            }
         std::string_view wording = Unescaped(before, m_book);
         if (!IsBlank(after))
             wording = m_book.Keep(std::string(wording) + " _____ " + std::string(Unescaped(after, m_book)));

@@ -1,3 +1,4 @@
+#include "Excerpt.h"
 #include "PlainText.h"
 #include "SourceFormats.h"
 #include "XmlReader.h"
@@ -91,7 +92,8 @@ private:
             return;
         ++m_place;
         if (type != "multichoice")
-            return m_book.Warn(line, "left out: a " + type + " question; the program asks four-answer questions only");
+            return m_book.Warn(line, "left out: a " + Excerpt(type) +
+                                         " question; the program asks four-answer questions only");
         Add(line, name, wording, answers);
     }
 

@@ -1,3 +1,4 @@
+#include "Excerpt.h"
 #include "SourceFormats.h"
 
 #include <algorithm>
@@ -74,8 +75,8 @@ void ReadPoolTextBook(SourceBook& book)
                     parts[part].empty() ? line : book.Keep(std::string(parts[part]) + " " + std::string(line));
         }
         if (part < 4) {
-            book.Problem(start, "question " + std::string(heading->id) + " has no answer " +
-                                    static_cast<char>('A' + part) + ": A. to D. must follow the question");
+            book.Damaged(start, "question " + Excerpt(heading->id) + " has no answer " + static_cast<char>('A' + part) +
+                                    ": A. to D. must follow the question");
             continue;
         }
         question[kQuestion] = parts[0];

@@ -31,6 +31,10 @@ struct SourceBook {
     std::vector<Question> questions;
     std::vector<int> lines; // where each question starts, from 1
     std::vector<Finding> problems;
+    // Questions a fault in the file made unreadable (an answer block never
+    // closed, no answer line), each left out without taking any other with
+    // it; the import stops on them unless told to take the rest.
+    std::vector<Finding> damaged;
     // What is left out without stopping the import: a column of no use, a
     // kind of question the program cannot ask.
     std::vector<Finding> warnings;
@@ -45,6 +49,7 @@ struct SourceBook {
     }
     void Problem(int line, std::string what) { problems.push_back({line, std::move(what)}); }
     void Warn(int line, std::string what) { warnings.push_back({line, std::move(what)}); }
+    void Damaged(int line, std::string what) { damaged.push_back({line, std::move(what)}); }
 
 private:
     std::deque<std::string> m_made;

@@ -9,8 +9,6 @@ const char* const kFormatNames = "csv, pool, aiken, gift, moodle";
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 const std::pair<std::string_view, SourceFormat> kNamed[] = {
     {"csv", SourceFormat::kCsv},   {"pool", SourceFormat::kPoolText},    {"aiken", SourceFormat::kAiken},
     {"gift", SourceFormat::kGift}, {"moodle", SourceFormat::kMoodleXml},
@@ -63,8 +61,6 @@ std::optional<SourceFormat> FormatNamed(std::string_view name)
 // answer braces, looked for in the first hundred lines.
 SourceFormat ChooseFormat(const std::string& path, std::string_view text)
 {
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        text.remove_prefix(kByteOrderMark.size());
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first != std::string_view::npos && text[first] == '<')
         return SourceFormat::kMoodleXml;
@@ -92,8 +88,6 @@ SourceFormat ChooseFormat(const std::string& path, std::string_view text)
 
 void ReadSource(SourceFormat format, SourceBook& book)
 {
-    if (format != SourceFormat::kCsv && book.text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
-        book.text.erase(0, kByteOrderMark.size());
     switch (format) {
     case SourceFormat::kCsv:
         return ReadCsvBook(book);

@@ -2,7 +2,8 @@
 // The formats a book's questions may come in, and their readers. Each
 // reader takes the whole text of one file and fills the book with its
 // four-answer questions; what it cannot take is a problem with its line,
-// a question of another kind a warning.
+// a question the file's own fault spoils is damaged, and a question of
+// another kind a warning.
 
 #include "SourceBook.h"
 
@@ -21,7 +22,7 @@ std::optional<SourceFormat> FormatNamed(std::string_view name);
 // The format the text shows, else the one its file name ends in, else CSV.
 SourceFormat ChooseFormat(const std::string& path, std::string_view text);
 
-// The text is the book's own.
+// The text is the book's own, made readable.
 void ReadSource(SourceFormat format, SourceBook& book);
 
 // Our columns, and the names other quiz tools give them.

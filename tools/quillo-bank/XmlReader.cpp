@@ -1,5 +1,7 @@
 #include "XmlReader.h"
 
+#include "Excerpt.h"
+
 #include "afx/CodePage.h"
 
 #include <algorithm>
@@ -132,28 +134,28 @@ XmlReader::Token XmlReader::StartTag()
         while (m_at < m_text.size() && IsSpace(m_text[m_at]))
             ++m_at;
         if (m_at >= m_text.size())
-            return Fail("the file ends inside the tag <" + std::string(m_name) + ">");
+            return Fail("the file ends inside the tag <" + Excerpt(m_name) + ">");
         if (m_text[m_at] == '>' || m_text.compare(m_at, 2, "/>") == 0)
             break;
         const std::string_view key = NameAt();
         while (m_at < m_text.size() && IsSpace(m_text[m_at]))
             ++m_at;
         if (key.empty() || m_at + 1 >= m_text.size() || m_text[m_at] != '=')
-            return Fail("an attribute of <" + std::string(m_name) + "> is not name=\"value\"");
+            return Fail("an attribute of <" + Excerpt(m_name) + "> is not name=\"value\"");
         ++m_at;
         while (m_at < m_text.size() && IsSpace(m_text[m_at]))
             ++m_at;
         const char quote = m_at < m_text.size() ? m_text[m_at] : '\0';
         const size_t close = quote == '"' || quote == '\'' ? m_text.find(quote, m_at + 1) : std::string_view::npos;
         if (close == std::string_view::npos)
-            return Fail("an attribute of <" + std::string(m_name) + "> has no closing quote");
+            return Fail("an attribute of <" + Excerpt(m_name) + "> has no closing quote");
         m_attributes.emplace_back(key, m_text.substr(m_at + 1, close - m_at - 1));
         m_at = close + 1;
     }
     m_emptyElement = m_text[m_at] == '/';
     m_at += m_emptyElement ? 2 : 1;
     if (m_open.empty() && m_rootSeen)
-        return Fail("a second root element <" + std::string(m_name) + ">");
+        return Fail("a second root element <" + Excerpt(m_name) + ">");
     m_rootSeen = true;
     m_open.push_back(m_name);
     return Token::kStart;
@@ -165,11 +167,11 @@ XmlReader::Token XmlReader::EndTag()
     while (m_at < m_text.size() && IsSpace(m_text[m_at]))
         ++m_at;
     if (m_at >= m_text.size() || m_text[m_at] != '>')
-        return Fail("the end tag </" + std::string(name) + "> is not closed");
+        return Fail("the end tag </" + Excerpt(name) + "> is not closed");
     ++m_at;
     if (m_open.empty() || m_open.back() != name)
-        return Fail("</" + std::string(name) + "> closes " +
-                    (m_open.empty() ? std::string("nothing") : "<" + std::string(m_open.back()) + ">"));
+        return Fail("</" + Excerpt(name) + "> closes " +
+                    (m_open.empty() ? std::string("nothing") : "<" + Excerpt(m_open.back()) + ">"));
     m_name = name;
     m_open.pop_back();
     return Token::kEnd;
@@ -222,7 +224,7 @@ XmlReader::Token XmlReader::Next()
     }
     if (m_at >= m_text.size()) {
         if (!m_open.empty())
-            return Fail("the file ends inside <" + std::string(m_open.back()) + ">");
+            return Fail("the file ends inside <" + Excerpt(m_open.back()) + ">");
         return m_rootSeen ? Token::kDocumentEnd : Fail("no element in the file");
     }
     if (m_text[m_at] == '<')

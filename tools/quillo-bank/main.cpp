@@ -1,6 +1,6 @@
 // quillo-bank: makes, checks and exports question banks.
 //   quillo-bank import BANK.db --book "Title" FILE [--book ...] [--counts 25,35,50]
-//                              [--diagrams FOLDER] [--format NAME] [--force] [--strict]
+//                              [--diagrams FOLDER] [--format NAME] [--force] [--strict] [--partial]
 //                              [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]
 //   quillo-bank add BANK.db --book "Title" FILE [...], the same options but --force
 //   quillo-bank check BANK.db
@@ -9,6 +9,7 @@
 #include "BankCheck.h"
 #include "BankExport.h"
 #include "BankImport.h"
+#include "Excerpt.h"
 
 #include "afx/ProgramInfo.h"
 
@@ -22,14 +23,17 @@ namespace {
 const char* const kUsage =
     "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
     "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
-    "                          [--strict] [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]\n"
+    "                          [--strict] [--partial]\n"
+    "                          [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]\n"
     "       quillo-bank add BANK.db --book \"Title\" FILE [...] [the options of import but --force]\n"
     "       quillo-bank check BANK.db\n"
     "       quillo-bank export BANK.db FOLDER\n"
     "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
     "GIFT or Moodle XML, told by its content; --format csv|pool|aiken|gift|moodle says which.\n"
     "add puts books into a bank, or replaces those of the same title, and keeps the others.\n"
-    "A relative --diagrams FOLDER is taken from the bank's folder, as Quillo takes it.\n";
+    "A relative --diagrams FOLDER is taken from the bank's folder, as Quillo takes it.\n"
+    "--partial leaves out a damaged question (its answers never closed, no answer line)\n"
+    "and imports the rest; without it the import stops.\n";
 
 int Usage()
 {
@@ -47,10 +51,21 @@ std::vector<std::string> Split(const std::string& list)
     return parts;
 }
 
+// Every line printed passes here: what a message quotes of a file is
+// escaped once more, and a flood of findings is cut short.
+void Print(FILE* stream, const char* prefix, const std::vector<std::string>& lines)
+{
+    constexpr size_t kMostLines = 200;
+    constexpr size_t kMostCharacters = 1000;
+    for (size_t i = 0; i < lines.size() && i < kMostLines; ++i)
+        std::fprintf(stream, "%s%s\n", prefix, banktool::Excerpt(lines[i], kMostCharacters).c_str());
+    if (lines.size() > kMostLines)
+        std::fprintf(stream, "%s... and %zu more\n", prefix, lines.size() - kMostLines);
+}
+
 int Report(const std::vector<std::string>& problems)
 {
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "quillo-bank: %s\n", problem.c_str());
+    Print(stderr, "quillo-bank: ", problems);
     return problems.empty() ? 0 : 1;
 }
 
@@ -68,6 +83,7 @@ int Import(int argc, char** argv, bool add)
             request.counts = Split(argv[++i]);
         } else if (option == "--diagrams" && i + 1 < argc) {
             request.diagramFolder = argv[++i];
+            request.diagramFolderGiven = true;
         } else if (option == "--format" && i + 1 < argc) {
             request.format = argv[++i];
         } else if (option == "--exam" && i + 1 < argc) {
@@ -76,6 +92,8 @@ int Import(int argc, char** argv, bool add)
             request.force = true;
         } else if (option == "--strict") {
             request.strict = true;
+        } else if (option == "--partial") {
+            request.partial = true;
         } else if (option == "--no-exam") {
             request.keepExam = false;
         } else if (option.size() > 1 && option[0] == '-') {
@@ -88,12 +106,9 @@ int Import(int argc, char** argv, bool add)
     std::vector<std::string> changes;
     std::vector<std::string> books;
     const std::vector<std::string> problems = banktool::ImportBank(request, &warnings, &changes, &books);
-    for (const std::string& warning : warnings)
-        std::fprintf(stderr, "quillo-bank: warning: %s\n", warning.c_str());
-    for (const std::string& change : changes)
-        std::printf("%s\n", change.c_str());
-    for (const std::string& book : books)
-        std::printf("%s\n", book.c_str());
+    Print(stderr, "quillo-bank: warning: ", warnings);
+    Print(stdout, "", changes);
+    Print(stdout, "", books);
     return Report(problems);
 }
 
@@ -101,13 +116,13 @@ int Check(const char* bank)
 {
     banktool::CheckSummary summary;
     const std::vector<std::string> problems = banktool::CheckBank(bank, summary);
-    for (const std::string& problem : problems)
-        std::printf("%s\n", problem.c_str());
+    Print(stdout, "", problems);
     if (!problems.empty())
         return 1;
     std::printf("%s: %d books, %d questions, %d figures\n", bank, summary.books, summary.questions, summary.figures);
     for (const banktool::BookCounts& book : summary.perBook)
-        std::printf("  %s: %d questions, %d figures\n", book.title.c_str(), book.questions, book.figures);
+        std::printf("  %s: %d questions, %d figures\n", banktool::Excerpt(book.title, 200).c_str(), book.questions,
+                    book.figures);
     return 0;
 }
 
@@ -117,7 +132,7 @@ int Export(const char* bank, const char* folder)
     const std::string problem = banktool::ExportBank(bank, folder, command);
     if (!problem.empty())
         return Report({problem});
-    std::printf("%s\n", command.c_str());
+    std::printf("%s\n", banktool::Excerpt(command, command.size()).c_str());
     return 0;
 }
 

@@ -162,6 +162,7 @@ TEST(BankExport, ExportThenImportGivesTheSameBank)
     ASSERT_EQ(banktool::ExportBank(copy, folder.File("csv"), command), "");
     EXPECT_NE(command.find("--counts '25,10,20,50,100' --diagrams 'diagrams'"), std::string::npos) << command;
     std::filesystem::remove(copy);
+    std::filesystem::create_directory(folder.File("diagrams"));
 
     const std::string tools = std::filesystem::path(QUILLO_BANK).parent_path().string();
     ASSERT_EQ(std::system(("PATH=" + tools + ":$PATH sh " + folder.File("csv/import.sh")).c_str()), 0);
@@ -203,7 +204,7 @@ TEST(BankImport, RefusesWhatTheProgramWouldRefuseOrShowWrong)
 {
     TempFolder folder;
     folder.Write("limits.csv", std::string(kHeader) + std::string("1,A,has\0nul,a,b,c,d\n", 20) +
-                                   "2,B,line\rbreak,a,b,c,d\n3,C," + std::string(10000001, 'x') + ",a,b,c,d\n");
+                                   "2,B,line\x1b]0;title\a,a,b,c,d\n3,C," + std::string(10000001, 'x') + ",a,b,c,d\n");
     banktool::ImportRequest request;
     request.bankPath = folder.File("out.db");
     request.books = {{"Limits", folder.File("limits.csv")}};
@@ -214,7 +215,7 @@ TEST(BankImport, RefusesWhatTheProgramWouldRefuseOrShowWrong)
                             "--counts: \"0\" is not a number of questions from 1 to 100000",
                             at + "2: column \"question\" holds the control character U+0000 at byte 4, which the "
                                  "program would not show as written",
-                            at + "3: column \"question\" holds the control character U+000D at byte 5, which the "
+                            at + "3: column \"question\" holds the control character U+001B at byte 5, which the "
                                  "program would not show as written",
                             at + "4: column \"question\" holds 10000001 bytes, more than the 10000000 the program "
                                  "reads of one text"}));
