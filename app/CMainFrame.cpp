@@ -58,7 +58,10 @@ void CMainFrame::CreateToolbar()
 void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    bar->addWidget(new QLabel(afx::ToQt(app::LoadString(57345))), 1);
+    // The message pane shows what commands say, which may name a book.
+    auto* message = new QLabel(afx::ToQt(app::LoadString(57345)));
+    message->setTextFormat(Qt::PlainText);
+    bar->addWidget(message, 1);
     for (const int id : {afx::ID_INDICATOR_CAPS, afx::ID_INDICATOR_NUM, afx::ID_INDICATOR_SCRL}) {
         auto* pane = new QLabel(afx::ToQt(app::LoadString(id)));
         pane->setEnabled(false);

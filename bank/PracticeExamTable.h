@@ -3,7 +3,8 @@
 // own, PRACTICE_EXAM (TableName, Questions, PassMark, Minutes, Draw), with
 // Draw "section" for one question from each section, else "random". The
 // table is optional: the book readers never look at it, and a bank without
-// it, or with one this reader cannot read, simply offers no stored exam.
+// it, or with one this reader cannot read or whose figures are out of
+// range, simply offers no stored exam.
 
 #include "afx/CString.h"
 
@@ -21,6 +22,10 @@ struct StoredPracticeExam {
 };
 
 constexpr const char* kPracticeExamTable = "PRACTICE_EXAM";
+// A stored exam outside these bounds (or a pass mark outside 1 to 100
+// percent) is not offered.
+constexpr int kMostStoredQuestions = 100000;
+constexpr int kMostStoredMinutes = 600;
 
 std::optional<StoredPracticeExam> ReadStoredPracticeExam(SQLiteDatabase& database, const CString& table);
 

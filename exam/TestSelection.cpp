@@ -6,6 +6,7 @@
 #include "bank/CQuestionSet.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
@@ -17,9 +18,12 @@ int CountPool(litex::SQLiteRecordset& reader)
     return count;
 }
 
+// As Windows' atoi reads: a count past an int's range is the largest int,
+// not the low bits of what was written.
 int ParseTestSize(const CString& count)
 {
-    return std::atoi(count);
+    const long long value = std::strtoll(count, nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 TestSelection::TestSelection(CQuestionSet& pool, const COptions& test, CTestQuestionList& list, afx::CrtRandom& random,

@@ -120,6 +120,7 @@ void CQuilloView::BeginExamMode()
         ++m_warningsGiven;
     if (afx::CFrameWnd* frame = GetParentFrame()) {
         m_examClockLabel = new QLabel;
+        m_examClockLabel->setTextFormat(Qt::PlainText);
         frame->statusBar()->addPermanentWidget(m_examClockLabel);
     }
     if (m_examTimer == nullptr) {

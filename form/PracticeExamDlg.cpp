@@ -4,6 +4,7 @@
 
 #include "afx/ui/CDialog.h"
 #include "afx/ui/ControlAccessibility.h"
+#include "afx/ui/LongText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,6 +18,9 @@
 namespace form {
 
 namespace {
+// How much of a book's title the dialog shows before eliding it.
+constexpr int kTitleCharacters = 60;
+
 QSpinBox* SpinBox(int minimum, int maximum, int value)
 {
     auto* box = new QSpinBox;
@@ -35,11 +39,14 @@ PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int 
     setWindowTitle("Practice Exam");
     m_minutes->setSpecialValueText("No limit");
 
-    auto* about = new QLabel(QString("%1: %2 in %3. The exam shows no result until you finish it or the time "
-                                     "runs out.")
-                                 .arg(bookTitle, Counted(bookSize, "question"), Counted(sections, "section")));
-    // The title is the bank's text, never markup.
+    auto* about = new QLabel;
+    // The title is the bank's text, never markup, and of any length.
     about->setTextFormat(Qt::PlainText);
+    const QString title = afx::Elided(about->fontMetrics(), bookTitle, kTitleCharacters);
+    about->setText(QString("%1: %2 in %3. The exam shows no result until you finish it or the time runs out.")
+                       .arg(title, Counted(bookSize, "question"), Counted(sections, "section")));
+    if (title != bookTitle)
+        about->setToolTip(afx::PlainToolTip(bookTitle));
     about->setWordWrap(true);
 
     auto* form = new QFormLayout;

@@ -4,6 +4,7 @@
 
 #include "afx/ui/CDialog.h"
 #include "afx/ui/ControlAccessibility.h"
+#include "afx/ui/LongText.h"
 #include "afx/ui/QtText.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace form {
@@ -28,6 +30,8 @@ constexpr int kSectionRole = Qt::UserRole + 12;
 constexpr int kTitleRole = Qt::UserRole + 13;
 // A figure as a number, beside the words a reader hears for it.
 constexpr int kCountRole = Qt::UserRole + 14;
+// How wide the names' column grows, in average characters.
+constexpr int kNameCharacters = 50;
 
 ProgressFigures FiguresOf(const QTreeWidgetItem& item)
 {
@@ -95,6 +99,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     m_table->sortByColumn(kName, Qt::AscendingOrder);
     for (int column = 0; column < kBar; ++column)
         m_table->resizeColumnToContents(column);
+    ElideLongNames();
     m_table->setColumnWidth(kBar, 160);
     int width = 0;
     for (int column = 0; column < kColumns; ++column)
@@ -120,6 +125,20 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { StartTestOf(item); });
     m_table->setFocus();
+}
+
+// A book's or section's name of any length is shown elided in a column of
+// bounded width, whole in its tooltip, so that the dialog keeps to the
+// screen.
+void ProgressDlg::ElideLongNames()
+{
+    const int widest = m_table->fontMetrics().averageCharWidth() * kNameCharacters;
+    if (m_table->columnWidth(kName) <= widest)
+        return;
+    m_table->setColumnWidth(kName, widest);
+    for (QTreeWidgetItemIterator it(m_table); *it != nullptr; ++it)
+        if (m_table->fontMetrics().horizontalAdvance((*it)->text(kName)) > widest)
+            (*it)->setToolTip(kName, afx::PlainToolTip((*it)->text(kName)));
 }
 
 void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order)

@@ -36,6 +36,7 @@ protected:
 
 private:
     void AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order);
+    void ElideLongNames();
     void SortRows();
     void StartTestOf(QTreeWidgetItem* item);
 

@@ -98,6 +98,8 @@ HelpWindow::HelpWindow()
     m_tree->setAccessibleName("Contents");
     m_browser->setAccessibleDescription("The help topic chosen in the contents");
     m_status->setAccessibleName("Status");
+    // It quotes the help file's links, which are not ours.
+    m_status->setTextFormat(Qt::PlainText);
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

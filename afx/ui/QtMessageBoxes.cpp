@@ -21,6 +21,8 @@ int QtMessageBoxes::Show(const std::string& utf8, unsigned type)
     const bool asks = buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
     QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, m_caption, text, QMessageBox::NoButton, parent,
                     kDialogFrame);
+    // Messages name files and books, whose names are never markup.
+    box.setTextFormat(Qt::PlainText);
     if (!asks) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
