@@ -1,5 +1,7 @@
 #include "ChmFile.h"
 
+#include "LibmspackGuard.h"
+
 #include <QFile>
 
 #include <mspack.h>
@@ -29,6 +31,7 @@ constexpr qint64 kDecompressionBudget = qint64(1) << 30;
 // object being extracted; nothing else opens.
 const char* const kInputName = "help-file";
 const char* const kOutputName = "object";
+const char* const kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 
 QString Text(const QByteArray& data)
 {
@@ -110,11 +113,23 @@ public:
 
     mschmd_header* Header() const { return m_header; }
 
+    // Read before any compressed object is: libmspack reads it then.
+    bool ControlDataInSafeRange()
+    {
+        for (mschmd_file* object = m_header->sysfiles; object != nullptr; object = object->next)
+            if (object->filename != nullptr && std::strcmp(object->filename, kControlData) == 0)
+                return ::ControlDataInSafeRange(Extract(object));
+        return true;
+    }
+
     QByteArray Extract(mschmd_file* object)
     {
-        const off_t end = object->offset + object->length;
-        if (object->length < 0 || object->length > kLargestObject || object->offset < 0 || end > kFarthestObjectEnd ||
-            m_decompressed + end > kDecompressionBudget)
+        // The header's figures are checked before any sum of them, which
+        // a crafted file could make overflow.
+        off_t end = 0;
+        if (object->length < 0 || object->length > kLargestObject || object->offset < 0 ||
+            __builtin_add_overflow(object->offset, object->length, &end) || end > kFarthestObjectEnd ||
+            end > kDecompressionBudget - m_decompressed)
             return QByteArray();
         m_decompressed += end;
         m_output = QByteArray();
@@ -255,8 +270,10 @@ bool ChmFile::OpenBytes(QByteArray bytes)
     if (bytes.size() > kLargestFile)
         return false;
     MendChmcmdHeader(bytes);
+    if (!HeadersInSafeRange(bytes))
+        return false;
     auto reader = std::make_unique<Reader>(std::move(bytes));
-    if (reader->Header() == nullptr)
+    if (reader->Header() == nullptr || !reader->ControlDataInSafeRange())
         return false;
     for (mschmd_file* object = reader->Header()->files; object != nullptr; object = object->next)
         if (object->filename != nullptr)
