@@ -73,6 +73,7 @@ void CPersistentFrame::ActivateFrame(int showCommand)
     const bool max = app->GetProfileInt(kSection, "max", 0) != 0;
 
     LoadBarState();
+    m_normalOuter = normal;
     PlaceOuterFrame(normal, stored.IsEmpty() ? ClientToShowForm() : QSize());
     if (icon) {
         setWindowState(max ? (Qt::WindowMinimized | Qt::WindowMaximized) : Qt::WindowMinimized);
@@ -115,18 +116,29 @@ QMargins CPersistentFrame::FrameMargins() const
 // window manager puts the frame there when the window is moved before it is
 // shown), and the client gets the size left inside the frame, or at least
 // minimumClient. A window system that tells the frame only once the window
-// is shown (X11) gets the size corrected then.
+// is shown (X11) gets the size corrected then, and a window shown maximized
+// the first time it is restored: until then the rectangle stored is the one
+// it came with, so that maximizing and restoring moves nothing.
 void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumClient)
 {
     create();
     const QMargins margins = FrameMargins();
     resize(ClientIn(outer, margins, minimumClient));
     move(outer.topLeft());
-    if (!margins.isNull())
+    if (!margins.isNull()) {
+        m_normalMargins = margins;
         return;
+    }
+    m_placing = true;
+    m_minimumClient = minimumClient;
+    PlaceOnceFrameKnown();
+}
+
+void CPersistentFrame::PlaceOnceFrameKnown()
+{
     auto* wait = new QTimer(this);
     wait->setInterval(kFrameWaitMs);
-    connect(wait, &QTimer::timeout, this, [this, wait, outer, minimumClient, tries = 0]() mutable {
+    connect(wait, &QTimer::timeout, this, [this, wait, tries = 0]() mutable {
         const QMargins learned = FrameMargins();
         const bool normal = windowState() == Qt::WindowNoState;
         if (normal && learned.isNull() && ++tries <= kFrameWaitTries)
@@ -135,11 +147,17 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
         // frame rectangle can still be working from none at this moment,
         // and a window it took for placed stayed with its title bar where
         // the frame's corner should have been.
+        // A window system that never tells the frame leaves the window
+        // where Qt put it, measured without one.
         if (normal && !learned.isNull()) {
-            const QRect placed(outer.topLeft() + QPoint(learned.left(), learned.top()),
-                               ClientIn(outer, learned, minimumClient));
+            const QRect placed(m_normalOuter.topLeft() + QPoint(learned.left(), learned.top()),
+                               ClientIn(m_normalOuter, learned, m_minimumClient));
             if (geometry() != placed)
                 setGeometry(placed);
+        }
+        if (normal) {
+            m_normalMargins = learned;
+            m_placing = false;
         }
         wait->stop();
         wait->deleteLater();
@@ -147,9 +165,19 @@ void CPersistentFrame::PlaceOuterFrame(const QRect& outer, const QSize& minimumC
     wait->start();
 }
 
+void CPersistentFrame::changeEvent(QEvent* event)
+{
+    CFrameWnd::changeEvent(event);
+    // A window first shown maximized is placed when first restored.
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState && m_placing)
+        PlaceOnceFrameKnown();
+}
+
 // A rectangle on no screen at all (a monitor since unplugged, a settings
 // file edited by hand) comes back near the primary screen's corner; one
-// larger than its screen is cut to fit it.
+// as large as its screen's free area or larger is cut to fit it and moved
+// to its edge, so that the whole frame is on the screen. One the user left
+// partly off the screen stays as it was.
 QRect CPersistentFrame::OnAScreen(QRect outer)
 {
     QScreen* home = nullptr;
@@ -164,7 +192,12 @@ QRect CPersistentFrame::OnAScreen(QRect outer)
             return outer;
         outer.moveTopLeft(home->availableGeometry().topLeft() + kDefaultRect.topLeft());
     }
-    outer.setSize(outer.size().boundedTo(home->availableGeometry().size()));
+    const QRect available = home->availableGeometry();
+    outer.setSize(outer.size().boundedTo(available.size()));
+    if (outer.width() == available.width())
+        outer.moveLeft(available.left());
+    if (outer.height() == available.height())
+        outer.moveTop(available.top());
     return outer;
 }
 
@@ -183,9 +216,19 @@ void CPersistentFrame::SavePlacement()
     const Qt::WindowStates state = windowState();
     const bool icon = state & Qt::WindowMinimized;
     const bool max = (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
-    const QRect client =
-        (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ? normalGeometry() : geometry();
-    const QRect normal = (client.isValid() ? client : geometry()).marginsAdded(FrameMargins());
+    QRect normal = m_normalOuter;
+    // Until the window has been placed in its normal state it is where it
+    // came from. After, the normal client rectangle is measured with the
+    // margins of a normal frame: a maximized frame has none, or others.
+    if (!m_placing) {
+        const QRect client = state == Qt::WindowNoState ? geometry() : normalGeometry();
+        if (client.isValid())
+            normal = client.marginsAdded(m_normalMargins);
+    }
+    // Where the window system keeps positions to itself (Wayland), the
+    // position stored stays the one read; only the size is the window's.
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        normal.moveTopLeft(m_normalOuter.topLeft());
     afx::CWinApp* app = afx::AfxGetApp();
     app->WriteProfileString(kSection, "Rect", FormatRect(normal));
     app->WriteProfileInt(kSection, "icon", icon ? 1 : 0);

@@ -24,15 +24,24 @@ public:
 
 protected:
     void OnDestroy() override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QMargins FrameMargins() const;
     QSize ClientToShowForm();
     QSize ClientIn(const QRect& outer, const QMargins& margins, const QSize& minimumClient) const;
     void PlaceOuterFrame(const QRect& outer, const QSize& minimumClient);
+    void PlaceOnceFrameKnown();
     void SavePlacement();
     void SaveBarState();
     void LoadBarState();
 
     bool m_bFirstTime = true;
+    // The outer rectangle of the normal window, as read at the start.
+    QRect m_normalOuter;
+    // The margins of the frame around the normal window, once known.
+    QMargins m_normalMargins;
+    // The window has not yet been shown normal with its frame known.
+    bool m_placing = false;
+    QSize m_minimumClient;
 };

@@ -20,7 +20,7 @@ QUILLO_TEST_PACKAGES=(
   # the installable package: dependencies found by dpkg-shlibdeps, checked by lintian and appstreamcli
   dpkg-dev lintian appstream
   # the desktop tests: a private X display, a real window manager, keys and windows driven
-  xvfb x11-utils openbox xdotool
+  xvfb x11-utils openbox xdotool wmctrl
   # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
   orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 at-spi2-core
   # the layout check of the sources

@@ -5,6 +5,8 @@
 #include "form/QuilloFormTemplate.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -75,6 +77,17 @@ TEST_F(FrameTest, NegativeCoordinatesKeepTheirWidth)
     EXPECT_EQ(Stored("Rect"), "-010 -022 0494 0282");
     ASSERT_TRUE(Start());
     EXPECT_EQ(Frame()->geometry(), QRect(-8, -20, 500, 300));
+}
+
+// A window stored larger than the screen (a smaller screen since, a larger
+// scale) comes back cut to the screen's free area and wholly on it.
+TEST_F(FrameTest, ARectangleLargerThanTheScreenIsCutAndMovedOntoIt)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect stored(10, 10, available.width() + 300, available.height() + 200);
+    EXPECT_EQ(CPersistentFrame::OnAScreen(stored), available);
+    const QRect tall(40, 10, 300, available.height() + 1);
+    EXPECT_EQ(CPersistentFrame::OnAScreen(tall), QRect(40, available.top(), 300, available.height()));
 }
 
 TEST_F(FrameTest, ShortOrOddRectanglesFallBackToTheDefault)

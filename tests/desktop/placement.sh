@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Under a real window manager the window stays put: the first start puts
 # the outer frame at (10,10), title bar on the screen; starts after it
-# leave it there; a window the user moved comes back where it was moved.
+# leave it there; a window the user moved comes back where it was moved;
+# maximizing and restoring, in one session or over several, leaves the
+# restored window where and as large as it was.
 #   placement.sh QUILLO SAMPLE-FOLDER
 set -u
 program="$1"
@@ -17,14 +19,15 @@ check() {
 }
 
 # Starts the program, lets the window manager settle, runs "$@" on the
-# window, and closes it as the close box does; prints the frame corner it had.
+# window, and closes it as the close box does; prints the frame corner and
+# size it had.
 one_start() {
   "$program" >/dev/null 2>&1 &
   local pid=$! window corner
   window=$(wait_for_window "Norvane Examiner") || { echo "no window"; kill "$pid"; return; }
   settled_frame_corner "$window" >/dev/null
   "$@" "$window"
-  corner=$(settled_frame_corner "$window")
+  corner="$(settled_frame_corner "$window") $(frame_size "$window")"
   # Closed as the close box closes it, so that it stores its placement; a
   # key lost on the way is pressed again.
   local attempt
@@ -42,17 +45,31 @@ one_start() {
 }
 stay() { :; }
 move() { xdotool windowmove "$1" 200 150; }
+set_maximized() {
+  wmctrl -i -r "$2" -b "$1,maximized_vert,maximized_horz"
+  settled_frame_corner "$2" >/dev/null
+}
+maximize() { set_maximized add "$1"; }
+restore() { set_maximized remove "$1"; }
+maximize_and_restore() { maximize "$1"; restore "$1"; }
 
 run_starts() {
   passed=0
   failed=0
   rm -rf "$XDG_CONFIG_HOME"
-  check "first start" "$(one_start stay)" "10 10"
-  check "second start" "$(one_start stay)" "10 10"
+  first=$(one_start stay)
+  check "first start" "${first% * *}" "10 10"
+  check "second start" "$(one_start stay)" "$first"
   moved=$(one_start move)
-  check "third start, moved" "$( [ "$moved" != "10 10" ] && echo moved)" "moved"
+  check "third start, moved" "$( [ "${moved% * *}" != "10 10" ] && echo moved)" "moved"
   check "fourth start" "$(one_start stay)" "$moved"
   check "fifth start" "$(one_start stay)" "$moved"
+  check "maximized and restored" "$(one_start maximize_and_restore)" "$moved"
+  local round
+  for round in 1 2 3; do
+    one_start maximize >/dev/null
+    check "restored after closing maximized ($round)" "$(one_start restore)" "$moved"
+  done
 }
 
 # A desktop session can stumble once (a key lost while the machine is

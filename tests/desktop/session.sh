@@ -137,6 +137,16 @@ settled_frame_corner() {
   echo "$after"
 }
 
+# "WIDTH HEIGHT" of the outer frame the window manager drew around window $1.
+frame_size() {
+  local width height extents
+  width=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
+  height=$(xwininfo -id "$1" | awk '/Height:/ {print $2}')
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //' | tr -d ' ')
+  IFS=, read -r left right top bottom <<<"$extents"
+  echo "$((width + left + right)) $((height + top + bottom))"
+}
+
 # "X Y" of the outer frame the window manager drew around window $1.
 frame_corner() {
   local x y extents left top
