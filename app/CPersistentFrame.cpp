@@ -8,9 +8,11 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -93,16 +95,27 @@ QSize CPersistentFrame::ClientToShowForm()
     if (view == nullptr)
         return QSize();
     RecalcLayout();
-    return size() + view->FormShortfall();
+    // At a fractional scale the window system rounds the window to whole
+    // device pixels, which can cost the form a fraction of a pixel, and
+    // with it a scroll bar: one pixel more is always enough.
+    const qreal scale = devicePixelRatioF();
+    const int slack = scale != std::floor(scale) ? 1 : 0;
+    return size() + view->FormShortfall() + QSize(slack, slack);
 }
 
 // The client inside the outer rectangle's margins, grown to minimumClient as
-// far as the window's screen holds it.
+// far as the window's screen holds it. A form cut short scrolls up and
+// down: its scroll bar is given room, so that it needs none across.
 QSize CPersistentFrame::ClientIn(const QRect& outer, const QMargins& margins, const QSize& minimumClient) const
 {
-    const QSize onScreen = screen() != nullptr
-                               ? minimumClient.boundedTo(screen()->availableGeometry().size().shrunkBy(margins))
-                               : minimumClient;
+    QSize wanted = minimumClient;
+    QSize onScreen = wanted;
+    if (screen() != nullptr) {
+        const QSize room = screen()->availableGeometry().size().shrunkBy(margins);
+        if (wanted.isValid() && wanted.height() > room.height())
+            wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        onScreen = wanted.boundedTo(room);
+    }
     return outer.size().shrunkBy(margins).expandedTo(onScreen);
 }
 
@@ -150,8 +163,17 @@ void CPersistentFrame::PlaceOnceFrameKnown()
         // A window system that never tells the frame leaves the window
         // where Qt put it, measured without one.
         if (normal && !learned.isNull()) {
-            const QRect placed(m_normalOuter.topLeft() + QPoint(learned.left(), learned.top()),
-                               ClientIn(m_normalOuter, learned, m_minimumClient));
+            QRect placed(m_normalOuter.topLeft() + QPoint(learned.left(), learned.top()),
+                         ClientIn(m_normalOuter, learned, m_minimumClient));
+            // A window grown to show the form is moved up and left as far
+            // as it needs to stay wholly on the screen.
+            if (m_minimumClient.isValid() && screen() != nullptr) {
+                const QRect available = screen()->availableGeometry();
+                const QRect frame = placed.marginsAdded(learned);
+                placed.translate(
+                    std::max(available.left() - frame.left(), std::min(0, available.right() - frame.right())),
+                    std::max(available.top() - frame.top(), std::min(0, available.bottom() - frame.bottom())));
+            }
             if (geometry() != placed)
                 setGeometry(placed);
         }

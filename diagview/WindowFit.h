@@ -2,6 +2,8 @@
 // How large the viewer's first window is: the whole picture, scaled down
 // only as far as the screen needs, with its description under it.
 
+#include "afx/ui/ScreenFit.h"
+
 #include <QSize>
 
 #include <functional>
@@ -10,9 +12,7 @@ namespace diagview {
 
 // The smallest window worth opening, when the screen has room for it.
 constexpr QSize kSmallestWindow(360, 300);
-// What the window manager's frame takes around the client area, before the
-// window is shown and the real margins are known.
-constexpr QSize kFrameAllowance(16, 48);
+using afx::kFrameAllowance;
 
 struct WindowFit {
     QSize window;  // the client area

@@ -5,6 +5,7 @@
 #include "afx/ui/CDialog.h"
 #include "afx/ui/QtText.h"
 #include "afx/ui/ReadableDocument.h"
+#include "afx/ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -84,7 +85,7 @@ ExamResultDlg::ExamResultDlg(QWidget* parent, const ExamResult& result, const st
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_page, 1);
     layout->addWidget(buttons);
-    resize(640, 520);
+    afx::ResizeWithinScreen(*this, QSize(640, 520));
     // A reader speaks the line at the caret, the summary, as the page takes
     // the focus.
     m_page->setFocus();

@@ -6,6 +6,7 @@
 #include "afx/ui/ControlAccessibility.h"
 #include "afx/ui/LongText.h"
 #include "afx/ui/QtText.h"
+#include "afx/ui/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -118,13 +119,32 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     layout->addWidget(m_table, 1);
     layout->addWidget(m_weakestFirst);
     layout->addWidget(buttons);
-    resize(width + 60, 520);
+    afx::ResizeWithinScreen(*this, QSize(width + 60, HeightShowing(current)));
 
     connect(m_weakestFirst, &QCheckBox::toggled, this, [this] { SortRows(); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { StartTestOf(m_table->currentItem()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { StartTestOf(item); });
     m_table->setFocus();
+}
+
+// Tall enough for every row down to the current book's last section, when
+// the screen has room: what the user came to see shows without scrolling.
+int ProgressDlg::HeightShowing(const QTreeWidgetItem* current) const
+{
+    constexpr int kSmallest = 520;
+    int rows = 0;
+    for (int book = 0; book < m_table->topLevelItemCount(); ++book) {
+        const QTreeWidgetItem* item = m_table->topLevelItem(book);
+        rows += 1 + item->childCount();
+        if (item == current)
+            break;
+    }
+    const int rowHeight = m_table->sizeHintForRow(0);
+    const int table = m_table->header()->sizeHint().height() + rows * rowHeight + 2 * m_table->frameWidth();
+    // The caption, the check box and the buttons around the table.
+    const int around = sizeHint().height() - m_table->sizeHint().height();
+    return std::max(kSmallest, table + around);
 }
 
 // A book's or section's name of any length is shown elided in a column of

@@ -37,6 +37,7 @@ protected:
 private:
     void AddRow(QTreeWidgetItem* item, const QString& name, const ProgressFigures& figures, int order);
     void ElideLongNames();
+    int HeightShowing(const QTreeWidgetItem* current) const;
     void SortRows();
     void StartTestOf(QTreeWidgetItem* item);
 

@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "afx/ui/ScreenFit.h"
 #include "afx/ui/ScreenReaderNotice.h"
 
 #include "Contents.h"
@@ -108,7 +109,7 @@ HelpWindow::HelpWindow()
     addWidget(m_tree);
     addWidget(page);
     setStretchFactor(1, 3);
-    resize(860, 600);
+    afx::ResizeWithinScreen(*this, QSize(860, 600));
     connect(m_tree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { ShowPage(item->data(0, kPageRole).toString()); });
     connect(m_tree, &QTreeWidget::itemClicked, this,
