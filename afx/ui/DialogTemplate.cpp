@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,10 +30,13 @@ BaseUnits DialogBaseUnits(const QFont& font)
     return {width, metrics.height()};
 }
 
+// The template's face at its size, or at the desktop's when that is
+// larger: a user who needs a larger font gets it in the form and the
+// dialogs too, laid out in proportion, as in the menus.
 QFont TemplateFont(const DialogTemplate& dialog)
 {
     QFont font(dialog.fontFace);
-    font.setPointSize(dialog.pointSize);
+    font.setPointSizeF(std::max<qreal>(dialog.pointSize, QGuiApplication::font().pointSizeF()));
     return font;
 }
 

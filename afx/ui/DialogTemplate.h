@@ -61,6 +61,7 @@ struct BaseUnits {
 };
 
 BaseUnits DialogBaseUnits(const QFont& font);
+// The template's face, at its size or the desktop's, whichever is larger.
 QFont TemplateFont(const DialogTemplate& dialog);
 
 // Controls of a built template, found by id or taken in template order.

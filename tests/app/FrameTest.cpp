@@ -2,6 +2,7 @@
 
 #include "afx/ui/CommandIds.h"
 #include "afx/ui/DialogTemplate.h"
+#include "form/FormIds.h"
 #include "form/QuilloFormTemplate.h"
 
 #include <QAccessible>
@@ -164,6 +165,26 @@ TEST_F(FrameTest, FormControlsSitAtTheirTemplateRectangles)
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(View()->GetDlgItem(control.id));
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control.id;
     }
+}
+
+// A desktop font of 16 points (a user who needs larger text) reaches the
+// question and the whole form, laid out in proportion; a smaller one
+// leaves the template's 10 points.
+TEST_F(FrameTest, TheFormFollowsADesktopFontLargerThanTheTemplates)
+{
+    const QFont desktop = QGuiApplication::font();
+    QFont large = desktop;
+    large.setPointSize(16);
+    QGuiApplication::setFont(large);
+    ASSERT_TRUE(Start());
+    const QWidget* question = View()->GetDlgItem(form::IDC_QUESTION);
+    EXPECT_EQ(question->font().pointSize(), 16);
+    const QSize form = View()->widget()->size();
+    Stop();
+    QGuiApplication::setFont(desktop);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(View()->GetDlgItem(form::IDC_QUESTION)->font().pointSize(), form::QuilloFormTemplate().pointSize);
+    EXPECT_GT(form.width(), View()->widget()->size().width() * 7 / 5);
 }
 
 TEST_F(FrameTest, ANewDocumentShrinksAFrameLargerThanTheFormAndLeavesASmallerOne)
