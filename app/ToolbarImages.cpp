@@ -4,14 +4,15 @@
 
 #include "afx/ui/CommandIds.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 namespace app {
 namespace {
 
-const QColor kInk(40, 40, 40);
 const QColor kPaper(250, 250, 250);
 const QColor kAccent(30, 90, 170);
 
@@ -94,7 +95,9 @@ QIcon Drawn(int commandId)
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
-    p.setPen(kInk);
+    // Outlines in the desktop's text colour: dark ink on a light bar, light
+    // on a dark one.
+    p.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     switch (commandId) {
     case afx::ID_FILE_NEW:
         Page(p);

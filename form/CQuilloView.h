@@ -104,6 +104,7 @@ private:
     bool ReadyForNewTest();
     void StartExam(const ExamSettings& settings, const std::vector<BookQuestion>& book);
     void BeginExamMode();
+    CString ExamBookName();
     void EndExamMode();
     void ShowExamState();
     void ShowExamClock();

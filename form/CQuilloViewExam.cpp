@@ -19,6 +19,7 @@
 #include "afx/ui/CFrameWnd.h"
 #include "afx/ui/CWinApp.h"
 #include "afx/ui/DialogKeys.h"
+#include "afx/ui/LongText.h"
 #include "afx/ui/QtText.h"
 #include "afx/ui/ScreenReaderNotice.h"
 
@@ -93,13 +94,28 @@ void CQuilloView::StartExam(const ExamSettings& settings, const std::vector<Book
     m_exam = std::make_unique<PracticeExam>(settings, std::move(drawn), m_examClock);
     m_nTestSize = m_exam->Size();
     m_nCurrent = 1;
-    m_strBookName = m_pTest->m_strTitle + ", practice exam";
+    m_strBookName = ExamBookName();
     BeginExamMode();
     ShowQuestion(true);
     const QString limit = m_exam->HasTimeLimit() ? Counted(settings.minutes, "minute") : "no time limit";
     afx::ScreenReaderNotice::In(this)->Say(
         QString("Practice exam: %1 questions, %2. Question 1 of %1: %3")
             .arg(QString::number(m_nTestSize), limit, afx::ToQt(m_pQuestions->m_strQuestion).simplified()));
+}
+
+// The book's title as far as the field holds it with the exam's mark after
+// it: a long title gives way, never the mark. The whole title is in the
+// field's tooltip.
+CString CQuilloView::ExamBookName()
+{
+    const QString mark = ", practice exam";
+    const QString title = afx::ToQt(m_pTest->m_strTitle);
+    auto* label = static_cast<QLabel*>(GetDlgItem(IDC_BOOK_NAME));
+    const QFontMetrics metrics = label->fontMetrics();
+    const QString shown =
+        metrics.elidedText(title, Qt::ElideRight, std::max(0, label->width() - metrics.horizontalAdvance(mark)));
+    label->setToolTip(shown != title ? afx::PlainToolTip(title) : QString());
+    return afx::FromQt(shown + mark);
 }
 
 // Finish ends the exam for good, so it is pressed on purpose only: Return,
@@ -142,6 +158,7 @@ void CQuilloView::EndExamMode()
     delete m_examClockLabel;
     if (afx::CFrameWnd* frame = GetParentFrame())
         frame->SetCaptionPrefix(QString());
+    GetDlgItem(IDC_BOOK_NAME)->setToolTip(QString());
     auto* commit = static_cast<QPushButton*>(GetDlgItem(IDC_COMMIT));
     commit->setText("Commit");
     commit->setDefault(true);
@@ -177,8 +194,11 @@ void CQuilloView::ShowExamClock()
 {
     if (m_examClockLabel)
         m_examClockLabel->setText(TimeLeftText());
-    if (!m_exam->HasTimeLimit())
+    if (!m_exam->HasTimeLimit()) {
+        if (afx::CFrameWnd* frame = GetParentFrame())
+            frame->SetCaptionPrefix("Practice exam");
         return;
+    }
     const int minutes = (m_exam->SecondsLeft() + 59) / 60;
     if (minutes != m_titleMinutes) {
         m_titleMinutes = minutes;

@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include "ListOrder.h"
 #include "QtText.h"
 
 #include <QComboBox>
@@ -10,7 +11,7 @@ void ComboAddString(QComboBox* combo, const CString& text)
 {
     const QString item = ToQt(text);
     int position = 0;
-    while (position < combo->count() && QString::compare(combo->itemText(position), item, Qt::CaseInsensitive) <= 0)
+    while (position < combo->count() && CompareForList(combo->itemText(position), item) <= 0)
         ++position;
     const int selected = combo->currentIndex();
     combo->insertItem(position, item);

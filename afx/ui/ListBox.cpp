@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "ListOrder.h"
 #include "QtText.h"
 
 #include "afx/CFileFind.h"
@@ -14,7 +15,7 @@ constexpr int kNativeNameRole = Qt::UserRole + 1;
 
 bool ComesBefore(const QString& a, const QString& b)
 {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
+    const int folded = CompareForList(a, b);
     return folded != 0 ? folded < 0 : a < b;
 }
 

@@ -94,8 +94,9 @@ TEST_F(BankTextTest, NoWindowShowsBankTextAsMarkupOrGrowsWithIt)
     EXPECT_EQ(messages.texts, std::vector<std::string>{});
 }
 
-// A long title in the practice exam dialog is cut to fit, and whole in the
-// tooltip.
+// A long title in the practice exam dialog and in the form's field during
+// the exam is cut to fit, and whole in the tooltip; the exam's mark after
+// it is never cut.
 TEST_F(BankTextTest, ALongTitleIsElidedInThePracticeExamDialog)
 {
     StartOn(HostileBank());
@@ -111,7 +112,10 @@ TEST_F(BankTextTest, ALongTitleIsElidedInThePracticeExamDialog)
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             elided |= label->text().contains(QChar(0x2026)) && label->toolTip().contains(QString(3000, 'T'));
         EXPECT_TRUE(elided);
-        return int(QDialog::Rejected);
+        return int(QDialog::Accepted);
     });
     Command(ID_PRACTICE_EXAM);
+    ASSERT_TRUE(View()->ExamIsRunning());
+    EXPECT_TRUE(QString::fromStdString(Text(IDC_BOOK_NAME)).endsWith(QChar(0x2026) + QString(", practice exam")));
+    EXPECT_TRUE(View()->GetDlgItem(IDC_BOOK_NAME)->toolTip().contains(QString(3000, 'T')));
 }

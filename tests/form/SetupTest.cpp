@@ -182,3 +182,22 @@ TEST_F(Setup, EveryClassUncheckedGivesAnEmptyTest)
     EXPECT_EQ(messages.texts, (std::vector<std::string>{"No matching criteria for test. Run setup again."}));
     EXPECT_EQ(Record().m_bUntagged, 0);
 }
+
+// Books are listed as the user's language sorts, case aside: a title
+// beginning with an accented letter among the others, not after them.
+TEST_F(FormTest, BooksAreListedInTheLanguagesOrder)
+{
+    StartOn("CREATE TABLE BOOKNAMES(id INTEGER, tbl TEXT, title TEXT);"
+            "INSERT INTO BOOKNAMES VALUES(1,'BOOK1','General'), (2,'BOOK2','\xC3\x84rzte'), (3,'BOOK3','apple'),"
+            " (4,'BOOK4','Zoo');"
+            "CREATE TABLE NUMBER_OF_QUESTIONS(id INTEGER, n TEXT);"
+            "INSERT INTO NUMBER_OF_QUESTIONS VALUES(1,'5');" +
+            BookTable("BOOK1", 3) + BookTable("BOOK2", 3) + BookTable("BOOK3", 3) + BookTable("BOOK4", 3));
+    QStringList books;
+    dialogs.Then([&](afx::CDialog& dialog) {
+        books = Items(Combo(dialog, 1000));
+        return int(afx::IDCANCEL);
+    });
+    Command(ID_SETUP);
+    EXPECT_EQ(books, (QStringList{"apple", QString::fromUtf8("\xC3\x84rzte"), "General", "Zoo"}));
+}
