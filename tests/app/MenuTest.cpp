@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "app/ToolbarImages.h"
+
 #include "afx/ui/CommandIds.h"
 
 #include <QApplication>
@@ -157,4 +159,23 @@ TEST_F(MenuTest, TheHighlightedItemsPromptShowsInTheStatusBar)
     std::filesystem::create_directories(QUILLO_SCREENSHOTS);
     shot.save(QString(QUILLO_SCREENSHOTS) + "/questions-menu.png");
     questions->hide();
+}
+
+// Without an icon theme the toolbar's pictures are drawn, outlined in the
+// palette's text colour: light on a dark theme's bar, dark on a light one.
+TEST(ToolbarImages, OutlinesFollowThePalette)
+{
+    const QPalette original = QGuiApplication::palette();
+    for (const QColor text : {QColor(235, 235, 235), QColor(20, 20, 20)}) {
+        QPalette palette = original;
+        palette.setColor(QPalette::WindowText, text);
+        QGuiApplication::setPalette(palette);
+        const QImage page = app::ToolbarImage(afx::ID_FILE_NEW).pixmap(16, 16).toImage();
+        bool outlined = false;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                outlined |= page.pixelColor(x, y) == text;
+        EXPECT_TRUE(outlined) << text.name().toStdString();
+    }
+    QGuiApplication::setPalette(original);
 }

@@ -8,8 +8,13 @@
 #include "form/PracticeExamDlg.h"
 #include "form/ProgressDlg.h"
 
+#include "afx/ui/ScreenFit.h"
+
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -118,4 +123,42 @@ TEST_F(BankTextTest, ALongTitleIsElidedInThePracticeExamDialog)
     ASSERT_TRUE(View()->ExamIsRunning());
     EXPECT_TRUE(QString::fromStdString(Text(IDC_BOOK_NAME)).endsWith(QChar(0x2026) + QString(", practice exam")));
     EXPECT_TRUE(View()->GetDlgItem(IDC_BOOK_NAME)->toolTip().contains(QString(3000, 'T')));
+}
+
+// On the 800 x 600 screen of the tests, smaller than any netbook's, every
+// study dialog opens within the screen's free area, its frame included,
+// even for a bank of long names: the tables scroll inside.
+TEST_F(BankTextTest, EveryStudyDialogFitsASmallScreen)
+{
+    StartOn(HostileBank());
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() - afx::kFrameAllowance;
+    std::vector<std::string> tooLarge;
+    const auto fits = [&](QDialog& dialog) {
+        dialog.ensurePolished();
+        const QSize size = dialog.layout() != nullptr && dialog.layout()->sizeConstraint() == QLayout::SetFixedSize
+                               ? dialog.sizeHint()
+                               : dialog.size();
+        if (size.width() > room.width() || size.height() > room.height())
+            tooLarge.push_back(dialog.windowTitle().toStdString() + " " + std::to_string(size.width()) + " x " +
+                               std::to_string(size.height()));
+    };
+    dialogs.ThenStandard([&](QDialog& dialog) {
+        fits(dialog);
+        return int(QDialog::Rejected);
+    });
+    Command(ID_PROGRESS);
+    dialogs.ThenStandard([&](QDialog& dialog) {
+        fits(dialog);
+        return int(QDialog::Accepted);
+    });
+    Command(ID_PRACTICE_EXAM);
+    ASSERT_TRUE(View()->ExamIsRunning());
+    dialogs.ThenStandard([&](QDialog& dialog) {
+        fits(dialog);
+        return int(QDialog::Accepted);
+    });
+    messages.answers = {afx::IDYES};
+    Command(ID_FINISH_EXAM);
+    EXPECT_EQ(dialogs.captions.back(), "Practice Exam Result");
+    EXPECT_EQ(tooLarge, std::vector<std::string>{});
 }

@@ -2,13 +2,16 @@
 // and a screen reader meet it.
 #include "HelpWindow.h"
 
+#include "afx/ui/ScreenFit.h"
 #include "afx/ui/ScreenReaderNotice.h"
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -139,3 +142,13 @@ TEST(HelpContents, NestingAndSizeAreBoundedWithoutRecursion)
 }
 
 } // namespace
+
+// On the tests' 800 x 600 screen the viewer opens within it, frame and all.
+TEST(HelpWindow, OpensWithinASmallScreen)
+{
+    HelpWindow window;
+    ASSERT_TRUE(window.Open(kHelpFile));
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() - afx::kFrameAllowance;
+    EXPECT_LE(window.width(), room.width());
+    EXPECT_LE(window.height(), room.height());
+}
