@@ -72,6 +72,28 @@ run_starts() {
   done
 }
 
+# The first window at a scale of 1.5 is as wide, in device pixels, as 1.5
+# times the first window at 1: the window system's rounding costs the form
+# no pixel, and so adds no scroll bar under it.
+client_width() { xwininfo -id "$1" | awk '/Width:/ {print $2}'; }
+scaled_first_start() {
+  rm -rf "$XDG_CONFIG_HOME"
+  "$program" >/dev/null 2>&1 &
+  local pid=$! window width
+  window=$(wait_for_window "Norvane Examiner") || { kill "$pid"; return; }
+  settled_frame_corner "$window" >/dev/null
+  width=$(client_width "$window")
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  echo "$width"
+}
+run_scaled() {
+  local plain scaled
+  plain=$(scaled_first_start)
+  scaled=$(QT_SCALE_FACTOR=1.5 scaled_first_start)
+  check "first window at 1.5 as wide as the form" "$( [ $((scaled * 2)) -ge $((plain * 3)) ] && echo wide)" "wide"
+}
+
 # A desktop session can stumble once (a key lost while the machine is
 # busy); a fault of the program's shows in every round, so one round more
 # is allowed, and what went wrong in the first is still printed.
@@ -80,5 +102,6 @@ if [ "$failed" -ne 0 ]; then
   echo "again, in the same session:"
   run_starts
 fi
+run_scaled
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
