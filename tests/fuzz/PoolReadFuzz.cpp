@@ -13,16 +13,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string bytes(reinterpret_cast<const char*>(data), size);
     if (banktool::MakeReadable(bytes))
         return 0;
-    using banktool::SourceFormat;
-    for (const SourceFormat format :
-         {SourceFormat::kCsv, SourceFormat::kPoolText, SourceFormat::kAiken, SourceFormat::kGift,
-          SourceFormat::kMoodleXml, banktool::ChooseFormat("fuzz.txt", bytes)}) {
+    std::vector<banktool::SourceFormat> formats{banktool::ChooseFormat("fuzz.txt", bytes)};
+    for (const banktool::NamedFormat& named : banktool::kFormats)
+        formats.push_back(named.format);
+    for (const banktool::SourceFormat format : formats) {
         banktool::SourceBook book;
         book.text = bytes;
         banktool::ReadSource(format, book);

@@ -253,7 +253,7 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
     if (request.books.empty())
         problems.push_back("no book given: name at least one with --book \"Title\" FILE");
     if (!request.format.empty() && !(format = FormatNamed(request.format)))
-        problems.push_back("--format: \"" + request.format + "\" is not one of " + kFormatNames);
+        problems.push_back("--format: \"" + request.format + "\" is not one of " + FormatNames(", "));
     // The program offers the counts as test sizes; one it could not start
     // a test of is refused here.
     constexpr size_t kLargestTest = 100000;

@@ -22,7 +22,7 @@ struct ImportRequest {
     // Taken from the bank's folder when relative, as the program takes it.
     std::string diagramFolder = "figures";
     bool force = false;
-    // One of kFormatNames for every book; empty: each file's own.
+    // One of kFormats' names for every book; empty: each file's own.
     std::string format;
     // The practice exam every book offers: questions, pass mark in percent,
     // minutes (0: no limit), and "section" or "random"; empty: none stored.

@@ -5,14 +5,15 @@
 
 namespace banktool {
 
-const char* const kFormatNames = "csv, pool, aiken, gift, moodle";
+const std::array<NamedFormat, 5> kFormats = {{
+    {"csv", SourceFormat::kCsv},
+    {"pool", SourceFormat::kPoolText},
+    {"aiken", SourceFormat::kAiken},
+    {"gift", SourceFormat::kGift},
+    {"moodle", SourceFormat::kMoodleXml},
+}};
 
 namespace {
-
-const std::pair<std::string_view, SourceFormat> kNamed[] = {
-    {"csv", SourceFormat::kCsv},   {"pool", SourceFormat::kPoolText},    {"aiken", SourceFormat::kAiken},
-    {"gift", SourceFormat::kGift}, {"moodle", SourceFormat::kMoodleXml},
-};
 
 // A first line naming at least three of our columns (or their aliases).
 bool IsCsvHeader(std::string_view line)
@@ -48,11 +49,19 @@ std::optional<SourceFormat> FormatOfName(const std::string& path)
 
 } // namespace
 
+std::string FormatNames(std::string_view separator)
+{
+    std::string names;
+    for (const NamedFormat& named : kFormats)
+        names.append(names.empty() ? "" : separator).append(named.name);
+    return names;
+}
+
 std::optional<SourceFormat> FormatNamed(std::string_view name)
 {
-    for (const auto& [known, format] : kNamed)
-        if (name == known)
-            return format;
+    for (const NamedFormat& named : kFormats)
+        if (name == named.name)
+            return named.format;
     return std::nullopt;
 }
 

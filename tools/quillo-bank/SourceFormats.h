@@ -7,6 +7,7 @@
 
 #include "SourceBook.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,16 @@ namespace banktool {
 
 enum class SourceFormat { kCsv, kPoolText, kAiken, kGift, kMoodleXml };
 
-// The names --format takes: csv, pool, aiken, gift, moodle.
-extern const char* const kFormatNames;
+// Every format the tool reads, by the name --format takes: the one list
+// that format choice, the usage text and the fuzz target read. A format is
+// added here, in ReadSource and in its reader.
+struct NamedFormat {
+    std::string_view name;
+    SourceFormat format;
+};
+extern const std::array<NamedFormat, 5> kFormats;
+// The names joined: "csv, pool, aiken, gift, moodle" with ", ".
+std::string FormatNames(std::string_view separator);
 std::optional<SourceFormat> FormatNamed(std::string_view name);
 
 // The format the text shows, else the one its file name ends in, else CSV.

@@ -10,6 +10,7 @@
 #include "BankExport.h"
 #include "BankImport.h"
 #include "Excerpt.h"
+#include "SourceFormats.h"
 
 #include "afx/ProgramInfo.h"
 
@@ -20,24 +21,29 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
-    "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
-    "                          [--strict] [--partial]\n"
-    "                          [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]\n"
-    "       quillo-bank add BANK.db --book \"Title\" FILE [...] [the options of import but --force]\n"
-    "       quillo-bank check BANK.db\n"
-    "       quillo-bank export BANK.db FOLDER\n"
-    "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
-    "GIFT or Moodle XML, told by its content; --format csv|pool|aiken|gift|moodle says which.\n"
-    "add puts books into a bank, or replaces those of the same title, and keeps the others.\n"
-    "A relative --diagrams FOLDER is taken from the bank's folder, as Quillo takes it.\n"
-    "--partial leaves out a damaged question (its answers never closed, no answer line)\n"
-    "and imports the rest; without it the import stops.\n";
+// The formats' names come from the list the tool reads them by.
+std::string UsageText()
+{
+    return "usage: quillo-bank import BANK.db --book \"Title\" FILE [--book \"Title\" FILE ...]\n"
+           "                          [--counts 25,35,50] [--diagrams FOLDER] [--format NAME] [--force]\n"
+           "                          [--strict] [--partial]\n"
+           "                          [--exam QUESTIONS,PASS-MARK,MINUTES,section|random | --no-exam]\n"
+           "       quillo-bank add BANK.db --book \"Title\" FILE [...] [the options of import but --force]\n"
+           "       quillo-bank check BANK.db\n"
+           "       quillo-bank export BANK.db FOLDER\n"
+           "A FILE is our CSV or another quiz tool's, a pool's text (E1A01 (D) ...), Aiken,\n"
+           "GIFT or Moodle XML, told by its content; --format " +
+           banktool::FormatNames("|") +
+           " says which.\n"
+           "add puts books into a bank, or replaces those of the same title, and keeps the others.\n"
+           "A relative --diagrams FOLDER is taken from the bank's folder, as Quillo takes it.\n"
+           "--partial leaves out a damaged question (its answers never closed, no answer line)\n"
+           "and imports the rest; without it the import stops.\n";
+}
 
 int Usage()
 {
-    std::fputs(kUsage, stderr);
+    std::fputs(UsageText().c_str(), stderr);
     return 2;
 }
 
@@ -140,7 +146,7 @@ int Export(const char* bank, const char* folder)
 
 int main(int argc, char** argv)
 {
-    if (afx::AnswerInfoRequest(argc, argv, "quillo-bank", kUsage))
+    if (afx::AnswerInfoRequest(argc, argv, "quillo-bank", UsageText().c_str()))
         return 0;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command.size() > 1 && command[0] == '-')

@@ -10,12 +10,15 @@
 #include "tools/quillo-bank/BankExport.h"
 #include "tools/quillo-bank/BankImport.h"
 #include "tools/quillo-bank/Csv.h"
+#include "tools/quillo-bank/SourceFormats.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 
 namespace {
@@ -244,4 +247,27 @@ TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
     std::string command;
     ASSERT_EQ(banktool::ExportBank(folder.File("pool.db"), folder.File("out"), command), "");
     EXPECT_NE(folder.Read("out/BOOK1.csv").find(",[97.3]\r\n"), std::string::npos) << folder.Read("out/BOOK1.csv");
+}
+
+// The formats are listed once, in the tool; its manual page and the README
+// name each of them, so that a format added there is documented too.
+TEST(BankFormatsList, TheManualAndTheReadmeNameEveryFormat)
+{
+    std::string manual;
+    std::string readme;
+    for (auto [path, text] : {std::pair{"/packaging/quillo-bank.1", &manual}, std::pair{"/README.md", &readme}}) {
+        std::ifstream file(std::string(QUILLO_SOURCE_DIR) + path);
+        *text = std::string(std::istreambuf_iterator<char>(file), {});
+        std::transform(text->begin(), text->end(), text->begin(), [](unsigned char ch) { return std::tolower(ch); });
+    }
+    const std::string usage = RunCommand(std::string(QUILLO_BANK) + " --help").output;
+    const size_t named = manual.find(".b \\-\\-format\n.br ");
+    ASSERT_NE(named, std::string::npos);
+    const std::string formatLine = manual.substr(named, manual.find('\n', named + 20) - named);
+    for (const banktool::NamedFormat& format : banktool::kFormats) {
+        const std::string name(format.name);
+        EXPECT_NE(formatLine.find(name), std::string::npos) << name;
+        EXPECT_NE(readme.find(name), std::string::npos) << name;
+        EXPECT_NE(usage.find(name), std::string::npos) << name;
+    }
 }
