@@ -1,5 +1,7 @@
 #include "DocumentFile.h"
 
+#include "RegularFile.h"
+
 #include "FilePath.h"
 
 #include <ext/stdio_filebuf.h>
@@ -113,18 +115,20 @@ DocumentReader::~DocumentReader() = default;
 
 FileFault DocumentReader::Open(const CString& path)
 {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return FileFaultFromErrno(errno);
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool folder = S_ISDIR(info.st_mode);
-        close(fd);
-        return folder ? FileFault::accessDenied : FileFault::ioError;
+    RegularFile file;
+    switch (file.Open(path)) {
+    case RegularFile::Fault::unreadable:
+        return FileFaultFromErrno(file.Errno());
+    case RegularFile::Fault::folder:
+        return FileFault::accessDenied;
+    case RegularFile::Fault::special:
+    case RegularFile::Fault::tooLarge:
+        return FileFault::ioError;
+    case RegularFile::Fault::none:
+        break;
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    m_size = static_cast<uint64_t>(info.st_size);
-    m_buffer = std::make_unique<FileBuffer>(fd, std::ios::in | std::ios::binary);
+    m_size = file.Size();
+    m_buffer = std::make_unique<FileBuffer>(file.Release(), std::ios::in | std::ios::binary);
     m_stream = std::make_unique<std::istream>(m_buffer.get());
     return FileFault::none;
 }

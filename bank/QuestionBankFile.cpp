@@ -5,14 +5,13 @@
 #include "SQLiteDatabase.h"
 
 #include "afx/FilePath.h"
+#include "afx/RegularFile.h"
 
 #include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstring>
 
 namespace litex {
 namespace {
@@ -116,16 +115,9 @@ void KeepPageCacheSmall(SQLiteDatabase& database)
 
 bool IsDatabaseFile(const CString& nativePath)
 {
-    static const char kHeader[] = "SQLite format 3";
-    char start[sizeof kHeader] = {};
-    const int fd = open(nativePath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      ::read(fd, start, sizeof start) == static_cast<ssize_t>(sizeof start);
-    close(fd);
-    return read && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+    static const std::string kHeader("SQLite format 3", sizeof "SQLite format 3");
+    afx::RegularFile file;
+    return file.Open(nativePath) == afx::RegularFile::Fault::none && file.ReadStart(kHeader.size()) == kHeader;
 }
 
 std::string OpenQuestionBank(SQLiteDatabase& database, const CString& nativePath)

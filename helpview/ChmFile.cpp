@@ -2,16 +2,16 @@
 
 #include "LibmspackGuard.h"
 
+#include "afx/RegularFile.h"
+
 #include <QFile>
 
 #include <mspack.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -42,22 +42,13 @@ QString Text(const QByteArray& data)
 // Only an ordinary file is read: a pipe or a device could never end.
 bool ReadWholeFile(const QString& path, QByteArray& bytes)
 {
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    afx::RegularFile file;
+    std::string read;
+    if (file.Open(QFile::encodeName(path).constData()) != afx::RegularFile::Fault::none ||
+        file.ReadAll(kLargestFile, read) != afx::RegularFile::Fault::none)
         return false;
-    struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestFile;
-    if (ok) {
-        bytes.resize(static_cast<qsizetype>(info.st_size));
-        qsizetype done = 0;
-        while (ok && done < bytes.size()) {
-            const ssize_t got = read(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
-            ok = got > 0 || (got < 0 && errno == EINTR);
-            done += got > 0 ? got : 0;
-        }
-    }
-    close(fd);
-    return ok;
+    bytes = QByteArray::fromStdString(read);
+    return true;
 }
 
 // Free Pascal's chmcmd, which compiles our help, writes the header's first

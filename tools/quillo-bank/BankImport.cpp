@@ -11,15 +11,13 @@
 
 #include "BankQuery.h"
 
+#include "afx/RegularFile.h"
 #include "bank/BankLimits.h"
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdint>
-#include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,36 +35,24 @@ namespace {
 // what it is, and a huge file is refused before any of it is read.
 std::string ReadBookFile(const std::string& path, std::string& text)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return "cannot be read";
-    struct stat info {};
-    std::string problem;
-    if (fstat(fd, &info) != 0)
-        problem = "cannot be read";
-    else if (S_ISDIR(info.st_mode))
-        problem = "is a folder, not a file of questions";
-    else if (!S_ISREG(info.st_mode))
-        problem = "is not an ordinary file (a pipe or a device)";
-    else if (static_cast<uint64_t>(info.st_size) > litex::kMaxBytesHeld)
-        problem = "is larger than " + std::to_string(litex::kMaxBytesHeld >> 20) +
-                  " MB, more text than Quillo takes in from a bank";
-    if (problem.empty()) {
-        text.resize(static_cast<size_t>(info.st_size));
-        size_t done = 0;
-        while (done < text.size()) {
-            const ssize_t got = read(fd, &text[done], text.size() - done);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0) {
-                problem = "cannot be read";
-                break;
-            }
-            done += static_cast<size_t>(got);
-        }
+    afx::RegularFile file;
+    afx::RegularFile::Fault fault = file.Open(path.c_str());
+    if (fault == afx::RegularFile::Fault::none)
+        fault = file.ReadAll(litex::kMaxBytesHeld, text);
+    switch (fault) {
+    case afx::RegularFile::Fault::none:
+        return std::string();
+    case afx::RegularFile::Fault::folder:
+        return "is a folder, not a file of questions";
+    case afx::RegularFile::Fault::special:
+        return "is not an ordinary file (a pipe or a device)";
+    case afx::RegularFile::Fault::tooLarge:
+        return "is larger than " + std::to_string(litex::kMaxBytesHeld >> 20) +
+               " MB, more text than Quillo takes in from a bank";
+    case afx::RegularFile::Fault::unreadable:
+        break;
     }
-    close(fd);
-    return problem;
+    return "cannot be read";
 }
 
 // "E1A" of "E1A01": the id without its closing number and separator, when
