@@ -2,6 +2,8 @@
 
 #include "Utf8.h"
 
+#include "afx/CodePage.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -64,7 +66,7 @@ std::optional<Finding> Decoded(std::string& text, const Encoding& encoding)
         if (!code)
             return Finding{LineAt(utf8, utf8.size()), "the file begins as " + std::string(encoding.name) +
                                                           " but is broken here: save it again as UTF-8"};
-        AppendUtf8(utf8, *code);
+        afx::AppendUtf8(utf8, *code);
     }
     text = std::move(utf8);
     return std::nullopt;
