@@ -51,9 +51,9 @@ std::optional<Finding> Decoded(std::string& text, const Encoding& encoding)
         std::optional<char32_t> code;
         if (at + unitBytes <= bytes.size()) {
             const uint32_t unit = Unit(bytes, at, encoding);
-            if (encoding.unitBytes == 4 && unit <= 0x10FFFF && (unit < 0xD800 || unit > 0xDFFF))
-                code = unit;
-            else if (encoding.unitBytes == 2 && (unit < 0xD800 || unit > 0xDFFF))
+            // A UTF-16 unit is never past U+FFFF; a surrogate is a scalar
+            // value in UTF-16 only as the first of a pair.
+            if (unit <= 0x10FFFF && (unit < 0xD800 || unit > 0xDFFF))
                 code = unit;
             else if (encoding.unitBytes == 2 && unit < 0xDC00 && at + 4 <= bytes.size()) {
                 const uint32_t low = Unit(bytes, at + 2, encoding);
