@@ -61,7 +61,7 @@ void ReadPoolTextBook(SourceBook& book)
         question[kNumber] = heading->id;
         question[kCorrect] = heading->correct;
         question[kNote] = heading->references;
-        // Part 0 is the question, 1 to 4 the answers A to D; a part on one
+        // parts[0] is the question, 1 to 4 the answers A to D; a part on one
         // line stays in the text, a wrapped one is joined into a new text.
         std::string_view parts[5];
         int part = 0;
