@@ -21,6 +21,8 @@ QUILLO_TEST_PACKAGES=(
   dpkg-dev lintian appstream
   # the desktop tests: a private X display, a real window manager, keys and windows driven
   xvfb x11-utils openbox xdotool wmctrl
+  # the Wayland placement test: a headless compositor and Qt's Wayland platform
+  weston qt6-wayland
   # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
   orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 at-spi2-core
   # the layout check of the sources
