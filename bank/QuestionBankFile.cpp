@@ -1,7 +1,6 @@
 #include "QuestionBankFile.h"
 
 #include "BankLimits.h"
-#include "ChunkedReads.h"
 #include "SQLiteDatabase.h"
 
 #include "afx/FilePath.h"
@@ -29,7 +28,7 @@ void Harden(SQLiteDatabase& database)
 // mutex of its own.
 bool Open(SQLiteDatabase& database, const std::string& name, int flags)
 {
-    database.Open(name.c_str(), flags | SQLITE_OPEN_NOMUTEX, ChunkedReadsVfs());
+    database.Open(name.c_str(), flags | SQLITE_OPEN_NOMUTEX);
     if (database.Handle() == nullptr)
         return false;
     Harden(database);

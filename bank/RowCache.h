@@ -2,11 +2,10 @@
 // The rows a query has produced so far, copied as they are stepped, so that
 // a recordset can go back to any of them without running the query again.
 
-#include "GrowingArray.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -63,7 +62,7 @@ private:
     char* Allocate(size_t size);
 
     int m_columns = 0;
-    GrowingArray<const char*> m_rows;
+    std::vector<const char*> m_rows;
     std::vector<ColumnValue> m_scratch;
     // A block is mapped (and its size given) or from malloc (size 0).
     struct FreeBlock {
@@ -80,22 +79,14 @@ private:
 
     int m_packedColumn = -1;
     // Where each row's text starts in m_packedTexts, kNull for NULL.
-    GrowingArray<uint32_t> m_packedOffsets;
-    GrowingArray<char> m_packedTexts;
+    std::vector<uint32_t> m_packedOffsets;
+    std::vector<char> m_packedTexts;
 
-    // An open-addressed table of the rows by their text in the indexed
-    // column: one allocation, where a map of strings takes one a row.
-    struct Slot {
-        size_t hash = 0;
-        int row = -1;
-    };
-    void Reindex();
-    void IndexRow(int row);
-    size_t SlotOf(const std::string& text, size_t hash) const;
+    // The first row of each text in the indexed column.
     int m_indexedColumn = -1;
     int m_indexedRows = 0;
     int m_scans = 0;
-    std::vector<Slot> m_slots;
+    std::unordered_map<std::string, int> m_index;
 };
 
 } // namespace litex

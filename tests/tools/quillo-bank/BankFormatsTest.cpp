@@ -102,7 +102,8 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
     EXPECT_EQ(moodle.warnings.size(), 2u);
 }
 
-// A broken file is a problem at its line and no bank; a damaged question
+// A broken file is a problem at its line and no bank (an XML file that
+// declares entities is one, before any is expanded); a damaged question
 // stops the import too, with the way round it; a forced format reads the
 // file as that format.
 TEST(BankFormats, BrokenFilesAreNamedWithTheirLines)
@@ -113,6 +114,8 @@ TEST(BankFormats, BrokenFilesAreNamedWithTheirLines)
         {"open.gift", "::Q1:: Which? {\n=a ~b ~c ~d\n\n"},
         {"bad.xml", "<quiz><question type=\"multichoice\"><name><text>x</name></quiz>"},
         {"noanswer.txt", "Which?\nA. a\nB. b\nC. c\nD. d\n"},
+        {"laughs.xml", "<!DOCTYPE quiz [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n"
+                       "<quiz><question type=\"multichoice\"><name><text>&b;&b;</text></name></question></quiz>"},
     };
     const std::string damaged = ": a damaged question; mend the file, or give --partial to import the rest";
     const std::vector<std::vector<std::string>> expected = {
@@ -120,6 +123,7 @@ TEST(BankFormats, BrokenFilesAreNamedWithTheirLines)
         {":1: the answers' \"{\" is never closed before the blank line that ends the question", damaged},
         {":1: not well-formed XML: </name> closes <text>"},
         {":1: the question has no \"ANSWER:\" line", damaged},
+        {":1: not well-formed XML: a DOCTYPE with declarations, which is not read"},
     };
     for (size_t i = 0; i < std::size(broken); ++i) {
         folder.Write(broken[i].first, broken[i].second);
