@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 export QUILLO_CMAKE_ARGS="-DQUILLO_WERROR=ON -DQUILLO_TESTS=ON -DQUILLO_BENCH=ON ${QUILLO_CMAKE_ARGS:-}"
 export QUILLO_TESTS=1
 source scripts/setup.sh
-source scripts/tidy_changed.sh
+source scripts/tidy.sh
 configure_and_build
-tidy_changed
+tidy_tree
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"

@@ -55,10 +55,10 @@ namespace {
 
 bool MenuCarriesKeys(CFrameWnd& frame, int id)
 {
-    for (QAction* action : frame.findChildren<QAction*>())
-        if (action->data().toInt() == id && !action->shortcut().isEmpty())
-            return true;
-    return false;
+    const QList<QAction*> actions = frame.findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [id](const QAction* action) {
+        return action->data().toInt() == id && !action->shortcut().isEmpty();
+    });
 }
 
 } // namespace

@@ -107,7 +107,7 @@ void RowCache::Capture(sqlite3_stmt* statement)
     }
     char* row = Allocate(RowSize(m_columns, textBytes));
     auto* cells = reinterpret_cast<CellValue*>(row);
-    uint32_t offset = static_cast<uint32_t>(sizeof(CellValue) * static_cast<size_t>(m_columns));
+    auto offset = static_cast<uint32_t>(sizeof(CellValue) * static_cast<size_t>(m_columns));
     for (int column = 0; column < m_columns; ++column) {
         const ColumnValue& read = m_scratch[static_cast<size_t>(column)];
         CellValue cell;

@@ -17,5 +17,5 @@ int main(int argc, char** argv)
     else
         window.resize(640, 480);
     window.show();
-    return application.exec();
+    return QApplication::exec();
 }

@@ -23,6 +23,8 @@ public:
         if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK)
             Fail();
     }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
     ~Writer() { sqlite3_close(m_db); }
 
     void Exec(const char* sql)

@@ -100,7 +100,7 @@ void CQuilloView::OnNext()
     } else if (m_exam) {
         AfxMessageBox("This is the last question of the exam. Press Finish when you are done.");
     } else {
-        AfxMessageBox("Test has completed. Bang on \"Setup\" or \"Go\" for a new test.");
+        AfxMessageBox(R"(Test has completed. Bang on "Setup" or "Go" for a new test.)");
     }
 }
 

@@ -30,7 +30,7 @@ bool Field(const QByteArray& bytes, qsizetype at, Unsigned& value)
     if (at < 0 || at > bytes.size() - static_cast<qsizetype>(sizeof(Unsigned)))
         return false;
     value = 0;
-    for (qsizetype i = static_cast<qsizetype>(sizeof(Unsigned)); i-- > 0;)
+    for (auto i = static_cast<qsizetype>(sizeof(Unsigned)); i-- > 0;)
         value = static_cast<Unsigned>(value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return true;
 }

@@ -8,9 +8,9 @@ namespace nvkit {
 
 namespace {
 const char* const kReaderKeys[] = {
-    "Software\\Adobe\\Adobe Acrobat\\5.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\5.0\\InstallPath",
-    "Software\\Adobe\\Adobe Acrobat\\7.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\7.0\\InstallPath",
-    "Software\\Adobe\\Adobe Acrobat\\6.0\\InstallPath", "Software\\Adobe\\Acrobat Reader\\6.0\\InstallPath",
+    R"(Software\Adobe\Adobe Acrobat\5.0\InstallPath)", R"(Software\Adobe\Acrobat Reader\5.0\InstallPath)",
+    R"(Software\Adobe\Adobe Acrobat\7.0\InstallPath)", R"(Software\Adobe\Acrobat Reader\7.0\InstallPath)",
+    R"(Software\Adobe\Adobe Acrobat\6.0\InstallPath)", R"(Software\Adobe\Acrobat Reader\6.0\InstallPath)",
 };
 } // namespace
 

@@ -21,6 +21,9 @@ struct Claim {
     // A mutex without a name (NULL or "") is the process's own: no other
     // process can hold it, so it is never in use.
     bool unnamed = false;
+    Claim() = default;
+    Claim(const Claim&) = delete;
+    Claim& operator=(const Claim&) = delete;
     ~Claim()
     {
         if (fd >= 0)

@@ -18,12 +18,11 @@ public:
     {
         if (QCoreApplication::instance() != nullptr)
             return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const auto given = [](const char* name) {
             const char* value = std::getenv(name);
-            if (value != nullptr && *value != '\0')
-                return true;
-        }
-        return false;
+            return value != nullptr && *value != '\0';
+        };
+        return given("QT_QPA_PLATFORM") || given("DISPLAY") || given("WAYLAND_DISPLAY");
     }
     void ShowMessage(const CString& text) override
     {

@@ -126,7 +126,7 @@ void PutLE(std::string& out, uint32_t value, int bytes)
 bool Canvas::Save(const std::string& path) const
 {
     const int rowBytes = (m_width * 3 + 3) & ~3;
-    const uint32_t imageBytes = static_cast<uint32_t>(rowBytes * m_height);
+    const auto imageBytes = static_cast<uint32_t>(rowBytes * m_height);
     std::string out;
     out += "BM";
     PutLE(out, 54 + imageBytes, 4);
@@ -157,6 +157,32 @@ bool Canvas::Save(const std::string& path) const
     return static_cast<bool>(file);
 }
 
+// One drawing line of a figure; false for one that cannot be read.
+bool Draw(Canvas& canvas, const std::string& verb, std::istringstream& in)
+{
+    int a = 0;
+    int b = 0;
+    int c = 0;
+    int d = 0;
+    if (verb == "line" && in >> a >> b >> c >> d)
+        canvas.Line(a, b, c, d);
+    else if (verb == "circle" && in >> a >> b >> c)
+        canvas.Circle(a, b, c);
+    else if (verb == "dot" && in >> a >> b)
+        canvas.Dot(a, b);
+    else if (verb == "grid" && in >> a && a > 0)
+        canvas.Grid(a);
+    else if (verb == "describe")
+        std::getline(in >> std::ws, canvas.description);
+    else if (verb == "text" && in >> a >> b) {
+        std::string words;
+        std::getline(in >> std::ws, words);
+        canvas.Text(a, b, words);
+    } else
+        return false;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -180,7 +206,8 @@ int main(int argc, char** argv)
             continue;
         if (verb == "figure") {
             std::string name;
-            int w = 0, h = 0;
+            int w = 0;
+            int h = 0;
             in >> name >> w >> h;
             figures.emplace_back(name, w, h);
             continue;
@@ -189,23 +216,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "makediagrams: '%s' before any figure\n", verb.c_str());
             return 1;
         }
-        Canvas& canvas = figures.back();
-        int a = 0, b = 0, c = 0, d = 0;
-        if (verb == "line" && in >> a >> b >> c >> d) {
-            canvas.Line(a, b, c, d);
-        } else if (verb == "circle" && in >> a >> b >> c) {
-            canvas.Circle(a, b, c);
-        } else if (verb == "dot" && in >> a >> b) {
-            canvas.Dot(a, b);
-        } else if (verb == "grid" && in >> a && a > 0) {
-            canvas.Grid(a);
-        } else if (verb == "describe") {
-            std::getline(in >> std::ws, canvas.description);
-        } else if (verb == "text" && in >> a >> b) {
-            std::string words;
-            std::getline(in >> std::ws, words);
-            canvas.Text(a, b, words);
-        } else {
+        if (!Draw(figures.back(), verb, in)) {
             std::fprintf(stderr, "makediagrams: cannot read '%s'\n", line.c_str());
             return 1;
         }

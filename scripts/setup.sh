@@ -25,8 +25,8 @@ QUILLO_TEST_PACKAGES=(
   weston qt6-wayland
   # the screen-reader test: Orca on the session's accessibility bus, speaking into a null device
   orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 at-spi2-core
-  # the layout check of the sources
-  clang-format
+  # the layout check of the sources, and the static checks of .clang-tidy
+  clang-format clang-tidy
   # real question pools (the amateur-radio pools, a file a question) for the import tests
   hamexam
 )

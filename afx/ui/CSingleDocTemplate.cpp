@@ -1,5 +1,7 @@
 #include "CSingleDocTemplate.h"
 
+#include <utility>
+
 #include "CDocument.h"
 #include "CFormView.h"
 #include "CFrameWnd.h"
@@ -9,8 +11,8 @@
 
 namespace afx {
 
-CSingleDocTemplate::CSingleDocTemplate(int resourceId, const CString& templateText, Classes classes)
-    : m_nResourceId(resourceId), m_strDocStrings(templateText), m_classes(std::move(classes))
+CSingleDocTemplate::CSingleDocTemplate(int resourceId, CString templateText, Classes classes)
+    : m_nResourceId(resourceId), m_strDocStrings(std::move(templateText)), m_classes(std::move(classes))
 {}
 
 CSingleDocTemplate::~CSingleDocTemplate() = default;

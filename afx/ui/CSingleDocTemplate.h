@@ -22,7 +22,7 @@ public:
     };
 
     // templateText: the seven newline-separated fields of the template string.
-    CSingleDocTemplate(int resourceId, const CString& templateText, Classes classes);
+    CSingleDocTemplate(int resourceId, CString templateText, Classes classes);
     ~CSingleDocTemplate();
 
     // A null path makes a new document. Returns null when it failed; the

@@ -86,7 +86,7 @@ QString ExecValue(const QString& program)
     if (!program.contains(reserved))
         return program;
     QString quoted = program;
-    quoted.replace('\\', "\\\\\\\\").replace('"', "\\\\\"").replace('`', "\\\\`").replace('$', "\\\\$");
+    quoted.replace('\\', R"(\\\\)").replace('"', R"(\\")").replace('`', R"(\\`)").replace('$', R"(\\$)");
     return '"' + quoted + '"';
 }
 

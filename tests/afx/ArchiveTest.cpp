@@ -84,7 +84,8 @@ TEST(CArchive, IntegersAreLittleEndianTwosComplement)
     }
     EXPECT_EQ(bytes.str(), Bytes({1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF}));
     CArchive in(static_cast<std::istream&>(bytes));
-    int32_t a = 0, b = 0;
+    int32_t a = 0;
+    int32_t b = 0;
     in >> a >> b;
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, -2);

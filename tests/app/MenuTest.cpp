@@ -26,7 +26,7 @@ std::vector<std::string> Entries(QMenu* menu)
     std::vector<std::string> entries;
     for (QAction* action : menu->actions()) {
         if (action->isSeparator()) {
-            entries.push_back("-");
+            entries.emplace_back("-");
             continue;
         }
         entries.push_back(action->text().toStdString() + "|" + std::to_string(action->data().toInt()) + "|" +

@@ -42,13 +42,13 @@ int __real_sqlite3_close(sqlite3*);
 
 int __wrap_sqlite3_open(const char* path, sqlite3** db)
 {
-    sqlite_log::calls.push_back("sqlite3_open");
+    sqlite_log::calls.emplace_back("sqlite3_open");
     return __real_sqlite3_open(path, db);
 }
 
 int __wrap_sqlite3_prepare_v2(sqlite3* db, const char* sql, int length, sqlite3_stmt** stmt, const char** tail)
 {
-    sqlite_log::calls.push_back("sqlite3_prepare_v2");
+    sqlite_log::calls.emplace_back("sqlite3_prepare_v2");
     if (const int code = sqlite_log::failNextPrepareWith) {
         sqlite_log::failNextPrepareWith = 0;
         *stmt = nullptr;
@@ -59,7 +59,7 @@ int __wrap_sqlite3_prepare_v2(sqlite3* db, const char* sql, int length, sqlite3_
 
 int __wrap_sqlite3_step(sqlite3_stmt* stmt)
 {
-    sqlite_log::calls.push_back("sqlite3_step");
+    sqlite_log::calls.emplace_back("sqlite3_step");
     const int result = __real_sqlite3_step(stmt);
     if (sqlite_log::failNextStepWith != 0 && sqlite_log::stepsBeforeFailure-- == 0) {
         const int code = sqlite_log::failNextStepWith;
@@ -71,37 +71,37 @@ int __wrap_sqlite3_step(sqlite3_stmt* stmt)
 
 int __wrap_sqlite3_reset(sqlite3_stmt* stmt)
 {
-    sqlite_log::calls.push_back("sqlite3_reset");
+    sqlite_log::calls.emplace_back("sqlite3_reset");
     return __real_sqlite3_reset(stmt);
 }
 
 int __wrap_sqlite3_finalize(sqlite3_stmt* stmt)
 {
-    sqlite_log::calls.push_back("sqlite3_finalize");
+    sqlite_log::calls.emplace_back("sqlite3_finalize");
     return __real_sqlite3_finalize(stmt);
 }
 
 sqlite3_value* __wrap_sqlite3_column_value(sqlite3_stmt* stmt, int column)
 {
-    sqlite_log::calls.push_back("sqlite3_column_value");
+    sqlite_log::calls.emplace_back("sqlite3_column_value");
     return __real_sqlite3_column_value(stmt, column);
 }
 
 const char* __wrap_sqlite3_errmsg(sqlite3* db)
 {
-    sqlite_log::calls.push_back("sqlite3_errmsg");
+    sqlite_log::calls.emplace_back("sqlite3_errmsg");
     return __real_sqlite3_errmsg(db);
 }
 
 void __wrap_sqlite3_interrupt(sqlite3* db)
 {
-    sqlite_log::calls.push_back("sqlite3_interrupt");
+    sqlite_log::calls.emplace_back("sqlite3_interrupt");
     __real_sqlite3_interrupt(db);
 }
 
 int __wrap_sqlite3_close(sqlite3* db)
 {
-    sqlite_log::calls.push_back("sqlite3_close");
+    sqlite_log::calls.emplace_back("sqlite3_close");
     return __real_sqlite3_close(db);
 }
 

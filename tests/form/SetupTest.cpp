@@ -54,8 +54,10 @@ TEST_F(Setup, TheDialogOpensOnTheRecordsSettings)
     Record().m_strTable = "BOOK2";
     Record().m_strCount = "2";
     Record().m_bMissed = 0;
-    QStringList books, counts;
-    QString book, count;
+    QStringList books;
+    QStringList counts;
+    QString book;
+    QString count;
     bool missed = true;
     dialogs.Then([&](afx::CDialog& dialog) {
         books = Items(Combo(dialog, 1000));

@@ -58,7 +58,7 @@ private:
                                      Excerpt(count) + "\" is not written in decimal digits");
         }
         if (row == 0)
-            m_problems.push_back("NUMBER_OF_QUESTIONS has no row: a test has no size to start with");
+            m_problems.emplace_back("NUMBER_OF_QUESTIONS has no row: a test has no size to start with");
     }
 
     void CheckBooks()
@@ -73,7 +73,7 @@ private:
             CheckBook(table);
         }
         if (m_summary.books == 0)
-            m_problems.push_back("BOOKNAMES has no row: there is no book to choose");
+            m_problems.emplace_back("BOOKNAMES has no row: there is no book to choose");
     }
 
     void CheckBook(const std::string& table)

@@ -237,7 +237,7 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
     if (request.add && !exists)
         problems.push_back(request.bankPath + ": no such bank to add to; make it with import");
     if (request.books.empty())
-        problems.push_back("no book given: name at least one with --book \"Title\" FILE");
+        problems.emplace_back("no book given: name at least one with --book \"Title\" FILE");
     if (!request.format.empty() && !(format = FormatNamed(request.format)))
         problems.push_back("--format: \"" + request.format + "\" is not one of " + FormatNames(", "));
     // The program offers the counts as test sizes; one it could not start
@@ -248,8 +248,8 @@ std::vector<std::string> RequestProblems(const ImportRequest& request, std::opti
             problems.push_back("--counts: \"" + count + "\" is not a number of questions from 1 to " +
                                std::to_string(kLargestTest));
     if (!request.exam.empty() && !ExamIsValid(request.exam))
-        problems.push_back("--exam: give QUESTIONS,PASS-MARK,MINUTES,section|random, such as 35,74,30,section:"
-                           " a pass mark from 1 to 100 percent, at most 600 minutes (0 for no limit)");
+        problems.emplace_back("--exam: give QUESTIONS,PASS-MARK,MINUTES,section|random, such as 35,74,30,section:"
+                              " a pass mark from 1 to 100 percent, at most 600 minutes (0 for no limit)");
     if (const std::string problem = TextProblem(request.diagramFolder); !problem.empty())
         problems.push_back("--diagrams: the folder name holds " + problem);
 

@@ -21,7 +21,7 @@ bool FitsAnsi(char32_t code)
         return true;
     if (code > 0xFFFF)
         return false;
-    const char16_t unit = static_cast<char16_t>(code);
+    const auto unit = static_cast<char16_t>(code);
     const std::string ansi = afx::WideCharToMultiByte(afx::CP_ACP, &unit, 1);
     return ansi != std::string(1, afx::kDefaultChar) || code == afx::kDefaultChar;
 }

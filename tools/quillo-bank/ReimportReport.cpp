@@ -70,7 +70,10 @@ std::string Listed(const std::string& book, const char* what, const std::vector<
 void CompareBook(const std::string& title, const std::vector<Question>& questions, const OldBook& old,
                  std::vector<std::string>& changes)
 {
-    std::vector<std::string> added, reworded, answered, withdrawn;
+    std::vector<std::string> added;
+    std::vector<std::string> reworded;
+    std::vector<std::string> answered;
+    std::vector<std::string> withdrawn;
     std::set<std::string_view> stayed;
     for (const Question& question : questions) {
         const std::string number(question[kNumber]);
