@@ -42,6 +42,13 @@ void CArchive::ReadBytes(void* bytes, size_t size)
                                 "truncated: the file ends at byte " + std::to_string(m_nPosition));
 }
 
+bool CArchive::AtEnd() const
+{
+    if (m_in == nullptr || !*m_in || m_in->rdbuf() == nullptr)
+        return true;
+    return m_in->rdbuf()->sgetc() == std::char_traits<char>::eof();
+}
+
 uint64_t CArchive::Remaining() const
 {
     return m_nSize > m_nPosition ? m_nSize - m_nPosition : 0;

@@ -29,6 +29,9 @@ public:
     void WriteCount(uint32_t count);
     uint32_t ReadCount();
 
+    // A reader with no byte left to read.
+    bool AtEnd() const;
+
     // Pushes buffered bytes out; a stream that refuses them is a write fault.
     void Flush();
 

@@ -78,6 +78,7 @@ void COptions::ClearOutcomes()
     m_tagged1.RemoveAll();
     m_tagged2.RemoveAll();
     m_answered.RemoveAll();
+    m_history.Clear();
 }
 
 CString COptions::MakeKey(const CString& number) const
@@ -105,13 +106,15 @@ void COptions::AddAnswered(const CString& number)
 {
     Add(m_answered, MakeKey(number));
 }
-void COptions::AddOutcome(const CString& number, bool correct)
+void COptions::AddOutcome(const CString& number, bool correct, int answer, int64_t time)
 {
     AddAnswered(number);
     if (correct)
         AddCorrect(number);
     else
         AddMissed(number);
+    const char letter = answer >= 0 && answer <= 3 ? static_cast<char>('A' + answer) : '?';
+    m_history.Add(MakeKey(number), {time, letter, correct});
 }
 void COptions::RemoveTagged1(const CString& number)
 {
@@ -142,21 +145,33 @@ bool COptions::IsAnswered(const CString& number) const
 {
     return m_answered.Contains(MakeKey(number));
 }
+bool COptions::IsStillMissed(const CString& key) const
+{
+    if (const AnswerEvent* last = m_history.Last(key))
+        return !last->right;
+    return m_missed.Contains(key) && !m_correct.Contains(key);
+}
 
 // Any flag other than 0 counts as checked. A set is asked only when a flag
 // makes the answer depend on it: a pool of thousands is filtered a row at a
 // time, and most rows fail at the first question asked of them.
+// A question the history has is missed or correct by its last answer.
 bool COptions::Matches(const CString& number) const
 {
     const CString key = MakeKey(number);
     const auto holds = [&key](const CMapStringToString& set) { return set.Contains(key); };
+    const auto last = [this, &key] { return m_history.Last(key); };
 
     if (m_bNew == 0 && !holds(m_answered))
         return false;
-    if (m_bMissed == 0 && holds(m_missed))
-        return false;
-    if (m_bCorrect == 0 && holds(m_correct))
-        return false;
+    if (m_bMissed == 0 || m_bCorrect == 0) {
+        if (const AnswerEvent* answer = last()) {
+            if ((m_bMissed == 0 && !answer->right) || (m_bCorrect == 0 && answer->right))
+                return false;
+        } else if ((m_bMissed == 0 && holds(m_missed)) || (m_bCorrect == 0 && holds(m_correct))) {
+            return false;
+        }
+    }
     if (m_bNew != 0 && m_bMissed != 0 && m_bCorrect != 0 && holds(m_answered) && !holds(m_missed) && !holds(m_correct))
         return false;
     if (m_bUntagged != 0 && m_bTagged1 != 0 && m_bTagged2 != 0)
@@ -223,6 +238,7 @@ void COptions::Store(CArchive& archive)
     m_correct.Serialize(archive);
     m_tagged1.Serialize(archive);
     m_tagged2.Serialize(archive);
+    m_history.Store(archive);
 }
 
 void COptions::Load(CArchive& archive)
@@ -235,6 +251,7 @@ void COptions::Load(CArchive& archive)
     m_correct.Serialize(archive);
     m_tagged1.Serialize(archive);
     m_tagged2.Serialize(archive);
+    m_history.Load(archive);
 }
 
 void COptions::MergeFrom(COptions&& loaded)
@@ -255,6 +272,7 @@ void COptions::MergeFrom(COptions&& loaded)
     Merge(m_correct, std::move(loaded.m_correct));
     Merge(m_tagged1, std::move(loaded.m_tagged1));
     Merge(m_tagged2, std::move(loaded.m_tagged2));
+    m_history.Merge(loaded.m_history);
 }
 
 bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
@@ -262,6 +280,7 @@ bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
     bool changed = Union(m_answered, saved.m_answered);
     changed = Union(m_missed, saved.m_missed) || changed;
     changed = Union(m_correct, saved.m_correct) || changed;
+    changed = m_history.Merge(saved.m_history) || changed;
     changed = MergeTags(m_tagged1, saved.m_tagged1, base.m_tagged1) || changed;
     return MergeTags(m_tagged2, saved.m_tagged2, base.m_tagged2) || changed;
 }

@@ -3,6 +3,8 @@
 // sets, keyed "TABLE.NUMBER" so that the outcomes of every book live side by
 // side. It is the whole content of a .nve file.
 
+#include "AnswerHistory.h"
+
 #include "afx/CMapStringToString.h"
 #include "afx/CObject.h"
 #include "afx/CString.h"
@@ -36,6 +38,7 @@ public:
     CMapStringToString m_tagged1{10};
     CMapStringToString m_tagged2{10};
     CMapStringToString m_answered{10};
+    AnswerHistory m_history;
 
     void Reset();
     void ClearOutcomes();
@@ -46,8 +49,9 @@ public:
     void AddTagged1(const CString& number);
     void AddTagged2(const CString& number);
     void AddAnswered(const CString& number);
-    // What answering the question leaves: answered, and correct or missed.
-    void AddOutcome(const CString& number, bool correct);
+    // What answering the question leaves: answered, and correct or missed,
+    // and the answer (0 to 3 for A to D) in the history at that time.
+    void AddOutcome(const CString& number, bool correct, int answer, int64_t time);
     void RemoveTagged1(const CString& number);
     void RemoveTagged2(const CString& number);
 
@@ -56,6 +60,9 @@ public:
     bool IsTagged1(const CString& number) const;
     bool IsTagged2(const CString& number) const;
     bool IsAnswered(const CString& number) const;
+    // Missed and not answered right since: the last answer was wrong where
+    // the history has the question, else missed and never right.
+    bool IsStillMissed(const CString& key) const;
 
     // The "Questions to Display" class filter.
     bool Matches(const CString& number) const;

@@ -22,7 +22,7 @@ int PracticeExam::SecondsLeft() const
     return static_cast<int>(std::max<long long>(left, 0));
 }
 
-ExamResult PracticeExam::Finish(COptions& record) const
+ExamResult PracticeExam::Finish(COptions& record, int64_t answeredAt) const
 {
     ExamResult result;
     result.questions = Size();
@@ -36,7 +36,7 @@ ExamResult PracticeExam::Finish(COptions& record) const
         // A question left open counts as missed in this result, but the
         // record keeps only what the user answered.
         if (Chosen(i) >= 0)
-            record.AddOutcome(question.number, right);
+            record.AddOutcome(question.number, right, Chosen(i), answeredAt);
         if (!right)
             result.missed.push_back({question.number, Chosen(i), question.correct});
         if (question.section.IsEmpty())

@@ -8,6 +8,7 @@
 #include "Percent.h"
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -64,7 +65,7 @@ public:
     // Scores the exam and writes its outcomes to the record as commits do:
     // every question answered, and correct or missed. A question left
     // unanswered counts as missed, as it would in the real exam.
-    ExamResult Finish(COptions& record) const;
+    ExamResult Finish(COptions& record, int64_t answeredAt) const;
 
 private:
     ExamSettings m_settings;

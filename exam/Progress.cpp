@@ -43,6 +43,15 @@ std::unordered_map<std::string, unsigned char> OutcomesOf(const COptions& record
             if (key.size() >= prefix.size() && key.compare(0, prefix.size(), prefix) == 0)
                 outcomes[std::string(key.substr(prefix.size()))] |= outcome;
         }
+    // A question the history has is right or missed by its last answer.
+    for (const auto& [key, answers] : record.m_history) {
+        const std::string_view text(key, static_cast<size_t>(key.GetLength()));
+        if (answers.empty() || text.size() < prefix.size() || text.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        unsigned char& outcome = outcomes[std::string(text.substr(prefix.size()))];
+        outcome =
+            static_cast<unsigned char>((outcome & ~(kCorrect | kMissed)) | (answers.back().right ? kCorrect : kMissed));
+    }
     return outcomes;
 }
 

@@ -2,6 +2,8 @@
 
 #include "COptions.h"
 
+#include <algorithm>
+
 namespace {
 std::array<int*, 7> ChoiceOf(COptions& record)
 {
@@ -13,10 +15,9 @@ std::array<int*, 7> ChoiceOf(COptions& record)
 bool HasMissedToRetry(const COptions& record)
 {
     const CString book = record.m_strTable + ".";
-    for (const auto& [key, value] : record.m_missed)
-        if (key.Left(book.GetLength()) == book && !record.m_correct.Contains(key))
-            return true;
-    return false;
+    return std::any_of(record.m_missed.begin(), record.m_missed.end(), [&](const auto& entry) {
+        return entry.first.Left(book.GetLength()) == book && record.IsStillMissed(entry.first);
+    });
 }
 
 RetryMissedChoice::RetryMissedChoice(COptions& record) : m_record(record)

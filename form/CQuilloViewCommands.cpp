@@ -13,6 +13,7 @@
 #include "afx/ui/QtText.h"
 
 #include <cstring>
+#include <ctime>
 
 using namespace form;
 
@@ -51,7 +52,7 @@ void CQuilloView::OnCommit()
 
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
     StoreTags(entry.m_strNumber);
-    m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0);
+    m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0, m_nAnswer, std::time(nullptr));
     ShowQuestion(true);
     AnnounceResult();
     GetDocument()->SetModifiedFlag();

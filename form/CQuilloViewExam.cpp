@@ -272,7 +272,7 @@ void CQuilloView::OnFinishExam()
 // so the user can go through them after the result.
 void CQuilloView::FinishExam()
 {
-    const ExamResult result = m_exam->Finish(*m_pTest);
+    const ExamResult result = m_exam->Finish(*m_pTest, std::time(nullptr));
     for (int i = 0; i < m_exam->Size(); ++i) {
         const BookQuestion& question = m_exam->Question(i);
         const int chosen = m_exam->Chosen(i);

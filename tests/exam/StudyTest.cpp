@@ -183,7 +183,7 @@ TEST(PracticeExamTest, RunsOutOfTimeAndScoresLikeTheRealExam)
 
     COptions record;
     record.m_strTable = "BOOK1";
-    const ExamResult result = exam.Finish(record);
+    const ExamResult result = exam.Finish(record, 1);
     EXPECT_EQ(result.correct, 2);
     EXPECT_EQ(result.Percent(), 50);
     EXPECT_FALSE(result.passed);
@@ -206,7 +206,7 @@ TEST(PracticeExamTest, RunsOutOfTimeAndScoresLikeTheRealExam)
         for (int i = 0; i < right; ++i)
             real.Choose(i, 1);
         COptions scratch;
-        EXPECT_EQ(real.Finish(scratch).passed, right == 26) << right;
+        EXPECT_EQ(real.Finish(scratch, 1).passed, right == 26) << right;
         EXPECT_FALSE(real.TimeIsUp()) << "no limit, no end";
     }
 }
