@@ -3,10 +3,17 @@
 #include "afx/CArchive.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
+#include <utility>
 
 namespace {
 // Marks the block after the sets as a history, and its layout's version.
 const char* const kMark = "Quillo answer history 1";
+constexpr size_t kAnswerBytes = 10;
+// A key is a book's table and a question's number; one longer than this is
+// no bank's, and is cut rather than let its length overflow.
+constexpr size_t kLongestKey = 0xFFFF;
 
 bool Earlier(const AnswerEvent& one, const AnswerEvent& other)
 {
@@ -62,74 +69,133 @@ size_t AnswerHistory::AnswerCount() const
     return count;
 }
 
-bool AnswerHistory::Merge(const AnswerHistory& other)
+// A history loaded into an empty one is taken whole, as a record opened
+// at start-up is; otherwise each question's answers join in time order.
+bool AnswerHistory::Merge(AnswerHistory other)
 {
+    if (m_answers.empty()) {
+        m_answers = std::move(other.m_answers);
+        return !m_answers.empty();
+    }
     bool added = false;
-    for (const auto& [key, theirs] : other.m_answers) {
+    for (auto& [key, theirs] : other.m_answers) {
         std::vector<AnswerEvent>& mine = m_answers[key];
-        const std::vector<AnswerEvent> before = mine;
+        const size_t size = mine.size();
+        // Only a full list can change without growing: its oldest answers
+        // give way to newer ones.
+        const std::vector<AnswerEvent> before = size == kKeptPerQuestion ? mine : std::vector<AnswerEvent>();
         mine.insert(mine.end(), theirs.begin(), theirs.end());
         Tidy(mine);
-        added = added || mine != before;
+        added = added || mine.size() != size || (size == kKeptPerQuestion && mine != before);
     }
     return added;
 }
 
-// The mark as a string, the count of questions, then for each its key, the
-// count of its answers and each answer: the time as two 4-byte halves, low
-// first, then the letter and 1 or 0 for right, each a 4-byte integer.
+// The mark, then the whole history as one string: for each question its
+// key (a 2-byte length, low first, and the bytes), the count of its
+// answers (one byte) and the answers, kAnswerBytes each: the time as eight
+// bytes, low first, the letter, and 1 or 0 for right. One string keeps a
+// record of 100,000 answers about as quick to save and load as its sets.
 void AnswerHistory::Store(CArchive& archive) const
 {
     if (m_answers.empty())
         return;
-    archive << CString(kMark);
-    archive.WriteCount(static_cast<uint32_t>(m_answers.size()));
+    std::string packed;
     for (const auto& [key, answers] : m_answers) {
-        archive << key;
-        archive.WriteCount(static_cast<uint32_t>(answers.size()));
+        const std::string& bytes = key.Bytes();
+        const size_t length = std::min<size_t>(bytes.size(), kLongestKey);
+        packed += static_cast<char>(length);
+        packed += static_cast<char>(length >> 8);
+        packed.append(bytes, 0, length);
+        packed += static_cast<char>(answers.size());
         for (const AnswerEvent& event : answers) {
             const auto time = static_cast<uint64_t>(event.time);
-            archive << static_cast<int32_t>(static_cast<uint32_t>(time)) << static_cast<int32_t>(time >> 32)
-                    << static_cast<int32_t>(event.answer) << static_cast<int32_t>(event.right ? 1 : 0);
+            for (int i = 0; i < 8; ++i)
+                packed += static_cast<char>(time >> (8 * i));
+            packed += event.answer;
+            packed += event.right ? '\1' : '\0';
         }
     }
+    archive << CString(kMark) << CString(std::move(packed));
 }
+
+namespace {
+
+// Reads the packed history; false at the first thing that is not one.
+class PackedReader {
+public:
+    explicit PackedReader(const std::string& bytes)
+        : m_at(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_at + bytes.size())
+    {}
+
+    bool AtEnd() const { return m_at == m_end; }
+
+    bool Question(CString& key, std::vector<AnswerEvent>& answers)
+    {
+        if (m_end - m_at < 3)
+            return false;
+        const size_t length = m_at[0] | static_cast<size_t>(m_at[1]) << 8;
+        m_at += 2;
+        if (static_cast<size_t>(m_end - m_at) < length + 1)
+            return false;
+        key = CString(reinterpret_cast<const char*>(m_at), static_cast<int>(length));
+        m_at += length;
+        const size_t count = *m_at++;
+        if (count == 0 || count > AnswerHistory::kKeptPerQuestion ||
+            static_cast<size_t>(m_end - m_at) < count * kAnswerBytes)
+            return false;
+        answers.resize(count);
+        for (AnswerEvent& event : answers) {
+            uint64_t time = 0;
+            for (int b = 7; b >= 0; --b)
+                time = (time << 8) | m_at[b];
+            event = {static_cast<int64_t>(time), static_cast<char>(m_at[8]), m_at[9] == 1};
+            if (!IsAnswer(event.answer) || m_at[9] > 1)
+                return false;
+            m_at += kAnswerBytes;
+        }
+        return true;
+    }
+
+private:
+    const unsigned char* m_at;
+    const unsigned char* m_end;
+};
+
+} // namespace
 
 void AnswerHistory::Load(CArchive& archive)
 {
     m_answers.clear();
     if (archive.AtEnd())
         return;
-    Storage read;
+    CString mark;
+    CString packed;
     try {
-        CString mark;
         archive >> mark;
         if (mark != kMark)
             return;
-        const uint32_t questions = archive.ReadCount();
-        for (uint32_t q = 0; q < questions; ++q) {
-            CString key;
-            archive >> key;
-            const uint32_t count = archive.ReadCount();
-            if (count == 0 || count > kKeptPerQuestion)
-                return;
-            std::vector<AnswerEvent>& answers = read[key];
-            for (uint32_t i = 0; i < count; ++i) {
-                int32_t low = 0;
-                int32_t high = 0;
-                int32_t answer = 0;
-                int32_t right = 0;
-                archive >> low >> high >> answer >> right;
-                const uint64_t time =
-                    (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | static_cast<uint32_t>(low);
-                if (answer < 0 || answer > 127 || !IsAnswer(static_cast<char>(answer)) || (right != 0 && right != 1))
-                    return;
-                answers.push_back({static_cast<int64_t>(time), static_cast<char>(answer), right == 1});
-            }
-            Tidy(answers);
-        }
+        archive >> packed;
     } catch (const CArchiveException&) {
         return;
+    }
+    Storage read;
+    PackedReader reader(packed.Bytes());
+    while (!reader.AtEnd()) {
+        CString key;
+        std::vector<AnswerEvent> answers;
+        if (!reader.Question(key, answers))
+            return;
+        if (!std::is_sorted(answers.begin(), answers.end(), Earlier))
+            Tidy(answers);
+        // Files of ours list the questions in order: each goes at the end.
+        if (read.empty() || std::prev(read.end())->first < key) {
+            read.emplace_hint(read.end(), std::move(key), std::move(answers));
+        } else {
+            std::vector<AnswerEvent>& held = read[key];
+            held.insert(held.end(), answers.begin(), answers.end());
+            Tidy(held);
+        }
     }
     m_answers = std::move(read);
 }

@@ -43,7 +43,7 @@ public:
 
     // Takes in another history's answers; the same answer at the same time
     // is kept once. Returns whether anything was added.
-    bool Merge(const AnswerHistory& other);
+    bool Merge(AnswerHistory other);
 
     using Storage = std::map<CString, std::vector<AnswerEvent>>;
     Storage::const_iterator begin() const { return m_answers.begin(); }

@@ -272,7 +272,7 @@ void COptions::MergeFrom(COptions&& loaded)
     Merge(m_correct, std::move(loaded.m_correct));
     Merge(m_tagged1, std::move(loaded.m_tagged1));
     Merge(m_tagged2, std::move(loaded.m_tagged2));
-    m_history.Merge(loaded.m_history);
+    m_history.Merge(std::move(loaded.m_history));
 }
 
 bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
