@@ -101,6 +101,7 @@ void BuildMainMenu(CFrameWnd& frame)
              {ID_NEXT_QUESTION, "&Next Question"},
              {ID_LAST_QUESTION, "&Last Question"},
              {ID_RETRY_MISSED, "&Retry Missed"},
+             {ID_REVIEW_DUE, "Review &Due"},
              {0, nullptr},
              {ID_PROGRESS, "Pro&gress..."},
              {ID_PRACTICE_EXAM, "Practice &Exam..."},

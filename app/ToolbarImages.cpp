@@ -69,6 +69,17 @@ void Bars(QPainter& p)
     p.drawRect(2, 12, 12, 3);
 }
 
+// A calendar page: reviews fall due on days.
+void Calendar(QPainter& p)
+{
+    p.setBrush(kPaper);
+    p.drawRect(2, 3, 12, 11);
+    p.fillRect(2, 3, 13, 3, kAccent);
+    p.fillRect(5, 8, 2, 2, kAccent);
+    p.fillRect(9, 8, 2, 2, kAccent);
+    p.fillRect(5, 11, 2, 2, kAccent);
+}
+
 void Clock(QPainter& p)
 {
     p.setBrush(kPaper);
@@ -123,6 +134,9 @@ QIcon Drawn(int commandId)
     case form::ID_LAST_QUESTION:
         Arrow(p, true, true);
         break;
+    case form::ID_REVIEW_DUE:
+        Calendar(p);
+        break;
     case form::ID_PROGRESS:
         Bars(p);
         break;
@@ -155,6 +169,8 @@ const char* ThemeName(int commandId)
         return "go-next";
     case form::ID_LAST_QUESTION:
         return "go-last";
+    case form::ID_REVIEW_DUE:
+        return "appointment-soon";
     case form::ID_PROGRESS:
         return "view-statistics";
     case form::ID_PRACTICE_EXAM:

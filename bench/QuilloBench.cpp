@@ -235,7 +235,7 @@ private:
         }
         Case("progress", 1, [&] {
             CQuestionSet reader(&m_database);
-            m_sink += MeasureBook(record, "BOOK1", "Generated", ReadBookQuestions(reader, "BOOK1")).figures.correct;
+            m_sink += MeasureBook(record, "BOOK1", "Generated", ReadBookQuestions(reader, "BOOK1"), 0).figures.correct;
         });
     }
 

@@ -2,6 +2,7 @@
 
 #include "COptions.h"
 #include "Percent.h"
+#include "ReviewSchedule.h"
 
 #include <string>
 #include <string_view>
@@ -25,11 +26,12 @@ bool ShowsWeaker(const ProgressFigures& figures, const ProgressFigures& other)
 
 namespace {
 
-enum Outcome : unsigned char { kAnswered = 1, kCorrect = 2, kMissed = 4, kTagged1 = 8, kTagged2 = 16 };
+enum Outcome : unsigned char { kAnswered = 1, kCorrect = 2, kMissed = 4, kTagged1 = 8, kTagged2 = 16, kDue = 32 };
 
 // The outcomes the record holds for the book's questions, by number: one
 // walk over each set, whose keys are the table, a dot and the number.
-std::unordered_map<std::string, unsigned char> OutcomesOf(const COptions& record, const CString& table)
+std::unordered_map<std::string, unsigned char> OutcomesOf(const COptions& record, const CString& table,
+                                                          int64_t dueBefore)
 {
     const std::string prefix = std::string(static_cast<const char*>(table)) + ".";
     const std::pair<const CMapStringToString*, Outcome> sets[] = {
@@ -43,14 +45,16 @@ std::unordered_map<std::string, unsigned char> OutcomesOf(const COptions& record
             if (key.size() >= prefix.size() && key.compare(0, prefix.size(), prefix) == 0)
                 outcomes[std::string(key.substr(prefix.size()))] |= outcome;
         }
-    // A question the history has is right or missed by its last answer.
+    // A question the history has is right or missed by its last answer,
+    // and due or not by the schedule of its answers.
     for (const auto& [key, answers] : record.m_history) {
         const std::string_view text(key, static_cast<size_t>(key.GetLength()));
         if (answers.empty() || text.size() < prefix.size() || text.compare(0, prefix.size(), prefix) != 0)
             continue;
         unsigned char& outcome = outcomes[std::string(text.substr(prefix.size()))];
         outcome =
-            static_cast<unsigned char>((outcome & ~(kCorrect | kMissed)) | (answers.back().right ? kCorrect : kMissed));
+            static_cast<unsigned char>((outcome & ~(kCorrect | kMissed)) | (answers.back().right ? kCorrect : kMissed) |
+                                       (DueTime(answers) < dueBefore ? kDue : 0));
     }
     return outcomes;
 }
@@ -64,6 +68,7 @@ ProgressFigures FiguresOf(unsigned char outcome)
     figures.missed = !figures.correct && (outcome & kMissed) != 0;
     figures.tagged1 = (outcome & kTagged1) != 0;
     figures.tagged2 = (outcome & kTagged2) != 0;
+    figures.due = (outcome & kDue) != 0;
     return figures;
 }
 
@@ -75,17 +80,18 @@ void Add(ProgressFigures& into, const ProgressFigures& one)
     into.missed += one.missed;
     into.tagged1 += one.tagged1;
     into.tagged2 += one.tagged2;
+    into.due += one.due;
 }
 
 } // namespace
 
 BookProgress MeasureBook(const COptions& record, const CString& table, const CString& title,
-                         const std::vector<BookQuestion>& questions)
+                         const std::vector<BookQuestion>& questions, int64_t dueBefore)
 {
     BookProgress book{table, title, {}, {}};
     SectionOrder order;
     bool anySection = false;
-    const std::unordered_map<std::string, unsigned char> outcomes = OutcomesOf(record, table);
+    const std::unordered_map<std::string, unsigned char> outcomes = OutcomesOf(record, table, dueBefore);
     // Books list their sections in runs; the last one found is asked first.
     size_t section = 0;
     for (const BookQuestion& question : questions) {

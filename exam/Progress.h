@@ -4,6 +4,7 @@
 
 #include "BookQuestions.h"
 
+#include <cstdint>
 #include <vector>
 
 class COptions;
@@ -17,6 +18,8 @@ struct ProgressFigures {
     int missed = 0;
     int tagged1 = 0;
     int tagged2 = 0;
+    // Answered before and due for review before the time measured to.
+    int due = 0;
 
     int NeverAnswered() const { return questions - answered; }
     // The share of the questions answered right, in whole percent rounded
@@ -44,8 +47,9 @@ struct BookProgress {
     std::vector<SectionProgress> sections;
 };
 
+// A question is counted due when its next review comes before dueBefore.
 BookProgress MeasureBook(const COptions& record, const CString& table, const CString& title,
-                         const std::vector<BookQuestion>& questions);
+                         const std::vector<BookQuestion>& questions, int64_t dueBefore);
 
 // The record's filtered pool narrowed to one section of its book, the
 // section named by the column sectionColumn; an empty section is the

@@ -21,6 +21,7 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {IDC_SETUP, &CQuilloView::OnSetup, nullptr},
     {ID_SETUP, &CQuilloView::OnSetup, nullptr},
     {ID_RETRY_MISSED, &CQuilloView::OnRetryMissed, nullptr},
+    {ID_REVIEW_DUE, &CQuilloView::OnReviewDue, nullptr},
     {ID_PROGRESS, &CQuilloView::OnProgress, nullptr},
     {ID_PRACTICE_EXAM, &CQuilloView::OnPracticeExam, nullptr},
     {ID_FINISH_EXAM, &CQuilloView::OnFinishExam, &CQuilloView::OnUpdateExamRunning},

@@ -12,6 +12,9 @@
 
 #include <QPointer>
 
+#include <cstdint>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,6 +66,16 @@ public:
     int SelectQuestions();
     void OnSetup();
     void OnRetryMissed();
+    // A test of the book's questions due for review, the most overdue first.
+    void OnReviewDue();
+    // A test of these numbers in this order, named as the book and what
+    // they are.
+    void StartTestOfNumbers(const std::vector<CString>& numbers, const CString& name);
+
+    // The time answers are kept with and reviews fall due by, in seconds
+    // since 1970; tests move it.
+    using WallClock = std::function<int64_t()>;
+    void SetWallClock(WallClock clock) { m_wallClock = std::move(clock); }
 
     // Progress, and a test of the book or section chosen there.
     void OnProgress();
@@ -110,7 +123,6 @@ private:
     void ShowExamClock();
     void FinishExam();
     void ShowExamResult(const ExamResult& result);
-    void StartTestOfNumbers(const std::vector<CString>& numbers);
     void OnExamTick();
     void OnTimeLeft();
     void OnUpdateExamRunning(afx::CCmdUI* ui);
@@ -138,6 +150,7 @@ private:
 
     afx::CrtRandom m_random;
     std::unique_ptr<PracticeExam> m_exam;
+    WallClock m_wallClock = [] { return static_cast<int64_t>(std::time(nullptr)); };
     PracticeExam::Clock m_examClock = [] { return std::chrono::steady_clock::now(); };
     QTimer* m_examTimer = nullptr;
     QPointer<QLabel> m_examClockLabel;

@@ -13,7 +13,6 @@
 #include "afx/ui/QtText.h"
 
 #include <cstring>
-#include <ctime>
 
 using namespace form;
 
@@ -52,7 +51,7 @@ void CQuilloView::OnCommit()
 
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
     StoreTags(entry.m_strNumber);
-    m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0, m_nAnswer, std::time(nullptr));
+    m_pTest->AddOutcome(entry.m_strNumber, entry.m_bCorrect != 0, m_nAnswer, m_wallClock());
     ShowQuestion(true);
     AnnounceResult();
     GetDocument()->SetModifiedFlag();

@@ -272,7 +272,7 @@ void CQuilloView::OnFinishExam()
 // so the user can go through them after the result.
 void CQuilloView::FinishExam()
 {
-    const ExamResult result = m_exam->Finish(*m_pTest, std::time(nullptr));
+    const ExamResult result = m_exam->Finish(*m_pTest, m_wallClock());
     for (int i = 0; i < m_exam->Size(); ++i) {
         const BookQuestion& question = m_exam->Question(i);
         const int chosen = m_exam->Chosen(i);
@@ -312,17 +312,17 @@ void CQuilloView::ShowExamResult(const ExamResult& result)
     std::vector<CString> numbers;
     for (const ExamMiss& miss : result.missed)
         numbers.push_back(miss.number);
-    StartTestOfNumbers(numbers);
+    StartTestOfNumbers(numbers, ", missed in the exam");
 }
 
-void CQuilloView::StartTestOfNumbers(const std::vector<CString>& numbers)
+void CQuilloView::StartTestOfNumbers(const std::vector<CString>& numbers, const CString& name)
 {
     m_testList.RemoveAll();
     for (const CString& number : numbers)
         m_testList.Add(number);
     m_nTestSize = m_testList.GetSize();
     m_nCurrent = 1;
-    m_strBookName = m_pTest->m_strTitle + ", missed in the exam";
+    m_strBookName = m_pTest->m_strTitle + name;
     ShowQuestion(true);
     AnnounceQuestion();
 }

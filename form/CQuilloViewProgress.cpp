@@ -8,6 +8,7 @@
 #include "exam/COptions.h"
 #include "exam/CQuilloDoc.h"
 #include "exam/Progress.h"
+#include "exam/ReviewDue.h"
 
 #include "bank/CBookNamesSet.h"
 #include "bank/CQuestionSet.h"
@@ -28,6 +29,7 @@ void CQuilloView::OnProgress()
     StopViewer();
     UpdateData(true);
     std::vector<BookProgress> books;
+    const int64_t dueBefore = EndOfDay(m_wallClock());
     {
         const afx::CWaitCursor wait;
         CQuestionSet reader(&Database());
@@ -41,7 +43,7 @@ void CQuilloView::OnProgress()
                 if (code != afx::kAbortSQLite)
                     throw;
             }
-            books.push_back(MeasureBook(*m_pTest, m_pBooks->m_strTable, m_pBooks->m_strTitle, questions));
+            books.push_back(MeasureBook(*m_pTest, m_pBooks->m_strTable, m_pBooks->m_strTitle, questions, dueBefore));
         }
     }
 

@@ -7,6 +7,7 @@
 
 #include "exam/COptions.h"
 #include "exam/RetryMissed.h"
+#include "exam/ReviewDue.h"
 #include "exam/TestSelection.h"
 
 #include "bank/CBookNamesSet.h"
@@ -159,4 +160,22 @@ void CQuilloView::OnRetryMissed()
     }
     m_strBookName = m_pTest->m_strTitle + ", missed questions";
     UpdateData(false);
+}
+
+// Questions the bank no longer holds are left out; new ones are never due.
+void CQuilloView::OnReviewDue()
+{
+    if (!ReadyForNewTest())
+        return;
+    RunPoolQuery(m_pTest->BuildSelectAll());
+    std::vector<CString> due;
+    for (const CString& number : DueNumbers(*m_pTest, m_wallClock()))
+        if (m_pQuestions->MoveToNumber(number) != 0)
+            due.push_back(number);
+    if (due.empty()) {
+        AfxMessageBox("No question of this book is due for review. Questions you have never answered are not due; "
+                      "Setup with New checked brings them in.");
+        return;
+    }
+    StartTestOfNumbers(due, ", due for review");
 }

@@ -23,7 +23,7 @@ namespace form {
 
 namespace {
 
-enum Column { kName, kQuestions, kAnswered, kCorrect, kMissed, kTagged1, kTagged2, kNever, kBar, kColumns };
+enum Column { kName, kQuestions, kAnswered, kCorrect, kMissed, kTagged1, kTagged2, kNever, kDue, kBar, kColumns };
 
 constexpr int kOrderRole = Qt::UserRole + 10;
 constexpr int kTableRole = Qt::UserRole + 11;
@@ -72,7 +72,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
     m_table->setHeaderLabels({"Book or section", "Questions", "Answered", "Correct", "Missed", "Tagged 1", "Tagged 2",
-                              "Never answered", "Correct so far"});
+                              "Never answered", "Due today", "Correct so far"});
     m_table->setItemDelegateForColumn(kBar, new ProgressBarDelegate(m_table));
     m_table->setAccessibleName("Progress by book and section");
     m_table->setUniformRowHeights(true);
@@ -165,9 +165,9 @@ void ProgressDlg::AddRow(QTreeWidgetItem* item, const QString& name, const Progr
 {
     item->setText(kName, name);
     item->setData(kName, kOrderRole, order);
-    const int counts[] = {figures.questions, figures.answered, figures.correct,        figures.missed,
-                          figures.tagged1,   figures.tagged2,  figures.NeverAnswered()};
-    for (int column = kQuestions; column <= kNever; ++column) {
+    const int counts[] = {figures.questions, figures.answered, figures.correct,         figures.missed,
+                          figures.tagged1,   figures.tagged2,  figures.NeverAnswered(), figures.due};
+    for (int column = kQuestions; column <= kDue; ++column) {
         const int count = counts[column - kQuestions];
         item->setText(column, QString::number(count));
         item->setData(column, kCountRole, count);

@@ -148,8 +148,8 @@ TEST_F(FrameTest, ToolbarHoldsTheButtonsInOrder)
     std::vector<int> ids;
     for (QAction* action : Frame()->findChild<QToolBar*>()->actions())
         ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
-    EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 32771, 0, 59648, 59651, 59650, 59649, 0, 32775, 32776, 0,
-                                     32772}));
+    EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 32771, 0, 59648, 59651, 59650, 59649, 0, 32781, 32775,
+                                     32776, 0, 32772}));
 }
 
 TEST_F(FrameTest, FormControlsSitAtTheirTemplateRectangles)

@@ -105,7 +105,7 @@ TEST(AnswerHistory, MissedMeansTheLastAnswerWasWrong)
     record.m_bCorrect = 0;
     const auto missedEverywhere = [&record] {
         const bool filter = record.Matches("1");
-        const bool progress = MeasureBook(record, "BOOK1", "Technician", Book()).figures.missed == 1;
+        const bool progress = MeasureBook(record, "BOOK1", "Technician", Book(), 0).figures.missed == 1;
         const bool retry = HasMissedToRetry(record);
         EXPECT_EQ(filter, progress);
         EXPECT_EQ(filter, retry);
@@ -124,7 +124,7 @@ TEST(AnswerHistory, MissedMeansTheLastAnswerWasWrong)
     old.AddOutcome("1", false, 0, kStart + kDay);
     old.m_history.Clear();
     EXPECT_FALSE(old.IsStillMissed("BOOK1.1"));
-    EXPECT_EQ(MeasureBook(old, "BOOK1", "Technician", Book()).figures.missed, 0);
+    EXPECT_EQ(MeasureBook(old, "BOOK1", "Technician", Book(), 0).figures.missed, 0);
 }
 
 // Two windows that saved one record: each answer once, in time order,

@@ -50,7 +50,7 @@ TEST(ProgressTest, CountsTheRecordsSetsPerBookAndSection)
     record.AddTagged2("2");
     record.m_answered.SetAt("BOOK2.3", CString());
 
-    const BookProgress book = MeasureBook(record, "BOOK1", "First", Book(2, 3));
+    const BookProgress book = MeasureBook(record, "BOOK1", "First", Book(2, 3), 0);
     EXPECT_EQ(book.figures.questions, 6);
     EXPECT_EQ(book.figures.answered, 3);
     EXPECT_EQ(book.figures.correct, 2);
@@ -68,7 +68,7 @@ TEST(ProgressTest, CountsTheRecordsSetsPerBookAndSection)
     std::vector<BookQuestion> plain = Book(1, 4);
     for (BookQuestion& question : plain)
         question.section = "";
-    EXPECT_TRUE(MeasureBook(record, "BOOK1", "First", plain).sections.empty());
+    EXPECT_TRUE(MeasureBook(record, "BOOK1", "First", plain, 0).sections.empty());
 }
 
 // A section that comes back after another is still one row.
@@ -77,7 +77,7 @@ TEST(ProgressTest, ASectionThatRecursIsOneRow)
     std::vector<BookQuestion> book = Book(3, 2);
     book[4].section = "S1";
     book[5].section = "";
-    const BookProgress progress = MeasureBook(COptions(), "BOOK1", "First", book);
+    const BookProgress progress = MeasureBook(COptions(), "BOOK1", "First", book, 0);
     ASSERT_EQ(progress.sections.size(), 3u);
     EXPECT_EQ(Str(progress.sections[0].name), "S1");
     EXPECT_EQ(progress.sections[0].figures.questions, 3);

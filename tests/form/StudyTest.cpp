@@ -79,7 +79,8 @@ TEST_F(StudyTest, ProgressShowsTheRecordAndStartsATestOfASection)
         EXPECT_EQ(book->text(0), "Book 1");
         EXPECT_EQ(book->childCount(), 3);
         EXPECT_EQ(book->text(1), "12");
-        EXPECT_EQ(book->text(8), "8% correct, 8% missed") << "the bar in words";
+        EXPECT_EQ(book->text(9), "8% correct, 8% missed") << "the bar in words";
+        EXPECT_EQ(book->text(8), "0") << "a record without answer history has nothing due";
         EXPECT_EQ(table->topLevelItem(1)->childCount(), 0) << "a book without sections";
 
         progress.WeakestFirst()->setChecked(true);
@@ -273,4 +274,53 @@ TEST(ExamResultPageTest, ShowsTheBanksTextAsItStands)
     EXPECT_TRUE(page.contains("E1%3: What is %3 of <b>?")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: B, b %1")) << page.toStdString();
     EXPECT_TRUE(page.contains("Correct answer: C, c")) << page.toStdString();
+}
+
+// Right, wrong, then right over three days on a moved clock: missed only
+// while the last answer is wrong; Review Due brings the question back on
+// the day the scheduler says (a Good the day after an Again holds it 3.59
+// days: due four days after the last answer) and not the day before, and
+// Progress counts it due that day.
+TEST_F(StudyTest, ReviewDueBringsAQuestionBackOnTheDayTheSchedulerSays)
+{
+    StartOn(SectionedBank());
+    constexpr int64_t kDay = 24 * 60 * 60;
+    int64_t now = 1796083200 + 12 * 60 * 60; // 2026-12-01, noon
+    View()->SetWallClock([&now] { return now; });
+    const CString number = View()->m_testList.GetNumber(0);
+    const int right = std::atoi(number) % 2 == 1 ? IDC_RADIO_A : IDC_RADIO_C;
+    const CString key = Record().MakeKey(number);
+    const auto answerOnDay = [&](int day, int choice) {
+        now = 1796083200 + 12 * 60 * 60 + day * kDay;
+        if (day > 0)
+            View()->StartTestOfNumbers({number}, ", again");
+        Click(choice);
+        Click(IDC_COMMIT);
+    };
+    answerOnDay(0, right);
+    EXPECT_FALSE(Record().IsStillMissed(key));
+    answerOnDay(1, IDC_RADIO_D);
+    EXPECT_TRUE(Record().IsStillMissed(key));
+    answerOnDay(2, right);
+    EXPECT_FALSE(Record().IsStillMissed(key));
+
+    now += 3 * kDay;
+    Command(ID_REVIEW_DUE);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0].rfind("No question of this book is due for review.", 0), 0u);
+
+    now += kDay;
+    Command(ID_REVIEW_DUE);
+    EXPECT_EQ(messages.texts.size(), 1u);
+    ASSERT_EQ(View()->m_testList.GetSize(), 1);
+    EXPECT_EQ(Str(View()->m_testList.GetNumber(0)), Str(number));
+    EXPECT_EQ(Text(IDC_BOOK_NAME), "Book 1, due for review");
+
+    dialogs.ThenStandard([](QDialog& dialog) {
+        QTreeWidgetItem* book = dynamic_cast<ProgressDlg&>(dialog).Table()->topLevelItem(0);
+        EXPECT_EQ(book->text(8), "1");
+        EXPECT_EQ(book->data(8, Qt::AccessibleTextRole).toString(), "1 due today");
+        return QDialog::Rejected;
+    });
+    Command(ID_PROGRESS);
 }
