@@ -10,22 +10,6 @@ namespace {
 constexpr int kMostSectionQuestions = 100;
 constexpr int kRandomQuestions = 50;
 
-// The sections in first-named order, each with the rows that name it.
-std::vector<std::vector<size_t>> RowsBySection(const std::vector<BookQuestion>& book)
-{
-    std::vector<std::vector<size_t>> sections;
-    SectionOrder order;
-    for (size_t row = 0; row < book.size(); ++row) {
-        if (book[row].section.IsEmpty())
-            continue;
-        const auto [place, added] = order.Place(book[row].section);
-        if (added)
-            sections.emplace_back();
-        sections[place].push_back(row);
-    }
-    return sections;
-}
-
 // Draws of 15 bits joined, so that books past 32,768 rows are reached whole.
 size_t Below(size_t bound, afx::CrtRandom& random)
 {
@@ -45,6 +29,21 @@ void TakeAtRandom(std::vector<size_t>& candidates, size_t count, afx::CrtRandom&
 }
 
 } // namespace
+
+std::vector<std::vector<size_t>> RowsBySection(const std::vector<BookQuestion>& book)
+{
+    std::vector<std::vector<size_t>> sections;
+    SectionOrder order;
+    for (size_t row = 0; row < book.size(); ++row) {
+        if (book[row].section.IsEmpty())
+            continue;
+        const auto [place, added] = order.Place(book[row].section);
+        if (added)
+            sections.emplace_back();
+        sections[place].push_back(row);
+    }
+    return sections;
+}
 
 int CountSections(const std::vector<BookQuestion>& book)
 {

@@ -27,6 +27,8 @@ constexpr int kMaxExamMinutes = 600;
 
 // The sections a book names, each once, in the order it first names them.
 int CountSections(const std::vector<BookQuestion>& book);
+// The rows of each of those sections; rows that name none are in none.
+std::vector<std::vector<size_t>> RowsBySection(const std::vector<BookQuestion>& book);
 
 // The exam the bank stores for the book when it is usable, else: a book of
 // sections gets one question from each (at most 100), any other book 50

@@ -80,6 +80,8 @@ public:
     // Progress, and a test of the book or section chosen there.
     void OnProgress();
     void StartTestOf(const CString& table, const CString& title, const std::optional<CString>& section);
+    // The chance to pass the book's practice exam now, in words.
+    QString PassOutlook(const CString& title, const std::vector<BookQuestion>& book, int64_t now);
 
     // The practice exam. The clock is the exam's; tests put in their own.
     void OnPracticeExam();

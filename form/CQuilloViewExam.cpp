@@ -10,6 +10,7 @@
 #include "PracticeExamDlg.h"
 
 #include "exam/COptions.h"
+#include "exam/PassChance.h"
 
 #include "bank/CQuestionSet.h"
 #include "bank/PracticeExamTable.h"
@@ -71,8 +72,10 @@ void CQuilloView::OnPracticeExam()
     }
     const ExamSettings defaults =
         DefaultExamSettings(book, litex::ReadStoredPracticeExam(Database(), m_pTest->m_strTable));
-    PracticeExamDlg dialog(this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()), CountSections(book),
-                           defaults);
+    const int64_t now = m_wallClock();
+    PracticeExamDlg dialog(
+        this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()), CountSections(book), defaults,
+        [this, &book, now](const ExamSettings& settings) { return PassChanceNow(*m_pTest, book, settings, now); });
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartExam(dialog.Settings(), book);

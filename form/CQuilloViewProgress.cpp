@@ -7,11 +7,13 @@
 
 #include "exam/COptions.h"
 #include "exam/CQuilloDoc.h"
+#include "exam/PassChance.h"
 #include "exam/Progress.h"
 #include "exam/ReviewDue.h"
 
 #include "bank/CBookNamesSet.h"
 #include "bank/CQuestionSet.h"
+#include "bank/PracticeExamTable.h"
 
 #include "afx/AbortSignal.h"
 #include "afx/ui/CWinApp.h"
@@ -22,6 +24,18 @@ litex::SQLiteDatabase& CQuilloView::Database() const
     return static_cast<CQuilloDoc*>(GetDocument())->m_db;
 }
 
+QString CQuilloView::PassOutlook(const CString& title, const std::vector<BookQuestion>& book, int64_t now)
+{
+    const ExamSettings exam = DefaultExamSettings(book, litex::ReadStoredPracticeExam(Database(), m_pTest->m_strTable));
+    const int questions = std::min(exam.questions, static_cast<int>(book.size()));
+    return QString("Chance to pass the practice exam of %1 now (%2 questions, pass mark %3 %, %4): %5 %")
+        .arg(afx::ToQt(title))
+        .arg(questions)
+        .arg(exam.passMarkPercent)
+        .arg(exam.perSection ? "one from each section" : "drawn at random")
+        .arg(ChancePercent(PassChanceNow(*m_pTest, book, exam, now)));
+}
+
 void CQuilloView::OnProgress()
 {
     if (ExamBlocks())
@@ -29,7 +43,9 @@ void CQuilloView::OnProgress()
     StopViewer();
     UpdateData(true);
     std::vector<BookProgress> books;
-    const int64_t dueBefore = EndOfDay(m_wallClock());
+    const int64_t now = m_wallClock();
+    const int64_t dueBefore = EndOfDay(now);
+    QString outlook;
     {
         const afx::CWaitCursor wait;
         CQuestionSet reader(&Database());
@@ -44,10 +60,12 @@ void CQuilloView::OnProgress()
                     throw;
             }
             books.push_back(MeasureBook(*m_pTest, m_pBooks->m_strTable, m_pBooks->m_strTitle, questions, dueBefore));
+            if (m_pBooks->m_strTable == m_pTest->m_strTable && !questions.empty() && outlook.isEmpty())
+                outlook = PassOutlook(m_pBooks->m_strTitle, questions, now);
         }
     }
 
-    form::ProgressDlg dialog(this, books, m_pTest->m_strTable);
+    form::ProgressDlg dialog(this, books, m_pTest->m_strTable, outlook);
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_section);

@@ -5,6 +5,9 @@
 #include "afx/ui/CDialog.h"
 #include "afx/ui/ControlAccessibility.h"
 #include "afx/ui/LongText.h"
+#include "afx/ui/ScreenReaderNotice.h"
+
+#include "exam/PassChance.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -31,10 +34,11 @@ QSpinBox* SpinBox(int minimum, int maximum, int value)
 } // namespace
 
 PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int bookSize, int sections,
-                                 const ExamSettings& defaults)
+                                 const ExamSettings& defaults, Chance chance)
     : QDialog(parent, afx::kDialogFrame), m_questions(SpinBox(1, std::max(bookSize, 1), defaults.questions)),
       m_passMark(SpinBox(1, 100, defaults.passMarkPercent)), m_minutes(SpinBox(0, kMaxExamMinutes, defaults.minutes)),
-      m_perSection(new QRadioButton("&One question from each section")), m_atRandom(new QRadioButton("At &random"))
+      m_perSection(new QRadioButton("&One question from each section")), m_atRandom(new QRadioButton("At &random")),
+      m_chance(std::move(chance)), m_chanceLabel(new QLabel)
 {
     setWindowTitle("Practice Exam");
     m_minutes->setSpecialValueText("No limit");
@@ -72,10 +76,32 @@ PracticeExamDlg::PracticeExamDlg(QWidget* parent, const QString& bookTitle, int 
     layout->addWidget(about);
     layout->addLayout(form);
     layout->addWidget(draw);
+    layout->addWidget(m_chanceLabel);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_questions->setFocus();
     m_questions->selectAll();
+
+    // The chance follows the settings; a screen reader hears it each time
+    // it changes, and with the first setting it reads.
+    m_chanceLabel->setVisible(m_chance != nullptr);
+    ShowChance(false);
+    m_questions->setAccessibleDescription(m_chanceLabel->text());
+    for (QSpinBox* box : {m_questions, m_passMark})
+        connect(box, &QSpinBox::valueChanged, this, [this] { ShowChance(true); });
+    connect(m_perSection, &QRadioButton::toggled, this, [this] { ShowChance(true); });
+}
+
+void PracticeExamDlg::ShowChance(bool announce)
+{
+    if (m_chance == nullptr)
+        return;
+    const QString text = QString("Chance to pass now: %1 %").arg(ChancePercent(m_chance(Settings())));
+    if (text == m_chanceLabel->text())
+        return;
+    m_chanceLabel->setText(text);
+    if (announce)
+        afx::ScreenReaderNotice::In(this)->Say(text);
 }
 
 ExamSettings PracticeExamDlg::Settings() const

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QLabel;
 class QRadioButton;
 class QSpinBox;
 
@@ -14,8 +17,10 @@ namespace form {
 
 class PracticeExamDlg : public QDialog {
 public:
-    PracticeExamDlg(QWidget* parent, const QString& bookTitle, int bookSize, int sections,
-                    const ExamSettings& defaults);
+    // chance gives the chance to pass an exam of the settings shown.
+    using Chance = std::function<double(const ExamSettings&)>;
+    PracticeExamDlg(QWidget* parent, const QString& bookTitle, int bookSize, int sections, const ExamSettings& defaults,
+                    Chance chance);
 
     // What the dialog shows now; after OK, what the user chose.
     ExamSettings Settings() const;
@@ -25,6 +30,7 @@ public:
     QSpinBox* Minutes() const { return m_minutes; }
     QRadioButton* PerSection() const { return m_perSection; }
     QRadioButton* AtRandom() const { return m_atRandom; }
+    QLabel* ChanceLabel() const { return m_chanceLabel; }
 
 private:
     QSpinBox* m_questions;
@@ -32,6 +38,9 @@ private:
     QSpinBox* m_minutes;
     QRadioButton* m_perSection;
     QRadioButton* m_atRandom;
+    Chance m_chance;
+    QLabel* m_chanceLabel;
+    void ShowChance(bool announce);
 };
 
 } // namespace form

@@ -65,9 +65,11 @@ public:
 
 } // namespace
 
-ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable)
+ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable,
+                         const QString& outlook)
     : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
-      m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last"))
+      m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last")),
+      m_outlook(new QLabel(outlook))
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
@@ -114,7 +116,14 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     start->setDefault(true);
     start->setEnabled(m_table->currentItem() != nullptr);
 
+    // The table has the focus: a screen reader hears the chance with it.
+    m_outlook->setTextFormat(Qt::PlainText);
+    m_outlook->setWordWrap(true);
+    m_outlook->setVisible(!outlook.isEmpty());
+    m_table->setAccessibleDescription(outlook);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_outlook);
     layout->addWidget(label);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_weakestFirst);

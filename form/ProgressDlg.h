@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -20,7 +21,10 @@ namespace form {
 
 class ProgressDlg : public QDialog {
 public:
-    ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable);
+    // outlook: the chance to pass the current book's practice exam, in
+    // words; empty when there is none to tell.
+    ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable,
+                const QString& outlook);
 
     // After OK: the book chosen, and its section, none for the whole book;
     // an empty section is the book's questions that name none.
@@ -30,6 +34,7 @@ public:
 
     QTreeWidget* Table() const { return m_table; }
     QCheckBox* WeakestFirst() const { return m_weakestFirst; }
+    QLabel* Outlook() const { return m_outlook; }
 
 protected:
     bool event(QEvent* event) override;
@@ -43,6 +48,7 @@ private:
 
     QTreeWidget* m_table;
     QCheckBox* m_weakestFirst;
+    QLabel* m_outlook;
     bool m_firstRowSpoken = false;
 };
 

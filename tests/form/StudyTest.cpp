@@ -11,6 +11,7 @@
 #include "afx/ui/ScreenReaderNotice.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -323,4 +324,36 @@ TEST_F(StudyTest, ReviewDueBringsAQuestionBackOnTheDayTheSchedulerSays)
         return QDialog::Rejected;
     });
     Command(ID_PROGRESS);
+}
+
+// Progress and the practice exam's dialog tell the chance to pass the
+// book's exam now, and a screen reader hears it: with the table, which has
+// the focus, in Progress; each time it changes with the settings in the
+// dialog. Every question right once, by the sets alone: 0.9 each.
+TEST_F(StudyTest, TheChanceToPassIsShownAndHeard)
+{
+    StartOn(SectionedBank());
+    for (int number = 1; number <= 12; ++number) {
+        Record().AddAnswered(std::to_string(number).c_str());
+        Record().AddCorrect(std::to_string(number).c_str());
+    }
+    dialogs.ThenStandard([](QDialog& dialog) {
+        auto& progress = dynamic_cast<ProgressDlg&>(dialog);
+        // Two of three, one from each section: 0.9^3 + 3 x 0.9^2 x 0.1.
+        EXPECT_EQ(progress.Outlook()->text(), "Chance to pass the practice exam of Book 1 now (3 questions, pass "
+                                              "mark 60 %, one from each section): 97 %");
+        EXPECT_EQ(progress.Table()->accessibleDescription(), progress.Outlook()->text());
+        return QDialog::Rejected;
+    });
+    Command(ID_PROGRESS);
+    dialogs.ThenStandard([](QDialog& dialog) {
+        auto& exam = dynamic_cast<PracticeExamDlg&>(dialog);
+        EXPECT_EQ(exam.ChanceLabel()->text(), "Chance to pass now: 97 %");
+        exam.PassMark()->setValue(100); // all three: 0.9^3
+        EXPECT_EQ(exam.ChanceLabel()->text(), "Chance to pass now: 72 %");
+        EXPECT_EQ(afx::ScreenReaderNotice::In(&dialog)->Message(), "Chance to pass now: 72 %");
+        return QDialog::Rejected;
+    });
+    Command(ID_PRACTICE_EXAM);
+    EXPECT_FALSE(View()->ExamIsRunning());
 }
