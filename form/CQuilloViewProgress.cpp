@@ -10,6 +10,7 @@
 #include "exam/PassChance.h"
 #include "exam/Progress.h"
 #include "exam/ReviewDue.h"
+#include "exam/StudyHistory.h"
 
 #include "bank/CBookNamesSet.h"
 #include "bank/CQuestionSet.h"
@@ -65,7 +66,9 @@ void CQuilloView::OnProgress()
         }
     }
 
-    form::ProgressDlg dialog(this, books, m_pTest->m_strTable, outlook);
+    constexpr int kDaysShown = 28;
+    form::ProgressDlg dialog(this, books, m_pTest->m_strTable, outlook,
+                             DailyAnswers(m_pTest->m_history, now, kDaysShown));
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_section);

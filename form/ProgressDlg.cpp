@@ -1,6 +1,9 @@
 #include "ProgressDlg.h"
 
 #include "ProgressBars.h"
+#include "StudyChart.h"
+
+#include "exam/Percent.h"
 
 #include "afx/ui/CDialog.h"
 #include "afx/ui/ControlAccessibility.h"
@@ -9,11 +12,15 @@
 #include "afx/ui/ScreenFit.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -66,10 +73,10 @@ public:
 } // namespace
 
 ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable,
-                         const QString& outlook)
+                         const QString& outlook, const std::vector<StudyDay>& days)
     : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
       m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last")),
-      m_outlook(new QLabel(outlook))
+      m_outlook(new QLabel(outlook)), m_tabs(new QTabWidget), m_days(new QTableWidget)
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
@@ -122,11 +129,17 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     m_outlook->setVisible(!outlook.isEmpty());
     m_table->setAccessibleDescription(outlook);
 
+    auto* booksPage = new QWidget;
+    auto* booksLayout = new QVBoxLayout(booksPage);
+    booksLayout->addWidget(label);
+    booksLayout->addWidget(m_table, 1);
+    booksLayout->addWidget(m_weakestFirst);
+    m_tabs->addTab(booksPage, "Books and sections");
+    m_tabs->addTab(OverTime(days), "Over &time");
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_outlook);
-    layout->addWidget(label);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_weakestFirst);
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(buttons);
     afx::ResizeWithinScreen(*this, QSize(width + 60, HeightShowing(current)));
 
@@ -135,6 +148,47 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { StartTestOf(item); });
     m_table->setFocus();
+}
+
+// The chart of the last weeks and the days with answers in a table, the
+// newest first, whose cells a screen reader reads with their headings.
+QWidget* ProgressDlg::OverTime(const std::vector<StudyDay>& days)
+{
+    auto* chart = new StudyChart(days);
+    auto* caption = afx::CaptionFor(m_days, "&Days with answers, the newest first:");
+    m_days->setColumnCount(4);
+    m_days->setHorizontalHeaderLabels({"Day", "Answered", "Right", "Share right"});
+    m_days->verticalHeader()->hide();
+    m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_days->setSelectionBehavior(QAbstractItemView::SelectRows);
+    for (auto day = days.rbegin(); day != days.rend(); ++day) {
+        if (day->answered == 0)
+            continue;
+        const int row = m_days->rowCount();
+        m_days->insertRow(row);
+        const QString date = QLocale().toString(QDateTime::fromSecsSinceEpoch(day->start).date(), QLocale::ShortFormat);
+        const QStringList cells = {date, QString::number(day->answered), QString::number(day->right),
+                                   QString("%1 %").arg(WholePercent(day->right, day->answered))};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                item->setData(Qt::AccessibleTextRole,
+                              cells[column] + " " + m_days->horizontalHeaderItem(column)->text().toLower());
+            }
+            m_days->setItem(row, column, item);
+        }
+    }
+    m_days->resizeColumnsToContents();
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* summary = new QLabel(StudySummary(days));
+    summary->setTextFormat(Qt::PlainText);
+    layout->addWidget(summary);
+    layout->addWidget(chart);
+    layout->addWidget(caption);
+    layout->addWidget(m_days, 1);
+    return page;
 }
 
 // Tall enough for every row down to the current book's last section, when

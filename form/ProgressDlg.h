@@ -5,6 +5,7 @@
 // a test of that book or section.
 
 #include "exam/Progress.h"
+#include "exam/StudyHistory.h"
 
 #include <QDialog>
 
@@ -14,6 +15,8 @@
 
 class QCheckBox;
 class QLabel;
+class QTabWidget;
+class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -22,9 +25,10 @@ namespace form {
 class ProgressDlg : public QDialog {
 public:
     // outlook: the chance to pass the current book's practice exam, in
-    // words; empty when there is none to tell.
+    // words; empty when there is none to tell. days: the answers of the
+    // last weeks, for the tab "Over time".
     ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable,
-                const QString& outlook);
+                const QString& outlook, const std::vector<StudyDay>& days);
 
     // After OK: the book chosen, and its section, none for the whole book;
     // an empty section is the book's questions that name none.
@@ -35,6 +39,8 @@ public:
     QTreeWidget* Table() const { return m_table; }
     QCheckBox* WeakestFirst() const { return m_weakestFirst; }
     QLabel* Outlook() const { return m_outlook; }
+    QTabWidget* Tabs() const { return m_tabs; }
+    QTableWidget* Days() const { return m_days; }
 
 protected:
     bool event(QEvent* event) override;
@@ -49,6 +55,9 @@ private:
     QTreeWidget* m_table;
     QCheckBox* m_weakestFirst;
     QLabel* m_outlook;
+    QTabWidget* m_tabs;
+    QTableWidget* m_days;
+    QWidget* OverTime(const std::vector<StudyDay>& days);
     bool m_firstRowSpoken = false;
 };
 

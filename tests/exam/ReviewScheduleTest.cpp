@@ -4,11 +4,14 @@
 #include "exam/ReviewSchedule.h"
 #include "exam/COptions.h"
 #include "exam/ReviewDue.h"
+#include "exam/StudyHistory.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -21,6 +24,30 @@ std::vector<AnswerEvent> Answers(std::initializer_list<std::pair<int, bool>> day
         answers.push_back({kStart + day * kSecondsPerDay, right ? 'A' : 'B', right});
     return answers;
 }
+
+// Local days as UTC's for the test's life, so that its midnights are
+// known whatever zone the machine is in.
+class UtcDays {
+public:
+    UtcDays() : m_saved(std::getenv("TZ") != nullptr ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt)
+    {
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+    UtcDays(const UtcDays&) = delete;
+    UtcDays& operator=(const UtcDays&) = delete;
+    ~UtcDays()
+    {
+        if (m_saved)
+            setenv("TZ", m_saved->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> m_saved;
+};
 
 } // namespace
 
@@ -81,15 +108,29 @@ TEST(ReviewSchedule, DueNumbersAreTheBooksOverdueQuestionsMostOverdueFirst)
 
 TEST(ReviewSchedule, TodayEndsAtTheNextLocalMidnight)
 {
-    const char* saved = std::getenv("TZ");
-    const std::string previous = saved != nullptr ? saved : "";
-    setenv("TZ", "UTC", 1);
-    tzset();
+    const UtcDays utc;
     EXPECT_EQ(EndOfDay(kStart + 12 * 60 * 60), kStart + kSecondsPerDay);
     EXPECT_EQ(EndOfDay(kStart), kStart + kSecondsPerDay);
-    if (saved != nullptr)
-        setenv("TZ", previous.c_str(), 1);
-    else
-        unsetenv("TZ");
-    tzset();
+}
+
+// Answers counted by the local day they were given, the days before the
+// first shown and after now left out.
+TEST(StudyHistory, CountsEachDaysAnswersAndRightOnes)
+{
+    const UtcDays utc;
+    AnswerHistory history;
+    history.Add("BOOK1.1", {kStart - kSecondsPerDay, 'A', true}); // before the first day shown
+    history.Add("BOOK1.1", {kStart + 10, 'A', true});
+    history.Add("BOOK1.2", {kStart + 20, 'B', false});
+    history.Add("BOOK2.1", {kStart + 2 * kSecondsPerDay + 5, 'C', true});
+    history.Add("BOOK2.1", {kStart + 3 * kSecondsPerDay, 'C', true}); // tomorrow
+    const std::vector<StudyDay> days = DailyAnswers(history, kStart + 2 * kSecondsPerDay + 60, 3);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0].start, kStart);
+    EXPECT_EQ(days[0].answered, 2);
+    EXPECT_EQ(days[0].right, 1);
+    EXPECT_EQ(days[1].answered, 0);
+    EXPECT_EQ(days[2].start, kStart + 2 * kSecondsPerDay);
+    EXPECT_EQ(days[2].answered, 1);
+    EXPECT_EQ(days[2].right, 1);
 }

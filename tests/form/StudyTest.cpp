@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QTreeWidget>
 
@@ -321,6 +322,11 @@ TEST_F(StudyTest, ReviewDueBringsAQuestionBackOnTheDayTheSchedulerSays)
         QTreeWidgetItem* book = dynamic_cast<ProgressDlg&>(dialog).Table()->topLevelItem(0);
         EXPECT_EQ(book->text(8), "1");
         EXPECT_EQ(book->data(8, Qt::AccessibleTextRole).toString(), "1 due today");
+        // Over time: a day a row for the three days with answers, newest first.
+        QTableWidget* days = dynamic_cast<ProgressDlg&>(dialog).Days();
+        EXPECT_EQ(days->rowCount(), 3);
+        EXPECT_EQ(days->item(1, 3)->text(), "0 %");
+        EXPECT_EQ(days->item(0, 1)->data(Qt::AccessibleTextRole).toString(), "1 answered");
         return QDialog::Rejected;
     });
     Command(ID_PROGRESS);
