@@ -180,6 +180,8 @@ QWidget* ProgressDlg::OverTime(const std::vector<StudyDay>& days)
         }
     }
     m_days->resizeColumnsToContents();
+    // Heard as the tab's table takes the focus.
+    m_days->setAccessibleDescription(StudySummary(days));
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* summary = new QLabel(StudySummary(days));
