@@ -102,6 +102,8 @@ void AnswerHistory::Store(CArchive& archive) const
         return;
     std::string packed;
     for (const auto& [key, answers] : m_answers) {
+        if (answers.empty())
+            continue;
         const std::string& bytes = key.Bytes();
         const size_t length = std::min<size_t>(bytes.size(), kLongestKey);
         packed += static_cast<char>(length);

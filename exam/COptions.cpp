@@ -160,12 +160,11 @@ bool COptions::Matches(const CString& number) const
 {
     const CString key = MakeKey(number);
     const auto holds = [&key](const CMapStringToString& set) { return set.Contains(key); };
-    const auto last = [this, &key] { return m_history.Last(key); };
 
     if (m_bNew == 0 && !holds(m_answered))
         return false;
     if (m_bMissed == 0 || m_bCorrect == 0) {
-        if (const AnswerEvent* answer = last()) {
+        if (const AnswerEvent* answer = m_history.Last(key)) {
             if ((m_bMissed == 0 && !answer->right) || (m_bCorrect == 0 && answer->right))
                 return false;
         } else if ((m_bMissed == 0 && holds(m_missed)) || (m_bCorrect == 0 && holds(m_correct))) {
