@@ -76,7 +76,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
                          const QString& outlook, const std::vector<StudyDay>& days)
     : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
       m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last")),
-      m_outlook(new QLabel(outlook)), m_tabs(new QTabWidget), m_days(new QTableWidget)
+      m_outlook(new QLabel(outlook)), m_days(new QTableWidget)
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
@@ -134,12 +134,13 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     booksLayout->addWidget(label);
     booksLayout->addWidget(m_table, 1);
     booksLayout->addWidget(m_weakestFirst);
-    m_tabs->addTab(booksPage, "Books and sections");
-    m_tabs->addTab(OverTime(days), "Over &time");
+    auto* tabs = new QTabWidget;
+    tabs->addTab(booksPage, "Books and sections");
+    tabs->addTab(OverTime(days), "Over &time");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_outlook);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(tabs, 1);
     layout->addWidget(buttons);
     afx::ResizeWithinScreen(*this, QSize(width + 60, HeightShowing(current)));
 

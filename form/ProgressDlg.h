@@ -15,7 +15,6 @@
 
 class QCheckBox;
 class QLabel;
-class QTabWidget;
 class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,7 +38,6 @@ public:
     QTreeWidget* Table() const { return m_table; }
     QCheckBox* WeakestFirst() const { return m_weakestFirst; }
     QLabel* Outlook() const { return m_outlook; }
-    QTabWidget* Tabs() const { return m_tabs; }
     QTableWidget* Days() const { return m_days; }
 
 protected:
@@ -55,7 +53,6 @@ private:
     QTreeWidget* m_table;
     QCheckBox* m_weakestFirst;
     QLabel* m_outlook;
-    QTabWidget* m_tabs;
     QTableWidget* m_days;
     QWidget* OverTime(const std::vector<StudyDay>& days);
     bool m_firstRowSpoken = false;
