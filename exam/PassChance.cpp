@@ -169,12 +169,11 @@ double PassChance(const std::vector<BookQuestion>& book, const std::vector<doubl
     return std::clamp(pass, 0.0, 1.0);
 }
 
-double PassChanceNow(const COptions& record, const std::vector<BookQuestion>& book, const ExamSettings& settings,
-                     int64_t now)
+std::vector<double> RightChances(const COptions& record, const std::vector<BookQuestion>& book, int64_t now)
 {
     std::vector<double> chances;
     chances.reserve(book.size());
     for (const BookQuestion& question : book)
         chances.push_back(RightChance(record, question.number, now));
-    return PassChance(book, chances, settings);
+    return chances;
 }

@@ -23,9 +23,8 @@ double RightChance(const COptions& record, const CString& number, int64_t now);
 double PassChance(const std::vector<BookQuestion>& book, const std::vector<double>& rightChances,
                   const ExamSettings& settings);
 
-// The same for the record's book now.
-double PassChanceNow(const COptions& record, const std::vector<BookQuestion>& book, const ExamSettings& settings,
-                     int64_t now);
+// RightChance of each question of book, in its order.
+std::vector<double> RightChances(const COptions& record, const std::vector<BookQuestion>& book, int64_t now);
 
 // The right answers an exam of this many questions needs to pass.
 int PassCount(const ExamSettings& settings, int questions);

@@ -72,10 +72,12 @@ void CQuilloView::OnPracticeExam()
     }
     const ExamSettings defaults =
         DefaultExamSettings(book, litex::ReadStoredPracticeExam(Database(), m_pTest->m_strTable));
-    const int64_t now = m_wallClock();
+    // Each question's chance is the same whatever the settings; only the
+    // draw over them changes as the user changes those.
+    const std::vector<double> chances = RightChances(*m_pTest, book, m_wallClock());
     PracticeExamDlg dialog(
         this, afx::ToQt(m_pTest->m_strTitle), static_cast<int>(book.size()), CountSections(book), defaults,
-        [this, &book, now](const ExamSettings& settings) { return PassChanceNow(*m_pTest, book, settings, now); });
+        [&book, &chances](const ExamSettings& settings) { return PassChance(book, chances, settings); });
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartExam(dialog.Settings(), book);

@@ -34,7 +34,7 @@ QString CQuilloView::PassOutlook(const CString& title, const std::vector<BookQue
         .arg(questions)
         .arg(exam.passMarkPercent)
         .arg(exam.perSection ? "one from each section" : "drawn at random")
-        .arg(ChancePercent(PassChanceNow(*m_pTest, book, exam, now)));
+        .arg(ChancePercent(PassChance(book, RightChances(*m_pTest, book, now), exam)));
 }
 
 void CQuilloView::OnProgress()
