@@ -21,9 +21,10 @@
 namespace banktool {
 namespace {
 
-// Where each CSV column comes from in a question table; section is column
-// 1, the note column 11.
-constexpr int kSourceColumn[kCsvColumnCount] = {2, 3, 4, 5, 6, 7, 8, 9, 1, 11};
+// Where each CSV column comes from in a question table's row with its
+// explanation joined: section is column 1, the note column 11, the
+// explanation 13.
+constexpr int kSourceColumn[kCsvColumnCount] = {2, 3, 4, 5, 6, 7, 8, 9, 1, 11, 13};
 constexpr int kFolderColumn = 10;
 
 std::string ShellQuoted(const std::string& text)
@@ -112,6 +113,9 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
         if (rows.Prepared() && rows.Next())
             exam = rows.Text(0) + "," + rows.Text(1) + "," + rows.Text(2) + "," + rows.Text(3);
     }
+    // A bank without explanations reads as one whose every explanation is
+    // empty.
+    const bool explained = BankQuery(database, "SELECT TableName, Number, Explanation FROM EXPLANATION").Prepared();
     std::vector<std::pair<std::string, std::string>> books;
     {
         BankQuery rows(database, "SELECT * FROM BOOKNAMES");
@@ -135,7 +139,11 @@ std::string Export(litex::SQLiteDatabase& database, const std::string& bankPath,
         for (size_t c = 0; c < kCsvColumnCount; ++c)
             *out << (c ? "," : "") << kCsvColumns[c];
         *out << "\r\n";
-        BankQuery rows(database, "SELECT * FROM " + QuotedIdentifier(books[b].first));
+        const std::string table = QuotedIdentifier(books[b].first);
+        BankQuery rows(database, explained ? "SELECT b.*, e.Explanation FROM " + table +
+                                                 " AS b LEFT JOIN EXPLANATION AS e ON e.TableName = " +
+                                                 QuotedLiteral(books[b].first) + " AND e.Number = b.Number"
+                                           : "SELECT * FROM " + table);
         if (!rows.Prepared())
             return books[b].first + ": " + rows.Error();
         while (rows.Next()) {

@@ -25,8 +25,8 @@
 
 namespace banktool {
 
-const char* const kCsvColumns[kCsvColumnCount] = {"number", "correct", "question", "a",       "b",
-                                                  "c",      "d",       "diagram",  "section", "note"};
+const char* const kCsvColumns[kCsvColumnCount] = {"number", "correct", "question", "a",    "b",          "c",
+                                                  "d",      "diagram", "section",  "note", "explanation"};
 
 namespace {
 
@@ -89,6 +89,8 @@ public:
                     std::string_view("ABCD").substr(static_cast<size_t>(question[kCorrect][0] - 'a'), 1);
             if (question[kSection].empty())
                 question[kSection] = GroupOf(question[kNumber]);
+            if (TrimmedSpace(question[kExplanation]).empty() && !TrimmedSpace(question[kNote]).empty())
+                question[kExplanation] = m_book.Keep("Reference: " + std::string(TrimmedSpace(question[kNote])));
             if (!m_strict)
                 StandIn(line, question);
             for (int column = 0; column < kColumnCount; ++column)
@@ -181,6 +183,7 @@ void ReadBook(const BookSource& source, std::optional<SourceFormat> format, cons
 
 // The table BankWriter makes of the book, weighed as the program reads it:
 // the row's id and folder beside the question's columns, and Note2 empty.
+// The explanation is read only when asked for, one at a time.
 std::string HeldProblem(const std::vector<Question>& questions, const std::string& diagramFolder)
 {
     constexpr int kTableColumns = 13;
@@ -188,8 +191,8 @@ std::string HeldProblem(const std::vector<Question>& questions, const std::strin
     size_t id = 0;
     for (const Question& question : questions) {
         size_t textBytes = std::to_string(++id).size() + diagramFolder.size() + kTableColumns;
-        for (const std::string_view field : question)
-            textBytes += field.size();
+        for (int column = 0; column < kExplanation; ++column)
+            textBytes += question[static_cast<size_t>(column)].size();
         held.Add(kTableColumns, textBytes);
     }
     return held.Problem();

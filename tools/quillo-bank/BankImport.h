@@ -44,8 +44,10 @@ struct ImportRequest {
 
 // The columns a book's CSV may have, in the order export writes them.
 // Other quiz tools' names are taken too: id for number, correct_letter
-// for correct, figure or image for diagram, refs or reference for note.
-constexpr int kCsvColumnCount = 10;
+// for correct, figure or image for diagram, refs or reference for note,
+// feedback for explanation. A question with no explanation of its own is
+// explained by its note, which a pool's references fill.
+constexpr int kCsvColumnCount = 11;
 extern const char* const kCsvColumns[kCsvColumnCount];
 
 // Every problem found, each "FILE:LINE: what", quoting at most a short,

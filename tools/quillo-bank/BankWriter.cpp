@@ -27,7 +27,7 @@ std::string BankWriter::Write(const std::vector<BookToWrite>& books, const std::
     for (size_t b = 0; b < books.size(); ++b)
         if (!WriteBook(static_cast<int>(b) + 1, books[b], diagramFolder))
             return Failed();
-    if (!WriteExams(books, exam))
+    if (!WriteExams(books, exam) || !WriteExplanations(books))
         return Failed();
     if (!Exec("COMMIT"))
         return Failed();
@@ -136,6 +136,51 @@ bool BankWriter::WriteExams(const std::vector<BookToWrite>& books, const std::ve
         }
     }
     return true;
+}
+
+// A copied book keeps its explanations.
+bool BankWriter::WriteExplanations(const std::vector<BookToWrite>& books)
+{
+    const auto explained = [](const Question& question) { return !question[kExplanation].empty(); };
+    const bool copied =
+        std::any_of(books.begin(), books.end(), [](const BookToWrite& book) { return !book.questions; });
+    const bool any = std::any_of(books.begin(), books.end(), [&explained](const BookToWrite& book) {
+        return book.questions && std::any_of(book.questions->begin(), book.questions->end(), explained);
+    });
+    const bool keep = copied && BankInPlaceHasExplanations();
+    if (!any && !keep)
+        return true;
+    if (!Exec(
+            "CREATE TABLE EXPLANATION(TableName TEXT, Number TEXT, Explanation TEXT, PRIMARY KEY(TableName, Number))"))
+        return false;
+    for (const BookToWrite& book : books) {
+        if (book.questions == nullptr) {
+            if (keep && !Insert("INSERT OR IGNORE INTO EXPLANATION SELECT TableName, Number, Explanation"
+                                " FROM old.EXPLANATION WHERE TableName = ?2",
+                                0, std::array<std::string_view, 1>{book.table}))
+                return false;
+            continue;
+        }
+        if (!Prepare("INSERT OR IGNORE INTO EXPLANATION VALUES(?2, ?3, ?4)"))
+            return false;
+        for (const Question& question : *book.questions)
+            if (explained(question) &&
+                !Run(0, std::array<std::string_view, 3>{book.table, question[kNumber], question[kExplanation]}))
+                return false;
+    }
+    return true;
+}
+
+bool BankWriter::BankInPlaceHasExplanations()
+{
+    bool found = false;
+    const auto seen = [](void* flag, int, char**, char**) {
+        *static_cast<bool*>(flag) = true;
+        return 0;
+    };
+    return sqlite3_exec(m_db.Handle(), "SELECT 1 FROM old.sqlite_master WHERE type = 'table' AND name = 'EXPLANATION'",
+                        seen, &found, nullptr) == SQLITE_OK &&
+           found;
 }
 
 // The bank's bytes go through the program's own save, which writes them

@@ -1,6 +1,8 @@
 #pragma once
 // Builds a whole question bank in memory and saves it as a document is
-// saved: a bank is never left half written.
+// saved: a bank is never left half written. Explanations go to a table of
+// their own, EXPLANATION (TableName, Number, Explanation), which readers of
+// the book tables never look at; a bank with none has no such table.
 
 #include "SourceBook.h"
 
@@ -43,6 +45,8 @@ private:
     bool WriteBook(int key, const BookToWrite& book, const std::string& folder);
     bool CopyBook(const BookToWrite& book);
     bool WriteExams(const std::vector<BookToWrite>& books, const std::vector<std::string>& exam);
+    bool WriteExplanations(const std::vector<BookToWrite>& books);
+    bool BankInPlaceHasExplanations();
     bool AttachBankInPlace(const std::vector<BookToWrite>& books);
     std::string Publish();
 

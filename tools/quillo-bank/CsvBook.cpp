@@ -10,8 +10,8 @@ static_assert(kColumnCount == kCsvColumnCount);
 
 // Other tools' names for our columns.
 const std::pair<const char*, Column> kColumnAliases[] = {
-    {"id", kNumber}, {"correct_letter", kCorrect}, {"figure", kDiagram}, {"image", kDiagram},
-    {"refs", kNote}, {"reference", kNote},
+    {"id", kNumber}, {"correct_letter", kCorrect}, {"figure", kDiagram},       {"image", kDiagram},
+    {"refs", kNote}, {"reference", kNote},         {"feedback", kExplanation},
 };
 constexpr int kRequiredColumns = kDiagram;
 // How many unknown columns a warning names.

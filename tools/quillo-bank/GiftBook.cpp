@@ -118,10 +118,21 @@ std::vector<GiftChunk> Chunks(SourceBook& book)
 struct GiftAnswer {
     bool right;
     std::string_view text;
+    std::string_view feedback;
 };
 
-// "=right ~wrong ~%50%partly #feedback": the feedback is dropped, a weight
-// of 100 % counts as right and any other weight is dropped.
+// Where the question's own feedback, "####...", starts in an answer block;
+// npos without it.
+size_t GeneralFeedbackAt(std::string_view block)
+{
+    for (size_t at = FindUnescaped(block, "#"); at != std::string_view::npos; at = FindUnescaped(block, "#", at + 1))
+        if (block.substr(at, 4) == "####")
+            return at;
+    return std::string_view::npos;
+}
+
+// "=right ~wrong ~%50%partly #feedback": a weight of 100 % counts as right
+// and any other weight is dropped.
 std::vector<GiftAnswer> Answers(std::string_view block, SourceBook& book)
 {
     std::vector<GiftAnswer> answers;
@@ -129,7 +140,10 @@ std::vector<GiftAnswer> Answers(std::string_view block, SourceBook& book)
     while (at != std::string_view::npos) {
         const size_t next = FindUnescaped(block, "=~", at + 1);
         std::string_view text = block.substr(at + 1, next == std::string_view::npos ? next : next - at - 1);
-        text = text.substr(0, FindUnescaped(text, "#"));
+        const size_t hash = FindUnescaped(text, "#");
+        const std::string_view feedback =
+            hash == std::string_view::npos ? std::string_view() : Unescaped(text.substr(hash + 1), book);
+        text = text.substr(0, hash);
         bool right = block[at] == '=';
         text = Trimmed(text);
         if (text.size() > 2 && text[0] == '%') {
@@ -139,7 +153,7 @@ std::vector<GiftAnswer> Answers(std::string_view block, SourceBook& book)
                 text = text.substr(close + 1);
             }
         }
-        answers.push_back({right, Unescaped(text, book)});
+        answers.push_back({right, Unescaped(text, book), feedback});
         at = next;
     }
     return answers;
@@ -221,7 +235,11 @@ private:
         if (close == std::string_view::npos)
             return m_book.Damaged(chunk.line, "the answers' \"{\" is never closed before the blank line that ends "
                                               "the question");
-        const std::string_view block = text.substr(open + 1, close - open - 1);
+        std::string_view block = text.substr(open + 1, close - open - 1);
+        const size_t general = GeneralFeedbackAt(block);
+        const std::string_view generalFeedback =
+            general == std::string_view::npos ? std::string_view() : Unescaped(block.substr(general + 4), m_book);
+        block = block.substr(0, general);
         std::string_view before = Trimmed(text.substr(0, open));
         const bool html = TakeFormatMarker(before);
         const std::vector<GiftAnswer> answers = Answers(block, m_book);
@@ -230,24 +248,33 @@ private:
         Question question;
         question[kNumber] = title.empty() ? m_book.Keep(std::to_string(m_place)) : title;
         question[kQuestion] = Wording(before, text.substr(close + 1), html);
+        std::array<std::string_view, 4> feedback;
         for (size_t i = 0; i < 4; ++i) {
-            question[kA + i] = html ? m_book.Keep(PlainFromHtml(answers[i].text)) : answers[i].text;
+            question[kA + i] = Plain(answers[i].text, html);
+            feedback[i] = Plain(answers[i].feedback, html);
             if (answers[i].right)
                 question[kCorrect] = std::string_view("ABCD").substr(i, 1);
         }
+        if (std::string explanation = Explanation(Plain(generalFeedback, html), feedback); !explanation.empty())
+            question[kExplanation] = m_book.Keep(std::move(explanation));
         question[kSection] = chunk.category;
         m_book.Add(chunk.line, question);
     }
 
-    // A "[html]" question is made plain, its answers too, as Moodle gives
-    // them the question's format; text after the answers makes the
-    // question a gap to fill.
+    // A "[html]" question is made plain, its answers and feedback too, as
+    // Moodle gives them the question's format; text after the answers
+    // makes the question a gap to fill.
     std::string_view Wording(std::string_view before, std::string_view after, bool html)
     {
         std::string_view wording = Unescaped(before, m_book);
         if (!IsBlank(after))
             wording = m_book.Keep(std::string(wording) + " _____ " + std::string(Unescaped(after, m_book)));
-        return html ? m_book.Keep(PlainFromHtml(wording)) : wording;
+        return Plain(wording, html);
+    }
+
+    std::string_view Plain(std::string_view text, bool html)
+    {
+        return html && !text.empty() ? m_book.Keep(PlainFromHtml(text)) : text;
     }
 
     SourceBook& m_book;

@@ -31,6 +31,7 @@ struct MoodleText {
 struct MoodleAnswer {
     double fraction;
     MoodleText text;
+    MoodleText feedback;
 };
 
 class MoodleReader {
@@ -51,8 +52,9 @@ public:
 
 private:
     // The <text> inside the element the reader stands on, which is then read
-    // to its end; a format other than HTML is plain text already.
-    MoodleText TextOf()
+    // to its end; a format other than HTML is plain text already. An
+    // answer's <feedback> goes to feedback, when asked for.
+    MoodleText TextOf(MoodleText* feedback = nullptr)
     {
         MoodleText found;
         found.html = m_xml.Attribute("format") == "html";
@@ -60,8 +62,11 @@ private:
             if (m_xml.Name() == "text") {
                 found.inPlace = m_xml.ReadElementText(found.made);
                 found.isMade = found.inPlace.data() == found.made.data();
-            } else
+            } else if (feedback != nullptr && m_xml.Name() == "feedback") {
+                *feedback = TextOf();
+            } else {
                 m_xml.SkipCurrentElement();
+            }
         }
         return found;
     }
@@ -72,15 +77,19 @@ private:
         const std::string type = m_xml.Attribute("type");
         std::string_view name;
         MoodleText wording;
+        MoodleText generalFeedback;
         std::vector<MoodleAnswer> answers;
         while (m_xml.ReadNextStartElement()) {
             if (m_xml.Name() == "name") {
                 name = TextOf().Plain(m_book);
             } else if (m_xml.Name() == "questiontext") {
                 wording = TextOf();
+            } else if (m_xml.Name() == "generalfeedback") {
+                generalFeedback = TextOf();
             } else if (m_xml.Name() == "answer") {
-                const double fraction = std::strtod(m_xml.Attribute("fraction").c_str(), nullptr);
-                answers.push_back({fraction, TextOf()});
+                MoodleAnswer& answer = answers.emplace_back();
+                answer.fraction = std::strtod(m_xml.Attribute("fraction").c_str(), nullptr);
+                answer.text = TextOf(&answer.feedback);
             } else if (m_xml.Name() == "category") {
                 const std::string_view category = TextOf().Plain(m_book);
                 m_section = category.substr(category.rfind('/') + 1);
@@ -94,10 +103,11 @@ private:
         if (type != "multichoice")
             return m_book.Warn(line, "left out: a " + Excerpt(type) +
                                          " question; the program asks four-answer questions only");
-        Add(line, name, wording, answers);
+        Add(line, name, wording, answers, generalFeedback);
     }
 
-    void Add(int line, std::string_view name, const MoodleText& wording, const std::vector<MoodleAnswer>& answers)
+    void Add(int line, std::string_view name, const MoodleText& wording, const std::vector<MoodleAnswer>& answers,
+             const MoodleText& generalFeedback)
     {
         int right = 0;
         Question question;
@@ -115,8 +125,13 @@ private:
             question[kDiagram] =
                 m_book.Keep(FirstImageName(wording.isMade ? std::string_view(wording.made) : wording.inPlace));
         question[kQuestion] = wording.Plain(m_book);
-        for (size_t i = 0; i < 4; ++i)
+        std::array<std::string_view, 4> feedback;
+        for (size_t i = 0; i < 4; ++i) {
             question[kA + i] = answers[i].text.Plain(m_book);
+            feedback[i] = answers[i].feedback.Plain(m_book);
+        }
+        if (std::string explanation = Explanation(generalFeedback.Plain(m_book), feedback); !explanation.empty())
+            question[kExplanation] = m_book.Keep(std::move(explanation));
         question[kSection] = m_section;
         m_book.Add(line, question);
     }

@@ -43,6 +43,21 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
+std::string Explanation(std::string_view general, const std::array<std::string_view, 4>& answerFeedback)
+{
+    std::string explanation(TrimmedSpace(general));
+    // A blank line after the question's own feedback, a line an answer.
+    const char* separator = explanation.empty() ? "" : "\n\n";
+    for (size_t i = 0; i < answerFeedback.size(); ++i) {
+        const std::string_view feedback = TrimmedSpace(answerFeedback[i]);
+        if (feedback.empty())
+            continue;
+        explanation.append(separator).append(1, static_cast<char>('A' + i)).append(": ").append(feedback);
+        separator = "\n";
+    }
+    return explanation;
+}
+
 bool IsBlank(std::string_view text)
 {
     return text.find_first_not_of(" \t") == std::string_view::npos;

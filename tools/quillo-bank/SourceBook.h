@@ -13,7 +13,8 @@
 
 namespace banktool {
 
-enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kNote, kColumnCount };
+// kExplanation is kept beside the book's table, in EXPLANATION, not in it.
+enum Column { kNumber, kCorrect, kQuestion, kA, kB, kC, kD, kDiagram, kSection, kNote, kExplanation, kColumnCount };
 
 // Fields point into the book's text or into the texts a reader made.
 using Question = std::array<std::string_view, kColumnCount>;
@@ -68,5 +69,10 @@ std::string_view Trimmed(std::string_view text);
 std::string_view TrimmedSpace(std::string_view text);
 bool IsBlank(std::string_view text);
 std::string Lower(std::string_view text);
+
+// What a learner reads after answering: a question's own feedback, then
+// what each answer's feedback says of that answer ("B: ..."); empty when
+// the file gives none.
+std::string Explanation(std::string_view general, const std::array<std::string_view, 4>& answerFeedback);
 
 } // namespace banktool

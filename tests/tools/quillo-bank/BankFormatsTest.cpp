@@ -22,11 +22,13 @@
 namespace {
 
 const char* const kQuestionColumns = "SELECT Section, Number, Answer, Question, A, B, C, D, Diagram, Note1 FROM BOOK1";
+const char* const kExplanations = "SELECT TableName, Number, Explanation FROM EXPLANATION ORDER BY Number";
 
 struct Imported {
     std::vector<std::string> problems;
     std::vector<std::string> warnings;
     std::vector<std::string> rows;
+    std::vector<std::string> explanations;
 };
 
 Imported Import(const TempFolder& folder, const std::string& source, const std::string& format = "")
@@ -39,8 +41,10 @@ Imported Import(const TempFolder& folder, const std::string& source, const std::
     request.force = true;
     Imported imported;
     imported.problems = banktool::ImportBank(request, &imported.warnings);
-    if (imported.problems.empty())
+    if (imported.problems.empty()) {
         imported.rows = Rows(request.bankPath, kQuestionColumns);
+        imported.explanations = Rows(request.bankPath, kExplanations);
+    }
     return imported;
 }
 
@@ -69,6 +73,8 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
                              "which is the second|Point 5|Point 6|E5-2||",
                              "E1B|E1B01|B|Which of these is a spurious emission?|An emission on the carrier|An "
                              "emission outside the necessary bandwidth|A key click|Speech||97.3(a)(22)|"}));
+    EXPECT_EQ(pool.explanations, (std::vector<std::string>{"BOOK1|E1A01|Reference: 97.305, 97.307(b)|",
+                                                           "BOOK1|E1B01|Reference: 97.3(a)(22)|"}));
     banktool::CheckSummary summary;
     EXPECT_EQ(banktool::CheckBank(folder.File("bank.db"), summary), std::vector<std::string>{});
     EXPECT_EQ(summary.figures, 1);
@@ -91,6 +97,9 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
                   "E5C|E5C02|B|What does 5 = 2 + 3 show: an equation?|No|Yes|Maybe|{never}|||",
                   "E5C|GAP1|A|A resistor's unit is the _____ in every system.|ohm|volt|amp|watt|||"}));
     EXPECT_EQ(gift.warnings.size(), 2u);
+    EXPECT_EQ(gift.explanations,
+              (std::vector<std::string>{"BOOK1|E5C01|A: the imaginary part is negative|",
+                                        "BOOK1|E5C02|An equation says that two sides are equal: = between them.|"}));
 
     const Imported moodle = Import(folder, Pool("moodle.xml"));
     ASSERT_EQ(moodle.problems, std::vector<std::string>{});
@@ -100,6 +109,7 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
                   "material?|In high-current rectifier circuits|In high-power audio circuits|In very "
                   "low-frequency RF circuits|In microwave circuits & \xE2\x80\x9Cmore\xE2\x80\x9D|E6-1||"}));
     EXPECT_EQ(moodle.warnings.size(), 2u);
+    EXPECT_EQ(moodle.explanations, std::vector<std::string>{"BOOK1|E6A01|Its electrons move fast.\n\nA: No, silicon|"});
 }
 
 // A broken file is a problem at its line and no bank (an XML file that

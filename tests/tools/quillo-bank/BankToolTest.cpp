@@ -172,7 +172,7 @@ TEST(BankExport, ExportThenImportGivesTheSameBank)
     const std::string questions = "SELECT Section, Number, Answer, Question, A, B, C, D, Diagram, Folder FROM ";
     for (const std::string table : {"BOOK1", "BOOK2", "BOOK3"})
         EXPECT_EQ(Rows(copy, questions + table), Rows(sample, questions + table)) << table;
-    for (const std::string table : {"BOOKNAMES", "NUMBER_OF_QUESTIONS"})
+    for (const std::string table : {"BOOKNAMES", "NUMBER_OF_QUESTIONS", "EXPLANATION"})
         EXPECT_EQ(Rows(copy, "SELECT * FROM " + table), Rows(sample, "SELECT * FROM " + table)) << table;
 }
 
@@ -225,13 +225,14 @@ TEST(BankImport, RefusesWhatTheProgramWouldRefuseOrShowWrong)
 }
 
 // The CSV other quiz tools write: their column names, the correct answer as
-// a 0-based index, references kept as a note, export giving them back.
+// a 0-based index, references kept as a note and explaining a question
+// that has no feedback of its own, export giving them back.
 TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
 {
     TempFolder folder;
-    folder.Write("pool.csv", "id,correct,question,a,b,c,d,refs,figure,topic\n"
-                             "T1A01,0,Which band?,2 m,70 cm,6 m,10 m,[97.3],,radio\n"
-                             "T1A02,3,Which power?,1 W,5 W,50 W,1500 W,,T1-1,radio\n");
+    folder.Write("pool.csv", "id,correct,question,a,b,c,d,refs,figure,topic,feedback\n"
+                             "T1A01,0,Which band?,2 m,70 cm,6 m,10 m,[97.3],,radio,\n"
+                             "T1A02,3,Which power?,1 W,5 W,50 W,1500 W,[97.313],T1-1,radio,The legal limit\n");
     banktool::ImportRequest request;
     request.bankPath = folder.File("pool.db");
     request.books = {{"Technician", folder.File("pool.csv")}};
@@ -242,11 +243,18 @@ TEST(BankImport, TakesOtherToolsColumnsAndKeepsReferencesAsNotes)
                                         "--diagrams: no folder " + folder.File("figures") +
                                             " (named from the bank's folder): no question gets its picture"}));
     EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT Number, Answer, Note1, Diagram FROM BOOK1"),
-              (std::vector<std::string>{"T1A01|A|[97.3]||", "T1A02|D||T1-1|"}));
+              (std::vector<std::string>{"T1A01|A|[97.3]||", "T1A02|D|[97.313]|T1-1|"}));
+    const std::vector<std::string> explained = {"BOOK1|T1A01|Reference: [97.3]|", "BOOK1|T1A02|The legal limit|"};
+    EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT * FROM EXPLANATION"), explained);
 
     std::string command;
     ASSERT_EQ(banktool::ExportBank(folder.File("pool.db"), folder.File("out"), command), "");
-    EXPECT_NE(folder.Read("out/BOOK1.csv").find(",[97.3]\r\n"), std::string::npos) << folder.Read("out/BOOK1.csv");
+    const std::string exported = folder.Read("out/BOOK1.csv");
+    EXPECT_NE(exported.find(",[97.3],Reference: [97.3]\r\n"), std::string::npos) << exported;
+    request.books = {{"Technician", folder.File("out/BOOK1.csv")}};
+    request.force = true;
+    ASSERT_EQ(banktool::ImportBank(request), std::vector<std::string>{});
+    EXPECT_EQ(Rows(folder.File("pool.db"), "SELECT * FROM EXPLANATION"), explained);
 }
 
 // The formats are listed once, in the tool; its manual page and the README

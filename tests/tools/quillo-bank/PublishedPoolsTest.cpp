@@ -156,12 +156,14 @@ TEST(BankImport, DecodesEveryEntityAndStandsInForWhatTheBankCannotHold)
                   "BOOK1 1: answer A holds \"<b>\", which looks like HTML shown as it was written"}));
 }
 
+// Adding a book keeps the others as they are: their tables, the stored
+// exam and their explanations.
 TEST(BankImport, AddsABookAndKeepsTheOthersTheirTablesAndTheStoredExam)
 {
     TempFolder folder;
-    const std::string header = "number,correct,question,a,b,c,d,section\n";
-    folder.Write("one.csv", header + "1,A,First?,a,b,c,d,S1\n2,B,Second?,a,b,c,d,S2\n");
-    folder.Write("two.csv", header + "7,C,Seventh?,a,b,c,d,S1\n");
+    const std::string header = "number,correct,question,a,b,c,d,section,explanation\n";
+    folder.Write("one.csv", header + "1,A,First?,a,b,c,d,S1,Because\n2,B,Second?,a,b,c,d,S2,\n");
+    folder.Write("two.csv", header + "7,C,Seventh?,a,b,c,d,S1,\n");
     banktool::ImportRequest request;
     request.bankPath = folder.File("bank.db");
     request.books = {{"One", folder.File("one.csv")}};
@@ -180,6 +182,7 @@ TEST(BankImport, AddsABookAndKeepsTheOthersTheirTablesAndTheStoredExam)
     EXPECT_EQ(Rows(add.bankPath, "SELECT * FROM BOOK1"), first);
     EXPECT_EQ(Rows(add.bankPath, "SELECT Count FROM NUMBER_OF_QUESTIONS"), (std::vector<std::string>{"10|", "20|"}));
     EXPECT_EQ(Rows(add.bankPath, "SELECT * FROM PRACTICE_EXAM"), std::vector<std::string>{"BOOK1|2|50|10|section|"});
+    EXPECT_EQ(Rows(add.bankPath, "SELECT * FROM EXPLANATION"), std::vector<std::string>{"BOOK1|1|Because|"});
 
     // The first book read again alone: its exam stays and the report says
     // so; the book added is withdrawn, as a --force import is the whole bank.
