@@ -32,6 +32,7 @@ const std::vector<Accelerator>& AcceleratorTable()
         {"Shift+F6", ID_PREV_PANE},
         {"Ctrl+R", form::ID_RETRY_MISSED},
         {"Ctrl+D", form::ID_REVIEW_DUE},
+        {"Ctrl+L", form::ID_EXPLANATION},
         {"Ctrl+G", form::ID_PROGRESS},
         {"Ctrl+E", form::ID_PRACTICE_EXAM},
         {"Ctrl+F", form::ID_FINISH_EXAM},

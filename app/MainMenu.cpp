@@ -102,6 +102,7 @@ void BuildMainMenu(CFrameWnd& frame)
              {ID_LAST_QUESTION, "&Last Question"},
              {ID_RETRY_MISSED, "&Retry Missed"},
              {ID_REVIEW_DUE, "Review &Due"},
+             {ID_EXPLANATION, "E&xplanation..."},
              {0, nullptr},
              {ID_PROGRESS, "Pro&gress..."},
              {ID_PRACTICE_EXAM, "Practice &Exam..."},

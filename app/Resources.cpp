@@ -49,6 +49,7 @@ const std::map<int, const char*>& StringTable()
         {ID_PREVIOUS_QUESTION, "Move to previous question\nPrevious Question"},
         {ID_RETRY_MISSED, "Start a test of the missed questions of this book, in random order\nRetry Missed"},
         {ID_REVIEW_DUE, "Start a test of this book's questions due for review, the most overdue first\nReview Due"},
+        {ID_EXPLANATION, "Show the question bank's explanation of the question answered\nExplanation"},
         {ID_PROGRESS, "Show how much of each book and section is answered, correct and missed\nProgress"},
         {ID_PRACTICE_EXAM, "Take a timed exam with a pass mark, with no result until the end\nPractice Exam"},
         {ID_FINISH_EXAM, "End the practice exam and see its result\nFinish Exam"},

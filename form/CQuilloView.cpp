@@ -27,6 +27,7 @@ const afx::CommandEntry<CQuilloView> CQuilloView::kMessageMap[] = {
     {ID_FINISH_EXAM, &CQuilloView::OnFinishExam, &CQuilloView::OnUpdateExamRunning},
     {ID_TIME_LEFT, &CQuilloView::OnTimeLeft, &CQuilloView::OnUpdateExamRunning},
     {ID_EXAM_TICK, &CQuilloView::OnExamTick, nullptr},
+    {ID_EXPLANATION, &CQuilloView::OnExplanation, &CQuilloView::OnUpdateExplanation},
     {IDC_DISPLAY, &CQuilloView::OnDisplay, nullptr},
     {IDC_RADIO_A, &CQuilloView::OnAnswer, nullptr},
     {IDC_RADIO_B, &CQuilloView::OnAnswer, nullptr},

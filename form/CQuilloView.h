@@ -128,6 +128,8 @@ private:
     void OnExamTick();
     void OnTimeLeft();
     void OnUpdateExamRunning(afx::CCmdUI* ui);
+    void OnExplanation();
+    void OnUpdateExplanation(afx::CCmdUI* ui);
     QString TimeLeftText() const;
 
     void InstallScreenReaderTexts();

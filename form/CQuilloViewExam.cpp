@@ -13,6 +13,7 @@
 #include "exam/PassChance.h"
 
 #include "bank/CQuestionSet.h"
+#include "bank/ExplanationTable.h"
 #include "bank/PracticeExamTable.h"
 
 #include "afx/MessageBox.h"
@@ -306,6 +307,9 @@ void CQuilloView::ShowExamResult(const ExamResult& result)
             for (int letter = 0; letter < 4; ++letter)
                 wording.answers[letter] = afx::ToQt(*answers[letter]).simplified();
         }
+        if (const std::optional<CString> explanation =
+                litex::ReadExplanation(Database(), m_pTest->m_strTable, miss.number))
+            wording.explanation = afx::ToQt(*explanation);
         wordings.push_back(wording);
     }
     FindQuestion(m_testList.GetNumber(m_nCurrent - 1));

@@ -1,6 +1,7 @@
 #include "ExamResultDlg.h"
 
 #include "Counted.h"
+#include "ExplanationDlg.h"
 
 #include "afx/ui/CDialog.h"
 #include "afx/ui/QtText.h"
@@ -62,6 +63,8 @@ QString ExamResultPage(const ExamResult& result, const std::vector<MissedWording
         page += QString("<p><b>%1</b>: %2<br>Your answer: %3<br>Correct answer: %4</p>")
                     .arg(afx::ToQt(miss.number).toHtmlEscaped(), wording.question.toHtmlEscaped(),
                          Answer(miss.chosen, wording), Answer(CorrectLetter(miss.correct), wording));
+        if (!wording.explanation.isEmpty())
+            page += "<p>Explanation:</p>" + HtmlParagraphs(wording.explanation);
     }
     return page;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The result of a practice exam, as one page to read: pass or fail against
 // the mark, the score, each section's figures, and every question missed
-// with the answer chosen and the correct one. "Retry These" ends the dialog
-// with Retry, to start a test of the missed questions.
+// with the answer chosen, the correct one and the bank's explanation.
+// "Retry These" ends the dialog with Retry, to start a test of the missed
+// questions.
 
 #include "exam/PracticeExam.h"
 
@@ -20,6 +21,8 @@ namespace form {
 struct MissedWording {
     QString question;
     QString answers[4];
+    // Empty when the bank has none.
+    QString explanation;
 };
 
 // The page, as HTML; wordings run parallel to result.missed.

@@ -46,6 +46,7 @@ constexpr int ID_TIME_LEFT = 32778;
 constexpr int ID_EXAM_TICK = 32779;
 constexpr int ID_FILE_OPEN_BANK = 32780;
 constexpr int ID_REVIEW_DUE = 32781;
+constexpr int ID_EXPLANATION = 32782;
 constexpr int ID_FIRST_QUESTION = 59648;
 constexpr int ID_LAST_QUESTION = 59649;
 constexpr int ID_NEXT_QUESTION = 59650;

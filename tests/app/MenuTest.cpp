@@ -62,12 +62,12 @@ TEST_F(MenuTest, MenusFollowTheResourceTable)
               (std::vector<std::string>{"&New|57600|Ctrl+N", "&Open...|57601|Ctrl+O",
                                         "Open Question &Bank...|32780|Ctrl+B", "&Save|57603|Ctrl+S",
                                         "Save &As...|57604|", "-", "Recent File|0|", "-", "E&xit|57665|Ctrl+Q"}));
-    EXPECT_EQ(
-        Entries(Menu(bar, "&Questions")),
-        (std::vector<std::string>{"&First Question|59648|", "&Previous Question|59651|", "&Next Question|59650|",
-                                  "&Last Question|59649|", "&Retry Missed|32774|Ctrl+R", "Review &Due|32781|Ctrl+D",
-                                  "-", "Pro&gress...|32775|Ctrl+G", "Practice &Exam...|32776|Ctrl+E",
-                                  "F&inish Exam|32777|Ctrl+F", "&Time Left|32778|Ctrl+T"}));
+    EXPECT_EQ(Entries(Menu(bar, "&Questions")),
+              (std::vector<std::string>{"&First Question|59648|", "&Previous Question|59651|", "&Next Question|59650|",
+                                        "&Last Question|59649|", "&Retry Missed|32774|Ctrl+R",
+                                        "Review &Due|32781|Ctrl+D", "E&xplanation...|32782|Ctrl+L", "-",
+                                        "Pro&gress...|32775|Ctrl+G", "Practice &Exam...|32776|Ctrl+E",
+                                        "F&inish Exam|32777|Ctrl+F", "&Time Left|32778|Ctrl+T"}));
     EXPECT_EQ(Entries(Menu(bar, "&View")), (std::vector<std::string>{"&Toolbar|59392|", "&Status Bar|59393|"}));
     EXPECT_EQ(Entries(Menu(bar, "&Help")),
               (std::vector<std::string>{"&Help...|32772|F1", "&Tech Support on the Web...|32773|",

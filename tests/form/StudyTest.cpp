@@ -3,6 +3,7 @@
 #include "FormTest.h"
 
 #include "form/ExamResultDlg.h"
+#include "form/ExplanationDlg.h"
 #include "form/PracticeExamDlg.h"
 #include "form/ProgressDlg.h"
 
@@ -270,8 +271,9 @@ TEST(ExamResultPageTest, ShowsTheBanksTextAsItStands)
     result.questions = 1;
     result.sections = {{"Loads <%2>", 1, 0}};
     result.missed = {{"E1%3", 1, "C"}};
-    MissedWording wording{"What is %3 of <b>?", {"a %4", "b %1", "c", "d"}};
+    MissedWording wording{"What is %3 of <b>?", {"a %4", "b %1", "c", "d"}, "Since <i>%1</i>\n\nSee %2."};
     const QString page = QTextDocumentFragment::fromHtml(ExamResultPage(result, {wording})).toPlainText();
+    EXPECT_TRUE(page.contains("Explanation:\nSince <i>%1</i>\nSee %2.")) << page.toStdString();
     EXPECT_TRUE(page.contains("Loads <%2>: 0 of 1 correct")) << page.toStdString();
     EXPECT_TRUE(page.contains("E1%3: What is %3 of <b>?")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: B, b %1")) << page.toStdString();
@@ -330,6 +332,41 @@ TEST_F(StudyTest, ReviewDueBringsAQuestionBackOnTheDayTheSchedulerSays)
         return QDialog::Rejected;
     });
     Command(ID_PROGRESS);
+}
+
+// Once the question is answered, Explanation shows the bank's text for it,
+// as written, and a screen reader hears it whole; before, it would give the
+// answer away, and a question the bank does not explain says so.
+TEST_F(StudyTest, TheExplanationFollowsTheCommitAndSaysWhenThereIsNone)
+{
+    StartOn(SectionedBank() +
+            "CREATE TABLE EXPLANATION(TableName TEXT, Number TEXT, Explanation TEXT);"
+            "INSERT INTO EXPLANATION VALUES('BOOK1', '1', 'Since <b> %1' || char(10, 10) || 'See %2.');"
+            "INSERT INTO EXPLANATION VALUES('BOOK2', '2', 'Another book''s');");
+    View()->StartTestOfNumbers({"1", "2"}, ", explained");
+    ASSERT_TRUE(Enabled(ID_EXPLANATION));
+    Command(ID_EXPLANATION);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Answer the question first: its explanation gives the answer away.");
+
+    Click(IDC_RADIO_B);
+    Click(IDC_COMMIT);
+    dialogs.ThenStandard([](QDialog& dialog) {
+        auto& shown = dynamic_cast<ExplanationDlg&>(dialog);
+        EXPECT_EQ(shown.Page()->toPlainText(), "Question 1\nCorrect answer: A, first 1\nSince <b> %1\nSee %2.");
+        EXPECT_EQ(afx::ScreenReaderNotice::In(&dialog)->Message(),
+                  "Question 1. Correct answer: A, first 1. Since <b> %1 See %2.");
+        return QDialog::Rejected;
+    });
+    Command(ID_EXPLANATION);
+    EXPECT_EQ(messages.texts.size(), 1u);
+
+    Click(IDC_NEXT);
+    Click(IDC_RADIO_C);
+    Click(IDC_COMMIT);
+    Command(ID_EXPLANATION);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], "This question bank has no explanation for question 2.");
 }
 
 // Progress and the practice exam's dialog tell the chance to pass the
