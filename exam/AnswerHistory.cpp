@@ -8,8 +8,6 @@
 #include <utility>
 
 namespace {
-// Marks the block after the sets as a history, and its layout's version.
-const char* const kMark = "Quillo answer history 1";
 constexpr size_t kAnswerBytes = 10;
 // A key is a book's table and a question's number; one longer than this is
 // no bank's, and is cut rather than let its length overflow.
@@ -166,28 +164,16 @@ private:
 
 } // namespace
 
-void AnswerHistory::Load(CArchive& archive)
+bool AnswerHistory::Read(const std::string& packed)
 {
     m_answers.clear();
-    if (archive.AtEnd())
-        return;
-    CString mark;
-    CString packed;
-    try {
-        archive >> mark;
-        if (mark != kMark)
-            return;
-        archive >> packed;
-    } catch (const CArchiveException&) {
-        return;
-    }
     Storage read;
-    PackedReader reader(packed.Bytes());
+    PackedReader reader(packed);
     while (!reader.AtEnd()) {
         CString key;
         std::vector<AnswerEvent> answers;
         if (!reader.Question(key, answers))
-            return;
+            return false;
         if (!std::is_sorted(answers.begin(), answers.end(), Earlier))
             Tidy(answers);
         // Files of ours list the questions in order: each goes at the end.
@@ -200,4 +186,5 @@ void AnswerHistory::Load(CArchive& archive)
         }
     }
     m_answers = std::move(read);
+    return true;
 }

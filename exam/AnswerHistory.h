@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 class CArchive;
@@ -29,6 +30,8 @@ struct AnswerEvent {
 
 class AnswerHistory {
 public:
+    // Marks the block in the file, and its layout's version.
+    static constexpr const char* kMark = "Quillo answer history 1";
     // Older answers than these are dropped: enough to schedule a question
     // and to draw weeks of progress, and a bound on the file.
     static constexpr size_t kKeptPerQuestion = 64;
@@ -49,13 +52,12 @@ public:
     Storage::const_iterator begin() const { return m_answers.begin(); }
     Storage::const_iterator end() const { return m_answers.end(); }
 
-    // Writes the history after the record's sets; an empty one writes
+    // Writes the mark and the history as one string; an empty one writes
     // nothing, so that the file is the record's format exactly.
     void Store(CArchive& archive) const;
-    // Reads what follows the sets. Bytes that are not a history, or a
-    // history damaged anywhere, are passed over whole, as readers of the
-    // record's format pass over them, and leave this history empty.
-    void Load(CArchive& archive);
+    // Reads the string after the mark: false, and the history left empty,
+    // where it is damaged anywhere.
+    bool Read(const std::string& packed);
 
 private:
     Storage m_answers;

@@ -79,6 +79,7 @@ void COptions::ClearOutcomes()
     m_tagged2.RemoveAll();
     m_answered.RemoveAll();
     m_history.Clear();
+    m_examScores.Clear();
 }
 
 CString COptions::MakeKey(const CString& number) const
@@ -237,7 +238,10 @@ void COptions::Store(CArchive& archive)
     m_correct.Serialize(archive);
     m_tagged1.Serialize(archive);
     m_tagged2.Serialize(archive);
+    // The history first: a reader that knows only the history reads it
+    // and passes over the rest.
     m_history.Store(archive);
+    m_examScores.Store(archive);
 }
 
 void COptions::Load(CArchive& archive)
@@ -250,7 +254,28 @@ void COptions::Load(CArchive& archive)
     m_correct.Serialize(archive);
     m_tagged1.Serialize(archive);
     m_tagged2.Serialize(archive);
-    m_history.Load(archive);
+    LoadAfterSets(archive);
+}
+
+// What follows the sets is blocks, each a mark and one string. A block
+// this version does not know, or one damaged, is passed over, and bytes
+// that are not blocks end the reading, as readers of the record's format
+// pass over them all: the record loads without what they held.
+void COptions::LoadAfterSets(CArchive& archive)
+{
+    while (!archive.AtEnd()) {
+        CString mark;
+        CString packed;
+        try {
+            archive >> mark >> packed;
+        } catch (const CArchiveException&) {
+            return;
+        }
+        if (mark == AnswerHistory::kMark)
+            m_history.Read(packed.Bytes());
+        else if (mark == ExamScores::kMark)
+            m_examScores.Read(packed.Bytes());
+    }
 }
 
 void COptions::MergeFrom(COptions&& loaded)
@@ -272,6 +297,7 @@ void COptions::MergeFrom(COptions&& loaded)
     Merge(m_tagged1, std::move(loaded.m_tagged1));
     Merge(m_tagged2, std::move(loaded.m_tagged2));
     m_history.Merge(std::move(loaded.m_history));
+    m_examScores.Merge(loaded.m_examScores);
 }
 
 bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
@@ -280,6 +306,7 @@ bool COptions::MergeSavedElsewhere(const COptions& saved, const COptions& base)
     changed = Union(m_missed, saved.m_missed) || changed;
     changed = Union(m_correct, saved.m_correct) || changed;
     changed = m_history.Merge(saved.m_history) || changed;
+    changed = m_examScores.Merge(saved.m_examScores) || changed;
     changed = MergeTags(m_tagged1, saved.m_tagged1, base.m_tagged1) || changed;
     return MergeTags(m_tagged2, saved.m_tagged2, base.m_tagged2) || changed;
 }

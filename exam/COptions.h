@@ -4,6 +4,7 @@
 // side. It is the whole content of a .nve file.
 
 #include "AnswerHistory.h"
+#include "ExamScores.h"
 
 #include "afx/CMapStringToString.h"
 #include "afx/CObject.h"
@@ -39,6 +40,7 @@ public:
     CMapStringToString m_tagged2{10};
     CMapStringToString m_answered{10};
     AnswerHistory m_history;
+    ExamScores m_examScores;
 
     void Reset();
     void ClearOutcomes();
@@ -89,4 +91,5 @@ public:
 private:
     void Store(CArchive& archive);
     void Load(CArchive& archive);
+    void LoadAfterSets(CArchive& archive);
 };

@@ -48,5 +48,7 @@ ExamResult PracticeExam::Finish(COptions& record, int64_t answeredAt) const
         result.sections[place].correct += right;
     }
     result.passed = 100LL * result.correct >= 1LL * result.passMarkPercent * result.questions && result.questions > 0;
+    record.m_examScores.Add(
+        {answeredAt, record.m_strTable, result.questions, result.correct, result.passMarkPercent, result.passed});
     return result;
 }

@@ -63,8 +63,9 @@ public:
     bool TimeIsUp() const { return HasTimeLimit() && SecondsLeft() == 0; }
 
     // Scores the exam and writes its outcomes to the record as commits do:
-    // every question answered, and correct or missed. A question left
-    // unanswered counts as missed, as it would in the real exam.
+    // every question answered, and correct or missed; and keeps its score.
+    // A question left unanswered counts as missed, as it would in the real
+    // exam.
     ExamResult Finish(COptions& record, int64_t answeredAt) const;
 
 private:

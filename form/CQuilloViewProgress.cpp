@@ -68,7 +68,7 @@ void CQuilloView::OnProgress()
 
     constexpr int kDaysShown = 28;
     form::ProgressDlg dialog(this, books, m_pTest->m_strTable, outlook,
-                             DailyAnswers(m_pTest->m_history, now, kDaysShown));
+                             {DailyAnswers(m_pTest->m_history, now, kDaysShown), m_pTest->m_examScores.All()});
     if (afx::AfxGetApp()->GetDialogRunner().RunStandard(dialog) != QDialog::Accepted)
         return;
     StartTestOf(dialog.m_strTable, dialog.m_strTitle, dialog.m_section);

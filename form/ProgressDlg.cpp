@@ -1,5 +1,6 @@
 #include "ProgressDlg.h"
 
+#include "Counted.h"
 #include "ProgressBars.h"
 #include "StudyChart.h"
 
@@ -70,13 +71,51 @@ public:
     }
 };
 
+void StartReadableTable(QTableWidget& table, const QStringList& headings)
+{
+    table.setColumnCount(static_cast<int>(headings.size()));
+    table.setHorizontalHeaderLabels(headings);
+    table.verticalHeader()->hide();
+    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+// A cell with words to speak is a figure: set right, and heard as the
+// words, which name what it counts.
+void AddReadableRow(QTableWidget& table, const QStringList& cells, const QStringList& spoken)
+{
+    const int row = table.rowCount();
+    table.insertRow(row);
+    for (int column = 0; column < cells.size(); ++column) {
+        auto* item = new QTableWidgetItem(cells[column]);
+        if (!spoken[column].isEmpty()) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setData(Qt::AccessibleTextRole, spoken[column]);
+        }
+        table.setItem(row, column, item);
+    }
+}
+
+QString ExamsSummary(const std::vector<ExamScore>& exams)
+{
+    if (exams.empty())
+        return "No practice exam taken yet.";
+    const auto passed = std::count_if(exams.begin(), exams.end(), [](const ExamScore& exam) { return exam.passed; });
+    const ExamScore& last = exams.back();
+    return QString("%1 taken, %2 passed; the last %3 %, %4.")
+        .arg(Counted(static_cast<long long>(exams.size()), "practice exam"))
+        .arg(passed)
+        .arg(WholePercent(last.correct, last.questions))
+        .arg(last.passed ? "passed" : "not passed");
+}
+
 } // namespace
 
 ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books, const CString& currentTable,
-                         const QString& outlook, const std::vector<StudyDay>& days)
+                         const QString& outlook, const StudyOverTime& overTime)
     : QDialog(parent, afx::kDialogFrame | Qt::WindowMaximizeButtonHint), m_table(new QTreeWidget),
       m_weakestFirst(new QCheckBox("&Weakest first: the most missed of those answered, never answered last")),
-      m_outlook(new QLabel(outlook)), m_days(new QTableWidget)
+      m_outlook(new QLabel(outlook)), m_days(new QTableWidget), m_exams(new QTableWidget)
 {
     setWindowTitle("Progress");
     m_table->setColumnCount(kColumns);
@@ -136,7 +175,7 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     booksLayout->addWidget(m_weakestFirst);
     auto* tabs = new QTabWidget;
     tabs->addTab(booksPage, "Books and sections");
-    tabs->addTab(OverTime(days), "Over &time");
+    tabs->addTab(OverTime(overTime, books), "Over &time");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_outlook);
@@ -151,47 +190,63 @@ ProgressDlg::ProgressDlg(QWidget* parent, const std::vector<BookProgress>& books
     m_table->setFocus();
 }
 
-// The chart of the last weeks and the days with answers in a table, the
-// newest first, whose cells a screen reader reads with their headings.
-QWidget* ProgressDlg::OverTime(const std::vector<StudyDay>& days)
+// The chart of the last weeks, the days with answers and the practice
+// exams, each in a table the newest first whose cells a screen reader
+// reads with their headings.
+QWidget* ProgressDlg::OverTime(const StudyOverTime& overTime, const std::vector<BookProgress>& books)
 {
-    auto* chart = new StudyChart(days);
-    auto* caption = afx::CaptionFor(m_days, "&Days with answers, the newest first:");
-    m_days->setColumnCount(4);
-    m_days->setHorizontalHeaderLabels({"Day", "Answered", "Right", "Share right"});
-    m_days->verticalHeader()->hide();
-    m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_days->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* chart = new StudyChart(overTime.days);
+    auto* daysCaption = afx::CaptionFor(m_days, "&Days with answers, the newest first:");
+    FillDays(overTime.days);
+    auto* examsCaption = afx::CaptionFor(m_exams, "Practice &exams, the newest first:");
+    FillExams(overTime.exams, books);
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* summary = new QLabel(StudySummary(overTime.days));
+    summary->setTextFormat(Qt::PlainText);
+    layout->addWidget(summary);
+    layout->addWidget(chart);
+    layout->addWidget(daysCaption);
+    layout->addWidget(m_days, 1);
+    layout->addWidget(examsCaption);
+    layout->addWidget(m_exams, 1);
+    return page;
+}
+
+void ProgressDlg::FillDays(const std::vector<StudyDay>& days)
+{
+    StartReadableTable(*m_days, {"Day", "Answered", "Right", "Share right"});
     for (auto day = days.rbegin(); day != days.rend(); ++day) {
         if (day->answered == 0)
             continue;
-        const int row = m_days->rowCount();
-        m_days->insertRow(row);
         const QString date = QLocale().toString(QDateTime::fromSecsSinceEpoch(day->start).date(), QLocale::ShortFormat);
         const QStringList cells = {date, QString::number(day->answered), QString::number(day->right),
                                    QString("%1 %").arg(WholePercent(day->right, day->answered))};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (column > 0) {
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                item->setData(Qt::AccessibleTextRole,
-                              cells[column] + " " + m_days->horizontalHeaderItem(column)->text().toLower());
-            }
-            m_days->setItem(row, column, item);
-        }
+        AddReadableRow(*m_days, cells,
+                       {QString(), cells[1] + " answered", cells[2] + " right", cells[3] + " share right"});
     }
     m_days->resizeColumnsToContents();
     // Heard as the tab's table takes the focus.
     m_days->setAccessibleDescription(StudySummary(days));
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* summary = new QLabel(StudySummary(days));
-    summary->setTextFormat(Qt::PlainText);
-    layout->addWidget(summary);
-    layout->addWidget(chart);
-    layout->addWidget(caption);
-    layout->addWidget(m_days, 1);
-    return page;
+}
+
+void ProgressDlg::FillExams(const std::vector<ExamScore>& exams, const std::vector<BookProgress>& books)
+{
+    StartReadableTable(*m_exams, {"Taken", "Book", "Score", "Result"});
+    for (auto exam = exams.rbegin(); exam != exams.rend(); ++exam) {
+        const auto book = std::find_if(books.begin(), books.end(),
+                                       [&exam](const BookProgress& each) { return each.table == exam->table; });
+        const QString taken = QLocale().toString(QDateTime::fromSecsSinceEpoch(exam->time), QLocale::ShortFormat);
+        const QString score = QString("%1 %").arg(WholePercent(exam->correct, exam->questions));
+        const QString right = QString("%1 of %2 right").arg(exam->correct).arg(exam->questions);
+        AddReadableRow(*m_exams,
+                       {taken, afx::ToQt(book != books.end() ? book->title : exam->table), score,
+                        exam->passed ? "Passed" : "Not passed"},
+                       {QString(), QString(),
+                        QString("%1, %2, pass mark %3 %").arg(score, right).arg(exam->passMarkPercent), QString()});
+    }
+    m_exams->resizeColumnsToContents();
+    m_exams->setAccessibleDescription(ExamsSummary(exams));
 }
 
 // Tall enough for every row down to the current book's last section, when

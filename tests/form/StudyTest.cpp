@@ -109,7 +109,8 @@ TEST_F(StudyTest, ProgressShowsTheRecordAndStartsATestOfASection)
 // page, the record updated as commits would, and Retry These.
 TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
 {
-    StartOn(SectionedBank());
+    StartOn(SectionedBank() + "CREATE TABLE EXPLANATION(TableName TEXT, Number TEXT, Explanation TEXT);"
+                              "INSERT INTO EXPLANATION SELECT 'BOOK1', num, 'Why ' || num FROM BOOK1;");
     UseTestClock();
     dialogs.ThenStandard([](QDialog& dialog) {
         auto& exam = dynamic_cast<PracticeExamDlg&>(dialog);
@@ -153,6 +154,9 @@ TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
     EXPECT_TRUE(page.contains("1 question left unanswered")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: none")) << page.toStdString();
     EXPECT_EQ(page.count(" of 1 correct"), 3) << "one line a section";
+    const std::string lastMissed = Str(View()->m_testList.GetNumber(1));
+    EXPECT_TRUE(page.contains(QString::fromStdString("Explanation:\nWhy " + lastMissed))) << page.toStdString();
+    EXPECT_EQ(page.count("Explanation:"), 2) << "under each question missed";
 
     EXPECT_EQ(Record().m_answered.GetCount(), 2) << "the question left open is not answered";
     EXPECT_EQ(Record().m_missed.GetCount(), 1);
@@ -161,6 +165,19 @@ TEST_F(StudyTest, PracticeExamRunsOutOfTimeThenRetriesTheMissed)
     EXPECT_FALSE(Frame()->windowTitle().startsWith("Exam"));
     EXPECT_EQ(View()->m_testList.GetSize(), 2) << "Retry These: the two missed";
     EXPECT_EQ(Text(IDC_STATUS), "Pending");
+
+    // Progress lists the exam's score over time, and a reader hears it.
+    dialogs.ThenStandard([](QDialog& dialog) {
+        QTableWidget* exams = dynamic_cast<ProgressDlg&>(dialog).Exams();
+        EXPECT_EQ(exams->rowCount(), 1);
+        EXPECT_EQ(exams->item(0, 1)->text(), "Book 1");
+        EXPECT_EQ(exams->item(0, 2)->text(), "33 %");
+        EXPECT_EQ(exams->item(0, 2)->data(Qt::AccessibleTextRole).toString(), "33 %, 1 of 3 right, pass mark 60 %");
+        EXPECT_EQ(exams->item(0, 3)->text(), "Not passed");
+        EXPECT_EQ(exams->accessibleDescription(), "1 practice exam taken, 0 passed; the last 33 %, not passed.");
+        return QDialog::Rejected;
+    });
+    Command(ID_PROGRESS);
 }
 
 // Finish asks first, and names the questions left open.
