@@ -194,8 +194,8 @@ TEST_F(ScreenReader, CaptionsOfTheStudyDialogsAreHeardWithoutTheirAltMarks)
     Command(ID_PRACTICE_EXAM);
     dialogs.ThenStandard(captions);
     Command(ID_PROGRESS);
-    EXPECT_EQ(names, (std::vector<std::string>{"Number of questions:", "Pass mark (percent):", "Time limit (minutes):",
-                                               "Days with answers, the newest first:",
-                                               "Practice exams, the newest first:",
-                                               "Books and sections of this bank, as far as this test record goes:"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Number of questions:", "Pass mark (percent):", "Time limit (minutes):",
+                                        "Days with answers, the newest first:", "Practice exams, the newest first:",
+                                        "Books and sections of this bank, as far as this test record goes:"}));
 }

@@ -10,6 +10,10 @@
 #include "tools/quillo-bank/BankImport.h"
 #include "tools/quillo-bank/Csv.h"
 
+#include "bank/ExplanationTable.h"
+#include "bank/QuestionBankFile.h"
+#include "bank/SQLiteDatabase.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -46,6 +50,16 @@ Imported Import(const TempFolder& folder, const std::string& source, const std::
         imported.explanations = Rows(request.bankPath, kExplanations);
     }
     return imported;
+}
+
+// The explanation as the program reads it from the bank, after a commit.
+std::string ShownExplanation(const TempFolder& folder, const char* number)
+{
+    litex::SQLiteDatabase database;
+    if (!litex::OpenQuestionBank(database, folder.File("bank.db").c_str()).empty())
+        return "(no bank)";
+    const std::optional<CString> explanation = litex::ReadExplanation(database, "BOOK1", number);
+    return explanation ? explanation->Bytes() : "(none)";
 }
 
 std::string Pool(const std::string& name)
@@ -100,6 +114,8 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
     EXPECT_EQ(gift.explanations,
               (std::vector<std::string>{"BOOK1|E5C01|A: the imaginary part is negative|",
                                         "BOOK1|E5C02|An equation says that two sides are equal: = between them.|"}));
+    EXPECT_EQ(ShownExplanation(folder, "E5C02"), "An equation says that two sides are equal: = between them.");
+    EXPECT_EQ(ShownExplanation(folder, "GAP1"), "(none)");
 
     const Imported moodle = Import(folder, Pool("moodle.xml"));
     ASSERT_EQ(moodle.problems, std::vector<std::string>{});
@@ -110,6 +126,7 @@ TEST(BankFormats, EachFormatGivesItsQuestionsWholeAndLeavesOtherKindsOut)
                   "low-frequency RF circuits|In microwave circuits & \xE2\x80\x9Cmore\xE2\x80\x9D|E6-1||"}));
     EXPECT_EQ(moodle.warnings.size(), 2u);
     EXPECT_EQ(moodle.explanations, std::vector<std::string>{"BOOK1|E6A01|Its electrons move fast.\n\nA: No, silicon|"});
+    EXPECT_EQ(ShownExplanation(folder, "E6A01"), "Its electrons move fast.\n\nA: No, silicon");
 }
 
 // A broken file is a problem at its line and no bank (an XML file that
