@@ -1,5 +1,7 @@
 #include "StudyChart.h"
 
+#include "Counted.h"
+
 #include "exam/Percent.h"
 
 #include <QPainter>
@@ -38,13 +40,17 @@ void StudyChart::paintEvent(QPaintEvent*)
     if (m_most == 0)
         return;
     const int room = height() - 2;
-    for (size_t i = 0; i < m_days.size(); ++i) {
-        const StudyDay& day = m_days[i];
-        const int x = kGap + static_cast<int>(i) * (kBarWidth + kGap);
+    // The days share the whole width, so that today stands at the right
+    // end of the line however wide the window is.
+    const int count = static_cast<int>(m_days.size());
+    for (int i = 0; i < count; ++i) {
+        const StudyDay& day = m_days[static_cast<size_t>(i)];
+        const int left = width() * i / count;
+        const int barWidth = std::max(1, width() * (i + 1) / count - left - kGap);
         const int tall = day.answered * room / m_most;
         const int right = day.right * room / m_most;
-        painter.fillRect(x, base - tall, kBarWidth, tall - right, QColor(200, 60, 50));
-        painter.fillRect(x, base - right, kBarWidth, right, QColor(60, 150, 70));
+        painter.fillRect(left + kGap, base - tall, barWidth, tall - right, QColor(200, 60, 50));
+        painter.fillRect(left + kGap, base - right, barWidth, right, QColor(60, 150, 70));
     }
 }
 
@@ -60,8 +66,8 @@ QString StudySummary(const std::vector<StudyDay>& days)
     }
     if (answered == 0)
         return QString("No answers in the last %1 days").arg(days.size());
-    return QString("%1 answers on %2 of the last %3 days, %4 % right")
-        .arg(answered)
+    return QString("%1 on %2 of the last %3 days, %4 % right")
+        .arg(Counted(answered, "answer"))
         .arg(busy)
         .arg(days.size())
         .arg(WholePercent(right, answered));

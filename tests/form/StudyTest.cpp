@@ -6,6 +6,7 @@
 #include "form/ExplanationDlg.h"
 #include "form/PracticeExamDlg.h"
 #include "form/ProgressDlg.h"
+#include "form/StudyChart.h"
 
 #include "afx/ui/QtText.h"
 #include "afx/ui/ReadableDocument.h"
@@ -295,6 +296,25 @@ TEST(ExamResultPageTest, ShowsTheBanksTextAsItStands)
     EXPECT_TRUE(page.contains("E1%3: What is %3 of <b>?")) << page.toStdString();
     EXPECT_TRUE(page.contains("Your answer: B, b %1")) << page.toStdString();
     EXPECT_TRUE(page.contains("Correct answer: C, c")) << page.toStdString();
+}
+
+// Today's bar stands at the right end of the chart however wide it is
+// drawn, and the first day's at the left.
+TEST(StudyChartTest, TheDaysShareTheWholeWidth)
+{
+    std::vector<StudyDay> days(28);
+    days.front() = {0, 2, 2};
+    days.back() = {27, 2, 2};
+    StudyChart chart(days);
+    chart.resize(700, 90);
+    const QImage drawn = chart.grab().toImage();
+    const auto isGreen = [&drawn](int x) {
+        const QColor color = drawn.pixelColor(x, 80);
+        return color.green() > 120 && color.red() < 100;
+    };
+    EXPECT_TRUE(isGreen(10));
+    EXPECT_TRUE(isGreen(690));
+    EXPECT_FALSE(isGreen(350));
 }
 
 // Right, wrong, then right over three days on a moved clock: missed only
