@@ -1,4 +1,5 @@
 #include "AnswerHistory.h"
+#include "PackedBytes.h"
 
 #include "afx/CArchive.h"
 
@@ -92,8 +93,7 @@ bool AnswerHistory::Merge(AnswerHistory other)
 // The mark, then the whole history as one string: for each question its
 // key (a 2-byte length, low first, and the bytes), the count of its
 // answers (one byte) and the answers, kAnswerBytes each: the time as eight
-// bytes, low first, the letter, and 1 or 0 for right. One string keeps a
-// record of 100,000 answers about as quick to save and load as its sets.
+// bytes, low first, the letter, and 1 or 0 for right.
 void AnswerHistory::Store(CArchive& archive) const
 {
     if (m_answers.empty())
@@ -104,14 +104,11 @@ void AnswerHistory::Store(CArchive& archive) const
             continue;
         const std::string& bytes = key.Bytes();
         const size_t length = std::min<size_t>(bytes.size(), kLongestKey);
-        packed += static_cast<char>(length);
-        packed += static_cast<char>(length >> 8);
+        PutNumber(packed, length, 2);
         packed.append(bytes, 0, length);
-        packed += static_cast<char>(answers.size());
+        PutNumber(packed, answers.size(), 1);
         for (const AnswerEvent& event : answers) {
-            const auto time = static_cast<uint64_t>(event.time);
-            for (int i = 0; i < 8; ++i)
-                packed += static_cast<char>(time >> (8 * i));
+            PutNumber(packed, static_cast<uint64_t>(event.time), 8);
             packed += event.answer;
             packed += event.right ? '\1' : '\0';
         }
@@ -121,46 +118,28 @@ void AnswerHistory::Store(CArchive& archive) const
 
 namespace {
 
-// Reads the packed history; false at the first thing that is not one.
-class PackedReader {
-public:
-    explicit PackedReader(const std::string& bytes)
-        : m_at(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_at + bytes.size())
-    {}
-
-    bool AtEnd() const { return m_at == m_end; }
-
-    bool Question(CString& key, std::vector<AnswerEvent>& answers)
-    {
-        if (m_end - m_at < 3)
+// One question's key and answers; false where they are not.
+bool ReadQuestion(PackedBytes& packed, CString& key, std::vector<AnswerEvent>& answers)
+{
+    uint64_t length = 0;
+    uint64_t count = 0;
+    if (!packed.Number(length, 2) || !packed.Text(key, length) || !packed.Number(count, 1) || count == 0 ||
+        count > AnswerHistory::kKeptPerQuestion || packed.Left() < count * kAnswerBytes)
+        return false;
+    answers.resize(count);
+    for (AnswerEvent& event : answers) {
+        uint64_t time = 0;
+        uint64_t letter = 0;
+        uint64_t right = 0;
+        packed.Number(time, 8);
+        packed.Number(letter, 1);
+        packed.Number(right, 1);
+        event = {static_cast<int64_t>(time), static_cast<char>(letter), right == 1};
+        if (!IsAnswer(event.answer) || right > 1)
             return false;
-        const size_t length = m_at[0] | static_cast<size_t>(m_at[1]) << 8;
-        m_at += 2;
-        if (static_cast<size_t>(m_end - m_at) < length + 1)
-            return false;
-        key = CString(reinterpret_cast<const char*>(m_at), static_cast<int>(length));
-        m_at += length;
-        const size_t count = *m_at++;
-        if (count == 0 || count > AnswerHistory::kKeptPerQuestion ||
-            static_cast<size_t>(m_end - m_at) < count * kAnswerBytes)
-            return false;
-        answers.resize(count);
-        for (AnswerEvent& event : answers) {
-            uint64_t time = 0;
-            for (int b = 7; b >= 0; --b)
-                time = (time << 8) | m_at[b];
-            event = {static_cast<int64_t>(time), static_cast<char>(m_at[8]), m_at[9] == 1};
-            if (!IsAnswer(event.answer) || m_at[9] > 1)
-                return false;
-            m_at += kAnswerBytes;
-        }
-        return true;
     }
-
-private:
-    const unsigned char* m_at;
-    const unsigned char* m_end;
-};
+    return true;
+}
 
 } // namespace
 
@@ -168,11 +147,11 @@ bool AnswerHistory::Read(const std::string& packed)
 {
     m_answers.clear();
     Storage read;
-    PackedReader reader(packed);
+    PackedBytes reader(packed);
     while (!reader.AtEnd()) {
         CString key;
         std::vector<AnswerEvent> answers;
-        if (!reader.Question(key, answers))
+        if (!ReadQuestion(reader, key, answers))
             return false;
         if (!std::is_sorted(answers.begin(), answers.end(), Earlier))
             Tidy(answers);

@@ -1,4 +1,5 @@
 #include "ExamScores.h"
+#include "PackedBytes.h"
 
 #include "afx/CArchive.h"
 
@@ -26,12 +27,6 @@ void Tidy(std::vector<ExamScore>& scores)
     scores.erase(std::unique(scores.begin(), scores.end()), scores.end());
     if (scores.size() > ExamScores::kKept)
         scores.erase(scores.begin(), scores.end() - static_cast<std::ptrdiff_t>(ExamScores::kKept));
-}
-
-void PutNumber(std::string& packed, uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        packed += static_cast<char>(value >> (8 * i));
 }
 
 } // namespace
@@ -79,61 +74,39 @@ void ExamScores::Store(CArchive& archive) const
 
 namespace {
 
-class PackedScores {
-public:
-    explicit PackedScores(const std::string& bytes)
-        : m_at(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_at + bytes.size())
-    {}
-
-    bool AtEnd() const { return m_at == m_end; }
-
-    bool Next(ExamScore& score)
-    {
-        uint64_t time = 0;
-        uint64_t length = 0;
-        uint64_t questions = 0;
-        uint64_t correct = 0;
-        if (!Number(time, 8) || !Number(length, 1) || static_cast<uint64_t>(m_end - m_at) < length)
-            return false;
-        score.table = CString(reinterpret_cast<const char*>(m_at), static_cast<int>(length));
-        m_at += length;
-        if (!Number(questions, 4) || !Number(correct, 4) || m_end - m_at < 2)
-            return false;
-        score.time = static_cast<int64_t>(time);
-        score.questions = static_cast<int>(questions);
-        score.correct = static_cast<int>(correct);
-        score.passMarkPercent = *m_at++;
-        const unsigned char passed = *m_at++;
-        score.passed = passed == 1;
-        return questions >= 1 && questions <= kMostQuestions && correct <= questions && score.passMarkPercent >= 1 &&
-               score.passMarkPercent <= 100 && passed <= 1;
-    }
-
-private:
-    bool Number(uint64_t& value, int bytes)
-    {
-        if (m_end - m_at < bytes)
-            return false;
-        value = 0;
-        for (int b = bytes - 1; b >= 0; --b)
-            value = (value << 8) | m_at[b];
-        m_at += bytes;
-        return true;
-    }
-
-    const unsigned char* m_at;
-    const unsigned char* m_end;
-};
+// One exam's score; false where it is not one.
+bool ReadScore(PackedBytes& packed, ExamScore& score)
+{
+    uint64_t time = 0;
+    uint64_t length = 0;
+    uint64_t questions = 0;
+    uint64_t correct = 0;
+    uint64_t passMark = 0;
+    uint64_t passed = 0;
+    if (!packed.Number(time, 8) || !packed.Number(length, 1) || !packed.Text(score.table, length) ||
+        !packed.Number(questions, 4) || !packed.Number(correct, 4) || !packed.Number(passMark, 1) ||
+        !packed.Number(passed, 1))
+        return false;
+    if (questions < 1 || questions > kMostQuestions || correct > questions || passMark < 1 || passMark > 100 ||
+        passed > 1)
+        return false;
+    score.time = static_cast<int64_t>(time);
+    score.questions = static_cast<int>(questions);
+    score.correct = static_cast<int>(correct);
+    score.passMarkPercent = static_cast<int>(passMark);
+    score.passed = passed == 1;
+    return true;
+}
 
 } // namespace
 
 bool ExamScores::Read(const std::string& packed)
 {
     std::vector<ExamScore> read;
-    PackedScores reader(packed);
+    PackedBytes reader(packed);
     while (!reader.AtEnd()) {
         ExamScore score;
-        if (!reader.Next(score))
+        if (!ReadScore(reader, score))
             return false;
         read.push_back(std::move(score));
     }
