@@ -14,16 +14,6 @@ namespace {
 constexpr int64_t kDay = 24 * 60 * 60;
 constexpr int64_t kStart = 1796083200; // 2026-12-01, 00:00 UTC
 
-COptions Record()
-{
-    COptions record;
-    record.Reset();
-    record.m_strTable = "BOOK1";
-    record.m_strTitle = "Technician";
-    record.m_strCount = "35";
-    return record;
-}
-
 // The record without its history: what a reader of the record's format
 // that stops after the last set sees.
 std::string WithoutHistory(const COptions& record)
@@ -44,7 +34,7 @@ std::vector<BookQuestion> Book()
 // bytes such readers pass over; read back here, every answer returns.
 TEST(AnswerHistory, FollowsTheLastSetAndReadsBack)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     record.AddOutcome("1", true, 1, kStart);
     record.AddOutcome("1", false, 2, kStart + kDay);
     record.AddOutcome("2", false, 0, kStart + 2 * kDay);
@@ -75,7 +65,7 @@ TEST(AnswerHistory, FollowsTheLastSetAndReadsBack)
 // record as the format reads it, with no history, and lose nothing else.
 TEST(AnswerHistory, ADamagedHistoryIsPassedOverAndTheRecordStillLoads)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     record.AddOutcome("1", true, 1, kStart);
     record.AddOutcome("2", false, 3, kStart);
     const std::string bytes = StoreRecord(record);
@@ -100,7 +90,7 @@ TEST(AnswerHistory, ADamagedHistoryIsPassedOverAndTheRecordStillLoads)
 // alike; a record without history keeps "missed and never right".
 TEST(AnswerHistory, MissedMeansTheLastAnswerWasWrong)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     record.m_bNew = 0;
     record.m_bCorrect = 0;
     const auto missedEverywhere = [&record] {
@@ -119,7 +109,7 @@ TEST(AnswerHistory, MissedMeansTheLastAnswerWasWrong)
     EXPECT_FALSE(missedEverywhere());
     EXPECT_TRUE(record.IsMissed("1")) << "the set still says it was missed once";
 
-    COptions old = Record();
+    COptions old = TechnicianRecord();
     old.AddOutcome("1", true, 1, kStart);
     old.AddOutcome("1", false, 0, kStart + kDay);
     old.m_history.Clear();
@@ -131,7 +121,7 @@ TEST(AnswerHistory, MissedMeansTheLastAnswerWasWrong)
 // whichever saved first; an answer given twice at the same second is one.
 TEST(AnswerHistory, TwoWindowsHistoriesJoinInTimeOrder)
 {
-    COptions base = Record();
+    COptions base = TechnicianRecord();
     base.AddOutcome("1", true, 1, kStart);
     COptions mine = base;
     COptions theirs = base;
@@ -155,7 +145,7 @@ TEST(AnswerHistory, TwoWindowsHistoriesJoinInTimeOrder)
 // however long the user practises.
 TEST(AnswerHistory, KeepsTheNewestAnswersOfEachQuestion)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     const int given = static_cast<int>(AnswerHistory::kKeptPerQuestion) + 36;
     for (int i = 0; i < given; ++i)
         record.AddOutcome("1", i % 2 == 0, i % 4, kStart + i * kDay);

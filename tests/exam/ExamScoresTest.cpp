@@ -15,15 +15,6 @@ namespace {
 
 constexpr int64_t kStart = 1796083200; // 2026-12-01, 00:00 UTC
 
-COptions Record()
-{
-    COptions record;
-    record.Reset();
-    record.m_strTable = "BOOK1";
-    record.m_strTitle = "Technician";
-    return record;
-}
-
 // An exam of 35 questions with a pass mark of 74 %.
 ExamScore Exam(int64_t time, int correct)
 {
@@ -51,7 +42,7 @@ std::string Block(const char* mark, const std::string& packed)
 
 TEST(ExamScores, FollowTheHistoryAndReadBack)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     record.AddOutcome("1", true, 1, kStart);
     record.m_examScores.Add(Exam(kStart + 100, 30));
     record.m_examScores.Add(Exam(kStart, 20));
@@ -67,7 +58,7 @@ TEST(ExamScores, FollowTheHistoryAndReadBack)
     EXPECT_EQ(loaded.m_history.AnswerCount(), 1u);
 
     // An exam left with nothing answered has a score and no history.
-    COptions examOnly = Record();
+    COptions examOnly = TechnicianRecord();
     examOnly.m_examScores.Add(Exam(kStart, 0));
     COptions loadedExamOnly;
     LoadRecord(loadedExamOnly, StoreRecord(examOnly));
@@ -79,7 +70,7 @@ TEST(ExamScores, FollowTheHistoryAndReadBack)
 // later version is passed over, and what follows it still read.
 TEST(ExamScores, DamagedOrUnknownBlocksArePassedOver)
 {
-    COptions record = Record();
+    COptions record = TechnicianRecord();
     record.AddOutcome("1", true, 1, kStart);
     record.m_examScores.Add(Exam(kStart, 30));
     const std::string bytes = StoreRecord(record);
@@ -90,7 +81,7 @@ TEST(ExamScores, DamagedOrUnknownBlocksArePassedOver)
         EXPECT_EQ(StoreRecord(loaded), historyOnly) << "cut at " << cut;
     }
 
-    COptions impossible = Record();
+    COptions impossible = TechnicianRecord();
     impossible.m_examScores.Add({kStart, "BOOK1", 35, 36, 74, true});
     COptions loaded;
     LoadRecord(loaded, StoreRecord(impossible));
@@ -105,7 +96,7 @@ TEST(ExamScores, DamagedOrUnknownBlocksArePassedOver)
 // Two windows that saved one record: each exam once, in time order.
 TEST(ExamScores, TwoWindowsExamsJoinOnce)
 {
-    COptions base = Record();
+    COptions base = TechnicianRecord();
     base.m_examScores.Add(Exam(kStart, 20));
     COptions mine = base;
     COptions theirs = base;

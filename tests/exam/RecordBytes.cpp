@@ -19,6 +19,16 @@ void LoadRecord(COptions& record, const std::string& bytes)
     record.Serialize(archive);
 }
 
+COptions TechnicianRecord()
+{
+    COptions record;
+    record.Reset();
+    record.m_strTable = "BOOK1";
+    record.m_strTitle = "Technician";
+    record.m_strCount = "35";
+    return record;
+}
+
 std::string Bytes(std::initializer_list<int> values)
 {
     std::string out;

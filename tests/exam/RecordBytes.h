@@ -8,3 +8,6 @@
 std::string StoreRecord(COptions& record);
 void LoadRecord(COptions& record, const std::string& bytes);
 std::string Bytes(std::initializer_list<int> values);
+
+// A record set up on book BOOK1, "Technician", with no outcomes yet.
+COptions TechnicianRecord();
