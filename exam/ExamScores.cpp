@@ -31,6 +31,12 @@ void Tidy(std::vector<ExamScore>& scores)
 
 } // namespace
 
+bool ExamScore::IsSound() const
+{
+    return questions >= 1 && questions <= kMostQuestions && correct >= 0 && correct <= questions &&
+           passMarkPercent >= 1 && passMarkPercent <= 100;
+}
+
 bool ExamScore::operator==(const ExamScore& other) const
 {
     return !Earlier(*this, other) && !Earlier(other, *this);
@@ -87,15 +93,14 @@ bool ReadScore(PackedBytes& packed, ExamScore& score)
         !packed.Number(questions, 4) || !packed.Number(correct, 4) || !packed.Number(passMark, 1) ||
         !packed.Number(passed, 1))
         return false;
-    if (questions < 1 || questions > kMostQuestions || correct > questions || passMark < 1 || passMark > 100 ||
-        passed > 1)
+    if (questions > kMostQuestions || correct > questions || passMark > 100 || passed > 1)
         return false;
     score.time = static_cast<int64_t>(time);
     score.questions = static_cast<int>(questions);
     score.correct = static_cast<int>(correct);
     score.passMarkPercent = static_cast<int>(passMark);
     score.passed = passed == 1;
-    return true;
+    return score.IsSound();
 }
 
 } // namespace

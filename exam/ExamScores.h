@@ -20,6 +20,9 @@ struct ExamScore {
     int passMarkPercent = 0;
     bool passed = false;
 
+    // What an exam can be: 1 to 100,000 questions, no more correct than
+    // asked, a pass mark of 1 to 100 percent.
+    bool IsSound() const;
     bool operator==(const ExamScore& other) const;
 };
 

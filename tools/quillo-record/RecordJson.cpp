@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -127,6 +128,112 @@ std::string BookCounts(const COptions& record)
     return out + (books.empty() ? "}\n" : "\n  }\n");
 }
 
+std::string HistoryJson(const AnswerHistory& history)
+{
+    std::string out = "  \"m_history\": {";
+    const char* separator = "\n";
+    for (const auto& [key, answers] : history) {
+        out += separator + std::string("    ") + Quoted(key) + ": [";
+        const char* inner = "";
+        for (const AnswerEvent& event : answers) {
+            out += inner + std::string(R"({"time": )") + std::to_string(event.time) + R"(, "answer": ")" +
+                   event.answer + R"(", "right": )" + (event.right ? "true" : "false") + "}";
+            inner = ", ";
+        }
+        out += "]";
+        separator = ",\n";
+    }
+    return out + "\n  },\n";
+}
+
+std::string ExamScoresJson(const ExamScores& scores)
+{
+    std::string out = "  \"m_examScores\": [";
+    const char* separator = "\n";
+    for (const ExamScore& score : scores.All()) {
+        out += separator + std::string("    {\"time\": ") + std::to_string(score.time) +
+               ", \"table\": " + Quoted(score.table) + ", \"questions\": " + std::to_string(score.questions) +
+               ", \"correct\": " + std::to_string(score.correct) +
+               ", \"passMark\": " + std::to_string(score.passMarkPercent) +
+               ", \"passed\": " + (score.passed ? "true" : "false") + "}";
+        separator = ",\n";
+    }
+    return out + "\n  ],\n";
+}
+
+// A JSON number that is a whole number within the bounds.
+std::optional<long long> WholeNumber(const QJsonValue& value, double lowest, double highest)
+{
+    const double number = value.toDouble();
+    if (!value.isDouble() || number != static_cast<double>(static_cast<long long>(number)) || number < lowest ||
+        number > highest)
+        return std::nullopt;
+    return static_cast<long long>(number);
+}
+
+// Seconds since 1970 that a double holds exactly.
+constexpr double kMostSeconds = 9007199254740992.0;
+
+constexpr const char* kHistoryShape = R"(m_history must map each key to its answers, each {"time": seconds since)"
+                                      R"( 1970, "answer": "A" to "D" or "?", "right": true or false})";
+constexpr const char* kExamsShape = R"(m_examScores must be an array of exams, each {"time", "table", "questions",)"
+                                    R"( "correct", "passMark", "passed"})";
+
+std::string ReadHistory(const QJsonValue& value, AnswerHistory& history)
+{
+    if (!value.isObject())
+        return kHistoryShape;
+    const QJsonObject keys = value.toObject();
+    for (auto it = keys.begin(); it != keys.end(); ++it) {
+        CString key;
+        if (std::string problem = ToAnsi(it.key(), "m_history key \"" + it.key().toStdString() + "\"", key);
+            !problem.empty())
+            return problem;
+        if (!it.value().isArray())
+            return kHistoryShape;
+        for (const QJsonValue answer : it.value().toArray()) {
+            const QJsonObject fields = answer.toObject();
+            const std::optional<long long> time = WholeNumber(fields.value("time"), -kMostSeconds, kMostSeconds);
+            const QString letter = fields.value("answer").toString();
+            if (fields.size() != 3 || !time || letter.size() != 1 || !QString("ABCD?").contains(letter) ||
+                !fields.value("right").isBool())
+                return kHistoryShape;
+            history.Add(key, {*time, letter[0].toLatin1(), fields.value("right").toBool()});
+        }
+    }
+    return std::string();
+}
+
+std::string ReadExamScores(const QJsonValue& value, ExamScores& scores)
+{
+    if (!value.isArray())
+        return kExamsShape;
+    for (const QJsonValue exam : value.toArray()) {
+        const QJsonObject fields = exam.toObject();
+        const std::optional<long long> time = WholeNumber(fields.value("time"), -kMostSeconds, kMostSeconds);
+        const std::optional<long long> questions = WholeNumber(fields.value("questions"), 0, 2147483647.0);
+        const std::optional<long long> correct = WholeNumber(fields.value("correct"), 0, 2147483647.0);
+        const std::optional<long long> passMark = WholeNumber(fields.value("passMark"), 0, 2147483647.0);
+        if (fields.size() != 6 || !time || !questions || !correct || !passMark || !fields.value("table").isString() ||
+            !fields.value("passed").isBool())
+            return kExamsShape;
+        ExamScore score{*time,
+                        CString(),
+                        static_cast<int>(*questions),
+                        static_cast<int>(*correct),
+                        static_cast<int>(*passMark),
+                        fields.value("passed").toBool()};
+        if (std::string problem = ToAnsi(fields.value("table").toString(), "m_examScores table", score.table);
+            !problem.empty())
+            return problem;
+        if (!score.IsSound())
+            return "m_examScores: an exam has 1 to 100000 questions, no more correct than asked, and a pass mark of "
+                   "1 to 100";
+        scores.Add(score);
+    }
+    return std::string();
+}
+
 } // namespace
 
 std::string RecordToJson(const COptions& record)
@@ -150,6 +257,10 @@ std::string RecordToJson(const COptions& record)
         }
         out += keysOnly ? "],\n" : "},\n";
     }
+    if (!record.m_history.IsEmpty())
+        out += HistoryJson(record.m_history);
+    if (!record.m_examScores.IsEmpty())
+        out += ExamScoresJson(record.m_examScores);
     return out + BookCounts(record) + "}\n";
 }
 
@@ -164,7 +275,7 @@ std::string RecordFromJson(const std::string& json, COptions& record)
         return "the record must be a JSON object";
     const QJsonObject object = document.object();
 
-    std::set<QString> known{"books"};
+    std::set<QString> known{"books", "m_history", "m_examScores"};
     for (const TextField& field : kTexts)
         known.insert(field.name);
     for (const IntField& field : kInts)
@@ -189,11 +300,10 @@ std::string RecordFromJson(const std::string& json, COptions& record)
         const QJsonValue value = object.value(field.name);
         if (value.isUndefined())
             continue;
-        const double number = value.toDouble();
-        if (!value.isDouble() || number != static_cast<double>(static_cast<long long>(number)) ||
-            number < -2147483648.0 || number > 2147483647.0)
+        const std::optional<long long> number = WholeNumber(value, -2147483648.0, 2147483647.0);
+        if (!number)
             return std::string(field.name) + " must be a 32-bit integer";
-        record.*field.member = static_cast<int>(number);
+        record.*field.member = static_cast<int>(*number);
     }
     for (const SetField& set : kSets) {
         const QJsonValue value = object.value(set.name);
@@ -226,5 +336,11 @@ std::string RecordFromJson(const std::string& json, COptions& record)
             (record.*set.member).SetAt(ansiKey, ansiValue);
         }
     }
+    if (const QJsonValue history = object.value("m_history"); !history.isUndefined())
+        if (std::string problem = ReadHistory(history, record.m_history); !problem.empty())
+            return problem;
+    if (const QJsonValue exams = object.value("m_examScores"); !exams.isUndefined())
+        if (std::string problem = ReadExamScores(exams, record.m_examScores); !problem.empty())
+            return problem;
     return std::string();
 }

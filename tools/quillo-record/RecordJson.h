@@ -1,6 +1,9 @@
 #pragma once
 // A test record as JSON, for people and scripts: settings under their member
-// names, each outcome set a sorted array of keys, texts in UTF-8.
+// names, each outcome set a sorted array of keys, texts in UTF-8; where the
+// record has them, "m_history", each key's answers ({"time": seconds since
+// 1970, "answer": "A" to "D" or "?", "right": true or false}, oldest
+// first), and "m_examScores", every practice exam's score, oldest first.
 
 #include <string>
 
