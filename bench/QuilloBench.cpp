@@ -15,12 +15,17 @@
 #include "bank/CBookNamesSet.h"
 #include "bank/CQuestionCountSet.h"
 #include "bank/CQuestionSet.h"
+#include "bank/PracticeExamTable.h"
 #include "bank/QuestionBankFile.h"
 #include "bank/SQLiteDatabase.h"
 #include "exam/BankStart.h"
 #include "exam/COptions.h"
 #include "exam/CTestQuestionList.h"
+#include "exam/ExamSettings.h"
+#include "exam/PassChance.h"
 #include "exam/Progress.h"
+#include "exam/ReviewDue.h"
+#include "exam/StudyHistory.h"
 #include "exam/TestSelection.h"
 
 #include "afx/CArchive.h"
@@ -236,6 +241,33 @@ private:
         Case("progress", 1, [&] {
             CQuestionSet reader(&m_database);
             m_sink += MeasureBook(record, "BOOK1", "Generated", ReadBookQuestions(reader, "BOOK1"), 0).figures.correct;
+        });
+        RunProgressWithHistoryCase();
+    }
+
+    // Progress as a record with a history shows it: each row's figures by
+    // the last answer and its due time, the weeks of answers, and the
+    // chance to pass the book's exam, over 100,000 answers to 20,000
+    // questions given over 40 days.
+    void RunProgressWithHistoryCase()
+    {
+        if (!Wanted("progress_history"))
+            return;
+        constexpr int64_t kDay = 24 * 60 * 60;
+        const int64_t now = 1796083200;
+        COptions record;
+        record.m_strTable = "BOOK1";
+        for (int i = 1; i <= 20000; ++i)
+            for (int answer = 0; answer < 5; ++answer)
+                record.AddOutcome(std::to_string(i * 2).c_str(), (i + answer) % 3 != 0, answer % 4,
+                                  now - (40 - answer * 8) * kDay + i);
+        Case("progress_history", 1, [&] {
+            CQuestionSet reader(&m_database);
+            const std::vector<BookQuestion> book = ReadBookQuestions(reader, "BOOK1");
+            m_sink += MeasureBook(record, "BOOK1", "Generated", book, EndOfDay(now)).figures.due;
+            m_sink += DailyAnswers(record.m_history, now, 28).back().answered;
+            m_sink += static_cast<int>(
+                100 * PassChance(book, RightChances(record, book, now), DefaultExamSettings(book, std::nullopt)));
         });
     }
 
