@@ -21,7 +21,8 @@ void CQuilloView::OnExplanation()
     if (m_exam || !HasTestQuestion())
         return;
     const CTestQuestion entry = m_testList.GetAt(m_nCurrent - 1);
-    if (entry.m_bAnswered == 0) {
+    // Browsing the book shows another question, with no answer beside it.
+    if (entry.m_bAnswered == 0 || m_strCorrectAnswer.IsEmpty()) {
         AfxMessageBox("Answer the question first: its explanation gives the answer away.");
         return;
     }

@@ -397,13 +397,18 @@ TEST_F(StudyTest, TheExplanationFollowsTheCommitAndSaysWhenThereIsNone)
     });
     Command(ID_EXPLANATION);
     EXPECT_EQ(messages.texts.size(), 1u);
+    // Browsing shows another question than the one answered.
+    Command(ID_LAST_QUESTION);
+    Command(ID_EXPLANATION);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], messages.texts[0]);
 
     Click(IDC_NEXT);
     Click(IDC_RADIO_C);
     Click(IDC_COMMIT);
     Command(ID_EXPLANATION);
-    ASSERT_EQ(messages.texts.size(), 2u);
-    EXPECT_EQ(messages.texts[1], "This question bank has no explanation for question 2.");
+    ASSERT_EQ(messages.texts.size(), 3u);
+    EXPECT_EQ(messages.texts[2], "This question bank has no explanation for question 2.");
 }
 
 // Progress and the practice exam's dialog tell the chance to pass the
