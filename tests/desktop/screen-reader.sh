@@ -17,7 +17,7 @@ start_program_with_orca
 step "choosing an answer" "^Answer B\. .+" alt+b
 step "committing it" "^notification (Correct|Incorrect)\..* Score: [0-9]+%" Return
 step "its explanation, whole" "^notification Question [^ ]+\. Correct answer: [A-D], .+\. .+" ctrl+l
-step "back on the form" "Norvane Examiner frame" Escape
+step "back on the form" "Norvane Examiner" Escape
 step "the next question" "^notification Question 2 of [0-9]+: .+" alt+n
 step "Shift+Tab from a checked radio" "^Display (push )?button" alt+c shift+Tab
 step "Setup's first list" "^Select questions from: .+ combo box" shift+Tab Return
